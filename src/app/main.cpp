@@ -1,0 +1,8 @@
+#include "app/tfrmquorvane.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+    return quorvane::app::RunQuorvane(application);
+}

@@ -1,0 +1,86 @@
+#include "astorb/database.h"
+
+#include "astorb/error.h"
+#include "astorb/record.h"
+
+#include <array>
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace quorvane {
+
+AstOrbFile::AstOrbFile(const std::string& path) : path_(path) {
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0) {
+        RaiseCannotOpen(path, std::strerror(errno));
+    }
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0 || S_ISDIR(info.st_mode)) {
+        const int error = S_ISDIR(info.st_mode) ? EISDIR : errno;
+        ::close(fd_);
+        fd_ = -1;
+        RaiseCannotOpen(path, std::strerror(error));
+    }
+}
+
+AstOrbFile::~AstOrbFile() {
+    if (fd_ >= 0) {
+        ::close(fd_);
+    }
+}
+
+std::int64_t AstOrbFile::RecordCount() const {
+    struct stat info {};
+    if (::fstat(fd_, &info) != 0) {
+        return 0;
+    }
+    return static_cast<std::int64_t>(info.st_size) / RecordLength;
+}
+
+std::size_t AstOrbFile::ReadAt(std::int64_t offset, char* buffer, std::size_t count) const {
+    std::size_t done = 0;
+    while (done < count) {
+        const ssize_t got = ::pread(fd_, buffer + done, count - done,
+                                    static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got <= 0) {
+            break;
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    return done;
+}
+
+void AstOrbDatabase::ReplaceFile(const std::string& path) {
+    file_.reset();
+    file_ = std::make_unique<AstOrbFile>(path);
+}
+
+std::int64_t AstOrbDatabase::RecordCount() const {
+    return file_ ? file_->RecordCount() : 0;
+}
+
+bool AstOrbDatabase::ReadRecord(std::int64_t index) {
+    if (!file_ || index < 0 || index > INT64_MAX / RecordLength) {
+        return false;
+    }
+    std::array<char, RecordLength> buffer{};
+    if (file_->ReadAt(index * RecordLength, buffer.data(), buffer.size()) < buffer.size()) {
+        return false;
+    }
+    SetCurrentRecord(std::string_view(buffer.data(), buffer.size()));
+    return true;
+}
+
+void AstOrbDatabase::SetCurrentRecord(std::string_view record) {
+    const auto zero = record.find('\0');
+    currentRecord_.assign(record.substr(0, zero));
+}
+
+} // namespace quorvane

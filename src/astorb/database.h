@@ -1,0 +1,63 @@
+// The open AstOrb.dat and the one shared record text, CurrentRecord, that every read fills.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace quorvane {
+
+// One AstOrb.dat opened read-only, addressed with 64-bit offsets, never loaded whole.
+class AstOrbFile {
+public:
+    // Raises "Impossible d'ouvrir le fichier "%s". %s" with the system's reason.
+    explicit AstOrbFile(const std::string& path);
+    ~AstOrbFile();
+    AstOrbFile(const AstOrbFile&) = delete;
+    AstOrbFile& operator=(const AstOrbFile&) = delete;
+
+    // The current file size, div 267.
+    std::int64_t RecordCount() const;
+
+    // Reads `count` bytes at `offset`; returns how many were read (fewer at the end of the file
+    // or on a read error).
+    std::size_t ReadAt(std::int64_t offset, char* buffer, std::size_t count) const;
+
+    const std::string& path() const { return path_; }
+
+private:
+    int fd_ = -1;
+    std::string path_;
+};
+
+class AstOrbDatabase {
+public:
+    bool IsOpen() const { return file_ != nullptr; }
+
+    // Closes the open file, then opens `path`. On failure the old file stays closed (every read
+    // then fails like a short read) and the error is raised.
+    void ReplaceFile(const std::string& path);
+
+    // The record count of the open file; 0 with no file.
+    std::int64_t RecordCount() const;
+
+    // Reads record `index` into CurrentRecord. False, CurrentRecord unchanged, when fewer than
+    // 267 bytes could be read there (outside the file, no file open, a read error).
+    bool ReadRecord(std::int64_t index);
+
+    // The record most recently read: its 267 bytes up to the first zero byte; empty before the
+    // first successful read.
+    const std::string& CurrentRecord() const { return currentRecord_; }
+
+    // Puts a record text in place as if it had been read (used when a scan has decoded a
+    // record from its own block read).
+    void SetCurrentRecord(std::string_view record);
+
+    const AstOrbFile* file() const { return file_.get(); }
+
+private:
+    std::unique_ptr<AstOrbFile> file_;
+    std::string currentRecord_;
+};
+
+} // namespace quorvane

@@ -1,0 +1,85 @@
+#include "astorb/diacriticals.h"
+
+#include "astorb/accents.h"
+#include "astorb/error.h"
+#include "astorb/paths.h"
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+
+namespace quorvane {
+
+void DiacriticalNames::SetText(std::string_view text) {
+    lines_.clear();
+    const auto nul = text.find('\0');
+    text = text.substr(0, nul);
+    std::size_t start = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            lines_.emplace_back(text.substr(start, i - start));
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+                ++i;
+            }
+            start = i + 1;
+        }
+    }
+    if (start < text.size()) {
+        lines_.emplace_back(text.substr(start));
+    }
+    while (true) {
+        if (lines_.empty()) {
+            RaiseListIndexOutOfBounds(-1);
+        }
+        if (!lines_.back().empty()) {
+            break;
+        }
+        lines_.pop_back();
+    }
+}
+
+bool LoadDiacriticals(const std::string& folder, std::optional<DiacriticalNames>& table) {
+    const std::string path = DiacriticalsFilePath(folder);
+    if (!FileExists(path)) {
+        return false;
+    }
+    table.emplace();
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        RaiseCannotOpen(path, std::strerror(errno));
+    }
+    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        RaiseCannotOpen(path, std::strerror(errno));
+    }
+    table->SetText(text);
+    return true;
+}
+
+std::u16string LookupDiacriticalName(const DiacriticalNames* table, std::string_view number,
+                                     bool htmlEntities) {
+    if (number.empty() || table == nullptr || table->Count() < 4) {
+        return {};
+    }
+    std::string sought = "      " + std::string(number);
+    sought.erase(0, sought.size() - 6);
+    for (std::size_t i = 3; i < table->Count(); ++i) {
+        const std::string& line = table->Line(i);
+        const std::string_view key =
+            line.size() > 1 ? std::string_view(line).substr(1, 6) : std::string_view();
+        // std::string_view compares bytes as unsigned char, a prefix sorting first.
+        const int order = key.compare(sought);
+        if (order > 0) {
+            return {};
+        }
+        if (order == 0) {
+            const std::string_view name =
+                line.size() > 29 ? std::string_view(line).substr(29, 999) : std::string_view();
+            return ConvertTexAccents(name, htmlEntities);
+        }
+    }
+    return {};
+}
+
+} // namespace quorvane

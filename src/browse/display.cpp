@@ -1,0 +1,74 @@
+#include "browse/display.h"
+
+#include "astorb/database.h"
+#include "astorb/diacriticals.h"
+#include "astorb/record.h"
+
+namespace quorvane {
+
+namespace {
+
+struct FieldRow {
+    ValueLabel label;
+    Field field;
+};
+
+// The labels written after the name, in display order.
+constexpr std::array<FieldRow, 12> kAfterName = {{
+    {ValueLabel::H, Field::H},
+    {ValueLabel::G, Field::G},
+    {ValueLabel::BVColour, Field::BVColour},
+    {ValueLabel::Diam, Field::Diameter},
+    {ValueLabel::IRASClass, Field::IRASClass},
+    {ValueLabel::Epoch, Field::Epoch},
+    {ValueLabel::MeanAnomaly, Field::MeanAnomaly},
+    {ValueLabel::ArgPerihelion, Field::ArgPerihelion},
+    {ValueLabel::AscNode, Field::AscNode},
+    {ValueLabel::Inclination, Field::Inclination},
+    {ValueLabel::Eccentricity, Field::Eccentricity},
+    {ValueLabel::SemiMajorAxis, Field::SemiMajorAxis},
+}};
+
+struct FlagRow {
+    ValueLabel label;
+    Flag flag;
+};
+
+constexpr std::array<FlagRow, 5> kFlags = {{
+    {ValueLabel::Aten, Flag::Aten},
+    {ValueLabel::Apollo, Flag::Apollo},
+    {ValueLabel::Amor, Flag::Amor},
+    {ValueLabel::MarsCrosser, Flag::MarsCrosser},
+    {ValueLabel::OuterCrosser, Flag::OuterCrosser},
+}};
+
+} // namespace
+
+bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int position,
+                RecordLabels& labels) {
+    if (!database.ReadRecord(position)) {
+        return false;
+    }
+    const std::string& record = database.CurrentRecord();
+    const std::string number = FieldText(record, Field::Number);
+    labels.SetValueText(ValueLabel::Number, number);
+    labels.SetValueText(ValueLabel::Name, FieldText(record, Field::Name));
+    labels.SetNameUnicode(LookupDiacriticalName(names, number, false));
+    std::string diameter;
+    for (const FieldRow& row : kAfterName) {
+        std::string text = FieldText(record, row.field);
+        if (row.label == ValueLabel::Diam) {
+            diameter = text;
+        }
+        labels.SetValueText(row.label, text);
+    }
+    const std::int32_t flags = GetFlagCode(record);
+    for (const FlagRow& row : kFlags) {
+        const bool set = (flags & static_cast<std::int32_t>(row.flag)) != 0;
+        labels.SetValueText(row.label, std::string(FlagText[set ? 1 : 0]));
+    }
+    labels.SetDiameterBox(diameter);
+    return true;
+}
+
+} // namespace quorvane

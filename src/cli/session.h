@@ -1,0 +1,108 @@
+// What one quorvane-cli command works on: the parsed command line, the open database, the names
+// table, and plain implementations of the window's seams.
+#pragma once
+
+#include "astorb/database.h"
+#include "astorb/diacriticals.h"
+#include "browse/display.h"
+#include "browse/ports.h"
+
+#include <functional>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <set>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace quorvane::cli {
+
+// A bad command line: the usage goes to standard error, exit status 2.
+struct UsageError : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+struct Invocation {
+    bool raw = false;
+    std::string command;
+    std::vector<std::string> positionals;       // FOLDER, then INDEX where the command takes one
+    std::map<std::string, std::string> options; // "--lang" -> "fr"
+    std::set<std::string> switches;             // "--all", "--backward"
+
+    bool Has(const std::string& name) const { return switches.count(name) != 0; }
+    std::optional<std::string> Option(const std::string& name) const;
+};
+
+class Session : public Browser,
+                public NumberedOnly,
+                public Messages,
+                public Clipboard,
+                public WaitCursor,
+                public WindowEnabling,
+                public EventPump {
+public:
+    Session(const Invocation& invocation, std::ostream& err);
+
+    // Opens FOLDER/AstOrb.dat (errors as the window raises them) and loads --diacriticals.
+    void Open();
+    // The INDEX argument, checked against the record count (a bad one is a usage error).
+    int IndexArgument() const;
+
+    AstOrbDatabase& Database() { return database_; }
+    const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
+    const LabelTexts& Labels() const { return labels_; }
+    LabelTexts& Labels() { return labels_; }
+
+    // Browser: the position starts at 0 without any display; SetPosition displays on change.
+    int Position() const override { return position_; }
+    int Minimum() const override { return 0; }
+    int Maximum() const override { return maximum_; }
+    void SetPosition(int position) override;
+    // Displays the record at `position` whether or not it is the current one.
+    void ShowAt(int position);
+
+    bool IsNumberedOnly() const override { return !invocation_.Has("--all"); }
+
+    void Inform(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    std::function<bool(const std::string&)> answerYesNo = [](const std::string&) { return false; };
+
+    void SetText(const std::string& cp1252) override { clipboard_ = cp1252; }
+    void SetUnicodeText(const std::u16string& text) override;
+    const std::optional<std::string>& ClipboardText() const { return clipboard_; }
+
+    void Show() override {}
+    void Restore() override {}
+    void SetWindowEnabled(bool) override {}
+    void ProcessPendingEvents() override {}
+
+    // Writes the clipboard text: raw bytes with --raw, else UTF-8 with LF line ends.
+    void WriteClipboard(std::ostream& out) const;
+
+    const Invocation& Args() const { return invocation_; }
+
+private:
+    const Invocation& invocation_;
+    std::ostream& err_;
+    AstOrbDatabase database_;
+    std::optional<DiacriticalNames> names_;
+    LabelTexts labels_;
+    int position_ = 0;
+    int maximum_ = 0;
+    std::optional<std::string> clipboard_;
+};
+
+// Text from the core for the terminal: Windows-1252 to UTF-8, CR LF to LF.
+std::string TerminalText(const std::string& cp1252);
+
+// The commands; each returns the exit status.
+int RunShow(Session& session, std::ostream& out);
+int RunInfobox(Session& session, std::ostream& out);
+int RunSpecial(Session& session, std::ostream& out);
+int RunFamily(Session& session, std::ostream& out);
+int RunNames(Session& session, std::ostream& out);
+int RunInclination(Session& session, std::ostream& out);
+int RunFind(Session& session, std::ostream& out);
+
+} // namespace quorvane::cli

@@ -1,0 +1,85 @@
+#include "support/fixtures.h"
+
+#include <atomic>
+#include <fstream>
+#include <random>
+#include <unistd.h>
+
+namespace quorvane::test {
+
+namespace {
+
+void PutRight(std::string& record, int start, int width, const std::string& text) {
+    if (text.empty()) {
+        return;
+    }
+    const std::string cut = text.size() > static_cast<std::size_t>(width)
+                                ? text.substr(0, static_cast<std::size_t>(width))
+                                : text;
+    PutAt(record, start + width - static_cast<int>(cut.size()), cut);
+}
+
+} // namespace
+
+void PutAt(std::string& record, int start, const std::string& text) {
+    record.replace(static_cast<std::size_t>(start - 1), text.size(), text);
+}
+
+std::string MakeRecord(const RecordSpec& spec) {
+    std::string record(266, ' ');
+    record += '\n';
+    PutRight(record, 1, 5, spec.number);
+    PutAt(record, 7, spec.name.substr(0, 18));
+    PutRight(record, 42, 5, spec.h);
+    PutRight(record, 48, 5, spec.g);
+    PutRight(record, 54, 4, spec.bv);
+    PutRight(record, 59, 5, spec.diameter);
+    PutAt(record, 65, spec.irasClass.substr(0, 4));
+    PutRight(record, 70, 4, spec.flags);
+    PutAt(record, 106, spec.epoch.substr(0, 8));
+    PutRight(record, 115, 10, spec.meanAnomaly);
+    PutRight(record, 126, 10, spec.argPerihelion);
+    PutRight(record, 137, 10, spec.ascNode);
+    PutRight(record, 147, 10, spec.inclination);
+    PutRight(record, 158, 10, spec.eccentricity);
+    PutRight(record, 169, 12, spec.semiMajorAxis);
+    record.resize(267);
+    return record;
+}
+
+TempFolder::TempFolder() {
+    static std::atomic<int> counter{0};
+    std::random_device random;
+    path_ = std::filesystem::temp_directory_path() /
+            ("quorvane-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + "-" +
+             std::to_string(random()));
+    std::filesystem::create_directories(path_);
+}
+
+TempFolder::~TempFolder() {
+    std::error_code ignored;
+    std::filesystem::permissions(path_, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
+    std::filesystem::remove_all(path_, ignored);
+}
+
+std::string TempFolder::Write(const std::string& name, const std::string& bytes) const {
+    const auto file = path_ / name;
+    std::ofstream out(file, std::ios::binary);
+    out << bytes;
+    return file.string();
+}
+
+std::string TempFolder::WriteAstOrb(const std::vector<RecordSpec>& records) const {
+    std::string bytes;
+    for (const RecordSpec& spec : records) {
+        bytes += MakeRecord(spec);
+    }
+    return Write("AstOrb.dat", bytes);
+}
+
+std::string SamplesFolder() {
+    return std::string(QUORVANE_SOURCE_DIR) + "/samples";
+}
+
+} // namespace quorvane::test
