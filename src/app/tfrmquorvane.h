@@ -1,0 +1,228 @@
+// The main window: every control of the browser, the two file commands, the commands behind the
+// buttons, the popup menu of the value labels, and the window's side of the core's seams.
+#pragma once
+
+#include "app/seams.h"
+#include "app/settingsstore.h"
+#include "astorb/database.h"
+#include "astorb/diacriticals.h"
+#include "browse/display.h"
+#include "browse/ports.h"
+
+#include <QLabel>
+#include <QWidget>
+
+#include <array>
+#include <exception>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QAction;
+class QApplication;
+class QButtonGroup;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QMenu;
+class QPushButton;
+class QScrollBar;
+
+namespace quorvane::app {
+
+// The seams the window talks through; tests pass their own.
+struct WindowSeams {
+    FileDialogs* fileDialogs = nullptr;
+    MessageBoxes* messageBoxes = nullptr;
+    TextPrompt* textPrompt = nullptr;
+};
+
+// A label that takes its own mouse clicks, so that a click on it is not a click on the window.
+class TLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The client area inside the window's border: a click on its own background (not on a
+// control) runs the find-again command.
+class ClientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+    std::function<void()> onBackgroundClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+class TfrmQuorvane : public QWidget,
+                     public Browser,
+                     public NumberedOnly,
+                     public Messages,
+                     public Clipboard,
+                     public WaitCursor,
+                     public WindowEnabling,
+                     public EventPump,
+                     public RecordLabels {
+    Q_OBJECT
+
+public:
+    explicit TfrmQuorvane(const WindowSeams& seams = {}, QWidget* parent = nullptr);
+    ~TfrmQuorvane() override;
+
+    // Lays the window out, reads the remembered folders, opens AstOrb.dat or asks for it, then
+    // loads Diacriticals.txt. Runs once, before the window is first shown.
+    void FormShow();
+
+    // Opens folder/AstOrb.dat: false, nothing changed, when there is none.
+    bool OpenAstOrb(const QString& folder);
+
+    // Browser
+    int Position() const override;
+    int Minimum() const override;
+    int Maximum() const override;
+    void SetPosition(int position) override;
+    // NumberedOnly
+    bool IsNumberedOnly() const override;
+    // Messages
+    void Inform(const std::string& text) override;
+    bool AskYesNo(const std::string& text) override;
+    // Clipboard
+    void SetText(const std::string& cp1252) override;
+    void SetUnicodeText(const std::u16string& text) override;
+    // WaitCursor
+    void Show() override;
+    void Restore() override;
+    // WindowEnabling
+    void SetWindowEnabled(bool enabled) override;
+    // EventPump
+    void ProcessPendingEvents() override;
+    // RecordLabels
+    void SetValueText(ValueLabel label, const std::string& cp1252) override;
+    void SetNameUnicode(const std::u16string& text) override;
+    void SetDiameterBox(const std::string& cp1252) override;
+
+    AstOrbDatabase& Database() { return database_; }
+    const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
+
+    // Runs a command the way every handler runs: an error ends it and goes to the general
+    // error report; nothing crosses the event loop.
+    template <typename F> void Guarded(F&& command) {
+        try {
+            command();
+        } catch (...) {
+            ReportCurrentError();
+        }
+    }
+
+private slots:
+    void scbBrowserChange(int position);
+    void actBrowseForAstOrbExecute();
+    void actBrowseForDiacriticalsExecute();
+    void btnWikiFRClick();
+    void btnSpecialClick();
+    void rgpTypeClick(int index);
+    void btnFamilyClick();
+    void scrToleranceChange(int position);
+    void btnExtractNamesClick();
+    void Button1Click();
+    void edtDiameterExit();
+    void edtAlbedoExit();
+    void edtDensityExit();
+    void mnuPopupPopup();
+    void actCopyExecute();
+    void actFindExecute();
+    void actFindAgainExecute();
+    void actFindAgainBackwardExecute();
+
+private:
+    // Which file-selection command is running.
+    struct BrowseTarget {
+        QString valueName;
+        FileDialogSettings* dialog = nullptr;
+    };
+
+    void CreateControls();
+    void LayOut();
+    void RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),
+                        FileDialogSettings& dialog);
+    void actBrowseForFolderAstOrbBeforeExecute();
+    void actBrowseForFolderDiacriticalsBeforeExecute();
+    void actBrowseForFolderAstOrbAccept();
+    void actBrowseForFolderDiacriticalsAccept();
+    void PrepareFileDialog();
+    void SaveChosenFolder();
+    void LoadNames(const QString& folder);
+    void ShowPopupMenu(QLabel* label, const QPoint& globalPosition);
+    void ReportCurrentError();
+    QLabel* ValueLabelWidget(ValueLabel label) const;
+
+    WindowSeams seams_;
+    std::unique_ptr<QtFileDialogs> ownFileDialogs_;
+    std::unique_ptr<QtMessageBoxes> ownMessageBoxes_;
+    std::unique_ptr<QtTextPrompt> ownTextPrompt_;
+    SettingsStore settings_;
+
+    AstOrbDatabase database_;
+    std::optional<DiacriticalNames> names_;
+    BrowseTarget browseTarget_;
+    FileDialogSettings astOrbDialog_;
+    FileDialogSettings diacriticalsDialog_;
+    bool inPortCall_ = false;
+    std::exception_ptr displayError_;
+    QLabel* popupComponent_ = nullptr;
+
+public:
+    // The controls, named as in the window's design.
+    ClientArea* client = nullptr;
+    TLabel* lblAstOrbPath = nullptr;
+    TLabel* lblAstOrbPathVal = nullptr;
+    std::array<TLabel*, kValueLabelCount> valueLabels{};
+    std::array<TLabel*, kValueLabelCount> captionLabels{};
+    TLabel* lblNameUnicodeVal = nullptr;
+    TLabel* lblTolerance = nullptr;
+    TLabel* lblOtherDiameter = nullptr;
+    TLabel* lblAlbedo = nullptr;
+    TLabel* lblDensity = nullptr;
+    QScrollBar* scbBrowser = nullptr;
+    QPushButton* btnBrowse = nullptr;
+    QPushButton* btnWikiFR = nullptr;
+    QPushButton* btnWikiEN = nullptr;
+    QPushButton* btnSpecial = nullptr;
+    QPushButton* btnFamily = nullptr;
+    QScrollBar* scrTolerance = nullptr;
+    QCheckBox* chkNumbered = nullptr;
+    QGroupBox* rgpPlanet = nullptr;
+    QButtonGroup* rgpPlanetItems = nullptr;
+    QGroupBox* rgpType = nullptr;
+    QButtonGroup* rgpTypeItems = nullptr;
+    QLineEdit* edtDiameter = nullptr;
+    QLineEdit* edtAlbedo = nullptr;
+    QLineEdit* edtDensity = nullptr;
+    QPushButton* Button1 = nullptr;
+    QPushButton* btnDiacriticals = nullptr;
+    QPushButton* btnExtractNames = nullptr;
+    QAction* actCopy = nullptr;
+    QAction* actFind = nullptr;
+    QAction* actFindAgain = nullptr;
+    QAction* actFindBackward = nullptr;
+    QAction* actBrowseForAstOrb = nullptr;
+    QAction* actBrowseForDiacriticals = nullptr;
+    QMenu* mnuPopup = nullptr;
+    QAction* mnuCopy = nullptr;
+    QAction* mnuFind = nullptr;
+    QAction* mnuFindAgain = nullptr;
+    QAction* mnuFindAgainBackward = nullptr;
+};
+
+// Starts the program: the decimal separator from the regional settings, the main window, the
+// event loop.
+int RunQuorvane(QApplication& application);
+
+// Conversions at the window's edge.
+QString FromCp1252(const std::string& bytes);
+std::string ToCp1252(const QString& text);
+
+} // namespace quorvane::app

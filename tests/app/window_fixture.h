@@ -1,0 +1,91 @@
+// The main window offscreen, with its settings store in a temporary folder and its dialogs and
+// message boxes answered by test doubles.
+#pragma once
+
+#include "app/tfrmquorvane.h"
+#include "support/fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <QStringList>
+
+#include <deque>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <vector>
+
+// Readable QString values in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << '"' << text.toStdString() << '"';
+}
+
+namespace quorvane::app::test {
+
+struct FakeFileDialogs : FileDialogs {
+    struct Shown {
+        QString title;
+        QString filter;
+        QString initialFolder;
+        bool windowVisible;
+    };
+    // Each answer is a full file path to choose, or nothing to cancel.
+    std::deque<std::optional<QString>> answers;
+    std::vector<Shown> shown;
+    QWidget* window = nullptr;
+
+    bool ChooseFile(QWidget* parent, FileDialogSettings& settings) override;
+};
+
+struct FakeMessageBoxes : MessageBoxes {
+    QStringList errors;
+    QStringList messages;
+    QStringList questions;
+    std::deque<bool> yesNoAnswers; // empty: answer No
+    std::function<void()> duringMessage;
+
+    void ShowError(QWidget*, const QString& text) override { errors << text; }
+    void Inform(QWidget*, const QString& text) override;
+    bool AskYesNo(QWidget*, const QString& text) override;
+};
+
+struct FakeTextPrompt : TextPrompt {
+    struct Asked {
+        QString caption;
+        QString prompt;
+        QString initial;
+    };
+    std::deque<std::optional<QString>> answers; // nothing: cancel
+    std::vector<Asked> asked;
+
+    bool Ask(QWidget*, const QString& caption, const QString& prompt, QString& text) override;
+};
+
+// One window per test, with a fresh settings store.
+class WindowTest : public ::testing::Test {
+protected:
+    WindowTest();
+    ~WindowTest() override;
+
+    // The settings file of the store, and writing raw lines into it.
+    QString SettingsFile() const;
+    void WriteSettings(const QString& contents) const;
+    void RememberFolders(const QString& astOrb, const QString& diacriticals = {}) const;
+
+    // Creates the window (and runs FormShow when asked).
+    TfrmQuorvane& MakeWindow(bool formShow = true);
+    QString LabelText(const char* objectName) const;
+
+    quorvane::test::TempFolder settingsFolder;
+    FakeFileDialogs dialogs;
+    FakeMessageBoxes boxes;
+    FakeTextPrompt prompt;
+    std::unique_ptr<TfrmQuorvane> window;
+};
+
+// A folder with an AstOrb.dat of `count` numbered records named "Asteroid n".
+std::unique_ptr<quorvane::test::TempFolder> NumberedDatabase(int count);
+
+} // namespace quorvane::app::test

@@ -1,0 +1,349 @@
+// The main window: its design state, start-up, the remembered folders, the two file commands,
+// opening AstOrb.dat and the record display.
+#include "window_fixture.h"
+
+#include <QAction>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace quorvane::app::test {
+namespace {
+
+using quorvane::test::SamplesFolder;
+using quorvane::test::TempFolder;
+
+const QString kSamples = QString::fromStdString(SamplesFolder());
+
+std::optional<QString> StoredValue(const char* name) {
+    QSettings store(QSettings::NativeFormat, QSettings::UserScope, "Morvelt", "Quorvane");
+    if (!store.contains(name)) {
+        return std::nullopt;
+    }
+    return store.value(name).toString();
+}
+
+TEST_F(WindowTest, DesignStateBeforeStartUp) {
+    TfrmQuorvane& w = MakeWindow(false);
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.3");
+    EXPECT_FALSE(w.scbBrowser->isEnabled());
+    EXPECT_EQ(w.scbBrowser->minimum(), 0);
+    EXPECT_EQ(w.scbBrowser->maximum(), 0);
+    for (QPushButton* button : {w.btnWikiFR, w.btnWikiEN, w.btnSpecial, w.btnFamily}) {
+        EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
+    }
+    EXPECT_TRUE(w.btnExtractNames->isEnabled());
+    EXPECT_TRUE(w.Button1->isEnabled());
+    EXPECT_TRUE(w.Button1->isHidden());
+    EXPECT_TRUE(w.lblNameUnicodeVal->isHidden());
+    EXPECT_TRUE(w.chkNumbered->isChecked());
+    EXPECT_EQ(w.rgpPlanetItems->checkedId(), 0);
+    EXPECT_EQ(w.rgpTypeItems->checkedId(), 2);
+    EXPECT_EQ(w.edtDiameter->text(), "");
+    EXPECT_EQ(w.edtAlbedo->text(), "0.1");
+    EXPECT_EQ(w.edtDensity->text(), "2");
+    EXPECT_EQ(w.scrTolerance->value(), 10);
+    EXPECT_EQ(w.scrTolerance->maximum(), 200);
+    EXPECT_EQ(w.scrTolerance->pageStep(), 10);
+    EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 10");
+    EXPECT_EQ(LabelText("lblAstOrbPath"), "AstOrb.dat path:");
+    EXPECT_EQ(LabelText("lblOuterCrosser"), "Outer Planet Crosser:");
+    EXPECT_EQ(LabelText("lblDiameter"), "IRAS diameter:");
+    EXPECT_EQ(LabelText("lblAlbedo"), "Albe&do:");
+    EXPECT_EQ(w.btnBrowse->text(), "&Open...");
+    EXPECT_EQ(w.btnDiacriticals->text(), "&Diacriticals...");
+    EXPECT_EQ(w.btnWikiFR->text(), "Copier Wiki (&FR)");
+    EXPECT_EQ(w.btnWikiEN->toolTip(), "Puts the Wikicode on the clipboard");
+    EXPECT_EQ(w.edtDensity->toolTip(),
+              "Density to use when computing mass, gravity and escape velocity");
+    EXPECT_EQ(w.actFindAgain->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(w.actFindBackward->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    EXPECT_EQ(w.actFindBackward->text(), "Occurence précédente");
+    EXPECT_FALSE(w.mnuFindAgain->isEnabled());
+    EXPECT_FALSE(w.mnuFindAgainBackward->isEnabled());
+    EXPECT_EQ(w.mnuFind->text(), "Searc&h...");
+
+    // Every value label exists under its name; the caption labels end at one column.
+    for (const ValueLabelInfo& info : kValueLabels) {
+        auto* label = w.findChild<QLabel*>(
+            QString::fromUtf8(info.objectName.data(), qsizetype(info.objectName.size())));
+        ASSERT_NE(label, nullptr) << info.objectName;
+        EXPECT_EQ(label->text(), "");
+        if (!info.captionObjectName.empty()) {
+            auto* caption = w.findChild<QLabel*>(QString::fromUtf8(
+                info.captionObjectName.data(), qsizetype(info.captionObjectName.size())));
+            ASSERT_NE(caption, nullptr);
+            EXPECT_EQ(caption->geometry().right() + 1, 304) << info.captionObjectName;
+            EXPECT_EQ(label->x(), 309);
+        }
+    }
+
+    // Tab order: browser, open, the four command buttons, tolerance, check box, the two radio
+    // groups, the three boxes, the hidden scan button, Diacriticals, Extract Names.
+    QWidget* expected[] = {w.btnBrowse, w.btnWikiFR,       w.btnWikiEN,      w.btnSpecial,
+                           w.btnFamily, w.scrTolerance,    w.chkNumbered,    w.rgpPlanet,
+                           w.rgpType,   w.edtDiameter,     w.edtAlbedo,      w.edtDensity,
+                           w.Button1,   w.btnDiacriticals, w.btnExtractNames};
+    std::vector<QWidget*> chain;
+    for (QWidget* at = w.scbBrowser->nextInFocusChain(); at != w.scbBrowser;
+         at = at->nextInFocusChain()) {
+        if (std::find(std::begin(expected), std::end(expected), at) != std::end(expected)) {
+            chain.push_back(at);
+        }
+    }
+    EXPECT_EQ(chain, std::vector<QWidget*>(std::begin(expected), std::end(expected)));
+}
+
+TEST_F(WindowTest, LayoutDocksTheBrowserAlongTheBottom) {
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_EQ(w.scbBrowser->x(), 0);
+    EXPECT_EQ(w.scbBrowser->width(), w.client->width());
+    EXPECT_EQ(w.scbBrowser->geometry().bottom() + 1, w.client->height());
+    EXPECT_GE(w.scbBrowser->y(), w.rgpPlanet->geometry().bottom());
+    EXPECT_EQ(w.width(), w.client->width() + 12);
+    EXPECT_EQ(w.height(), w.client->height() + 12);
+}
+
+TEST_F(WindowTest, FirstRunAsksForTheFileBeforeTheWindowShows) {
+    dialogs.answers.push_back(kSamples + "/AstOrb.dat");
+    TfrmQuorvane& w = MakeWindow();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Browse for AstOrb.dat");
+    EXPECT_EQ(dialogs.shown[0].filter, "AstOrb.dat|*.dat");
+    EXPECT_EQ(dialogs.shown[0].initialFolder, "");
+    EXPECT_FALSE(dialogs.shown[0].windowVisible);
+    EXPECT_EQ(StoredValue("AstOrbDatPath"), kSamples);
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 510 records");
+    EXPECT_EQ(w.scbBrowser->value(), 0);
+    EXPECT_EQ(w.scbBrowser->maximum(), 509);
+    EXPECT_EQ(w.scbBrowser->pageStep(), 509 / 20);
+    EXPECT_TRUE(w.scbBrowser->isEnabled());
+    for (QPushButton* button : {w.btnWikiFR, w.btnWikiEN, w.btnSpecial, w.btnFamily}) {
+        EXPECT_TRUE(button->isEnabled());
+    }
+    EXPECT_EQ(LabelText("lblNameVal"), "Ceres");
+    EXPECT_EQ(LabelText("lblAstOrbPathVal"), kSamples);
+    EXPECT_EQ(w.edtDiameter->text(), "848.4");
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+TEST_F(WindowTest, CancelledStartUpDialogLeavesNoDatabase) {
+    dialogs.answers.push_back(std::nullopt);
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.3");
+    EXPECT_FALSE(w.scbBrowser->isEnabled());
+    EXPECT_FALSE(w.btnWikiFR->isEnabled());
+    EXPECT_FALSE(StoredValue("AstOrbDatPath"));
+}
+
+TEST_F(WindowTest, RememberedFolderOpensWithoutDialog) {
+    RememberFolders(kSamples);
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_TRUE(dialogs.shown.empty());
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 510 records");
+    EXPECT_EQ(LabelText("lblNumberVal"), "1");
+}
+
+TEST_F(WindowTest, VanishedFolderIsDeletedOnlyByTheDialogStep) {
+    TempFolder gone;
+    const QString goneFolder = QString::fromStdString(gone.str()) + "/removed";
+    RememberFolders(goneFolder);
+    dialogs.answers.push_back(std::nullopt);
+    MakeWindow();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].initialFolder, "");
+    EXPECT_FALSE(StoredValue("AstOrbDatPath")) << "the dialog step deletes a vanished folder";
+}
+
+TEST_F(WindowTest, ExistingFolderWithoutAstOrbOpensTheDialogThere) {
+    TempFolder empty;
+    const QString folder = QString::fromStdString(empty.str());
+    RememberFolders(folder);
+    dialogs.answers.push_back(std::nullopt);
+    MakeWindow();
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].initialFolder, folder);
+    EXPECT_EQ(StoredValue("AstOrbDatPath"), folder);
+}
+
+TEST_F(WindowTest, ChosenFileNameIsIgnoredOnlyItsFolderCounts) {
+    TempFolder folder;
+    folder.Write("astorb2005.dat", "not a database");
+    folder.WriteAstOrb({{.number = "1", .name = "Ceres"}, {.number = "2", .name = "Pallas"}});
+    dialogs.answers.push_back(QString::fromStdString(folder.str()) + "/astorb2005.dat");
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_EQ(StoredValue("AstOrbDatPath"), QString::fromStdString(folder.str()));
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 2 records");
+    EXPECT_EQ(w.scbBrowser->pageStep(), 1) << "kept within what the scroll bar accepts";
+}
+
+TEST_F(WindowTest, ReopeningKeepsTheIndexOrClampsIt) {
+    const auto longFile = NumberedDatabase(1200);
+    const auto shortFile = NumberedDatabase(600);
+    RememberFolders(QString::fromStdString(longFile->str()));
+    TfrmQuorvane& w = MakeWindow();
+    w.scbBrowser->setValue(1000);
+    EXPECT_EQ(LabelText("lblNameVal"), "Asteroid 1001");
+
+    QSignalSpy titles(&w, &QWidget::windowTitleChanged);
+    dialogs.answers.push_back(QString::fromStdString(shortFile->str()) + "/AstOrb.dat");
+    w.btnBrowse->click();
+    EXPECT_EQ(dialogs.shown.back().initialFolder, QString::fromStdString(longFile->str()));
+    ASSERT_GE(titles.count(), 2);
+    EXPECT_EQ(titles.at(0).at(0).toString(), "Quorvane 1.32") << "the count is cut first";
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 600 records");
+    EXPECT_EQ(w.scbBrowser->value(), 599);
+    EXPECT_EQ(LabelText("lblNameVal"), "Asteroid 600");
+
+    dialogs.answers.push_back(QString::fromStdString(longFile->str()) + "/AstOrb.dat");
+    w.btnBrowse->click();
+    EXPECT_EQ(w.scbBrowser->value(), 599) << "a longer file stays at the same index";
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 1200 records");
+}
+
+TEST_F(WindowTest, FolderWithoutAstOrbKeepsTheOpenDatabase) {
+    RememberFolders(kSamples);
+    TfrmQuorvane& w = MakeWindow();
+    TempFolder other;
+    other.Write("other.dat", "x");
+    dialogs.answers.push_back(QString::fromStdString(other.str()) + "/other.dat");
+    w.btnBrowse->click();
+    EXPECT_EQ(StoredValue("AstOrbDatPath"), QString::fromStdString(other.str()));
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32") << "the count is already cut";
+    EXPECT_EQ(LabelText("lblNameVal"), "Ceres");
+    w.scbBrowser->setValue(1);
+    EXPECT_EQ(LabelText("lblNameVal"), "Pallas") << "the previous database stays browsable";
+}
+
+TEST_F(WindowTest, FileShorterThanOneRecord) {
+    TempFolder tiny;
+    tiny.Write("AstOrb.dat", std::string(266, ' '));
+    RememberFolders(QString::fromStdString(tiny.str()));
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_EQ(boxes.errors, QStringList{"Propriété barre de défilement hors limites."});
+    EXPECT_TRUE(w.scbBrowser->isEnabled());
+    EXPECT_FALSE(w.btnWikiFR->isEnabled());
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.3");
+    EXPECT_TRUE(dialogs.shown.empty());
+}
+
+TEST_F(WindowTest, UnreadableAstOrbReportsTheSystemReason) {
+    TempFolder folder;
+    QDir().mkpath(QString::fromStdString(folder.str()) + "/AstOrb.dat");
+    dialogs.answers.push_back(QString::fromStdString(folder.str()) + "/AstOrb.dat");
+    TfrmQuorvane& w = MakeWindow();
+    ASSERT_EQ(dialogs.shown.size(), 1u) << "a folder named AstOrb.dat is no file";
+    (void)w;
+}
+
+TEST_F(WindowTest, MalformedFlagCodeUpdatesPartially) {
+    TempFolder folder;
+    folder.WriteAstOrb({{.number = "1", .name = "Ceres", .diameter = "848.4", .flags = "5"},
+                        {.number = "2", .name = "Pallas", .diameter = "498.1", .flags = "abc"}});
+    RememberFolders(QString::fromStdString(folder.str()));
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_EQ(LabelText("lblAtenVal"), "Yes");
+    EXPECT_EQ(LabelText("lblAmorVal"), "Yes");
+    EXPECT_EQ(LabelText("lblApolloVal"), "");
+    w.scbBrowser->setValue(1);
+    EXPECT_EQ(boxes.errors, QStringList{"'abc' n'est pas une valeur entière correcte."});
+    EXPECT_EQ(LabelText("lblNameVal"), "Pallas");
+    EXPECT_EQ(LabelText("lblDiamVal"), "498.1");
+    EXPECT_EQ(LabelText("lblAtenVal"), "Yes") << "the flags keep the previous record's values";
+    EXPECT_EQ(w.edtDiameter->text(), "848.4");
+}
+
+TEST_F(WindowTest, DisplayOverwritesTheDiameterBoxOnlyOnChange) {
+    RememberFolders(kSamples);
+    TfrmQuorvane& w = MakeWindow();
+    w.edtDiameter->setText("12");
+    w.scbBrowser->setValue(0);
+    EXPECT_EQ(w.edtDiameter->text(), "12") << "same position: nothing shown again";
+    w.scbBrowser->setValue(432);
+    EXPECT_EQ(LabelText("lblNameVal"), "Eros");
+    EXPECT_EQ(w.edtDiameter->text(), "") << "Eros has no IRAS diameter";
+    EXPECT_EQ(LabelText("lblMarsCrosserVal"), "Yes");
+    QTest::keyClick(w.scbBrowser, Qt::Key_End);
+    EXPECT_EQ(w.scbBrowser->value(), 509);
+    EXPECT_EQ(LabelText("lblNumberVal"), "") << "the last record is unnumbered";
+}
+
+TEST_F(WindowTest, SettingsStoreThatCannotBeWritten) {
+    // A folder where the settings file should be makes every write fail, also for root.
+    QDir().mkpath(SettingsFile());
+    dialogs.answers.push_back(kSamples + "/AstOrb.dat");
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_EQ(boxes.errors, QStringList{"Echec à la définition des données pour 'AstOrbDatPath'"});
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.3") << "nothing is opened";
+    EXPECT_FALSE(w.scbBrowser->isEnabled());
+}
+
+TEST_F(WindowTest, SettingsValueThatIsNotText) {
+    WriteSettings("[General]\nAstOrbDatPath=a, b\n");
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_EQ(boxes.errors, QStringList{"Type de données incorrect pour 'AstOrbDatPath'"});
+    EXPECT_TRUE(dialogs.shown.empty()) << "the start-up sequence ends before the dialog";
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.3");
+}
+
+TEST_F(WindowTest, BackgroundClickRunsFindAgainButALabelClickDoesNot) {
+    RememberFolders(kSamples);
+    TfrmQuorvane& w = MakeWindow();
+    QSignalSpy findAgain(w.actFindAgain, &QAction::triggered);
+    QTest::mouseClick(w.findChild<QLabel*>("lblHVal"), Qt::LeftButton);
+    QTest::mouseClick(w.findChild<QLabel*>("lblH"), Qt::LeftButton);
+    EXPECT_EQ(findAgain.count(), 0);
+    QTest::mouseClick(w.client, Qt::LeftButton, {}, QPoint(350, 10));
+    EXPECT_EQ(findAgain.count(), 1);
+    EXPECT_TRUE(boxes.messages.isEmpty()) << "no search yet: nothing happens";
+}
+
+TEST_F(WindowTest, ToleranceLabelFollowsTheScrollBar) {
+    TfrmQuorvane& w = MakeWindow(false);
+    w.scrTolerance->setValue(57);
+    EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 57");
+}
+
+TEST_F(WindowTest, NamesLabelAppearsAfterALoadAndFillsAtTheNextRecord) {
+    RememberFolders(kSamples, kSamples);
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_FALSE(w.lblNameUnicodeVal->isHidden());
+    EXPECT_EQ(w.lblNameUnicodeVal->text(), "") << "the record on show is not redrawn";
+    w.scbBrowser->setValue(100);
+    EXPECT_EQ(w.lblNameUnicodeVal->text(), QString::fromUtf8("Dvořák"));
+    w.scbBrowser->setValue(99);
+    EXPECT_EQ(w.lblNameUnicodeVal->text(), "");
+}
+
+TEST_F(WindowTest, DiacriticalsCommandStoresTheFolderAndShowsTheLabel) {
+    RememberFolders(kSamples);
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_TRUE(w.lblNameUnicodeVal->isHidden());
+    dialogs.answers.push_back(kSamples + "/Diacriticals.txt");
+    w.btnDiacriticals->click();
+    EXPECT_EQ(dialogs.shown.back().title, "Browse for Diacriticals.txt");
+    EXPECT_EQ(dialogs.shown.back().filter, "Diacriticals.txt|*.txt");
+    EXPECT_EQ(StoredValue("DiacriticalsPath"), kSamples);
+    EXPECT_FALSE(w.lblNameUnicodeVal->isHidden());
+}
+
+TEST_F(WindowTest, EmptyDiacriticalsReportsTheListError) {
+    TempFolder folder;
+    folder.Write("Diacriticals.txt", "\r\n\r\n");
+    RememberFolders(kSamples, QString::fromStdString(folder.str()));
+    TfrmQuorvane& w = MakeWindow();
+    EXPECT_EQ(boxes.errors, QStringList{"Indice de liste hors limites (-1)"});
+    EXPECT_TRUE(w.lblNameUnicodeVal->isHidden());
+}
+
+} // namespace
+} // namespace quorvane::app::test
