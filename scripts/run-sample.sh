@@ -1,32 +1,34 @@
 #!/usr/bin/env bash
-# Starts the window on the bundled sample database. The program finds its database through the
-# remembered folder; on a first run it opens its file dialog, which starts in the sample folder.
+# Opens the window on the bundled sample database. The program finds its files through its
+# remembered folders, so `make run` gives it a settings store of its own (under the build
+# folder) that remembers the sample folder; the user's own settings are left alone.
 set -euo pipefail
 build=${1:-build}
 root=$(cd "$(dirname "$0")/.." && pwd)
 samples="$root/samples"
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
-    echo "Starting Quorvane. On a first run, pick samples/AstOrb.dat in the dialog that opens."
-    cd "$samples"
-    exec "$root/$build/quorvane"
+    config="$root/$build/run-config"
+    mkdir -p "$config/Morvelt"
+    printf '[General]\nAstOrbDatPath=%s\nDiacriticalsPath=%s\n' "$samples" "$samples" \
+        > "$config/Morvelt/Quorvane.conf"
+    echo "Starting Quorvane on the sample database ($samples)."
+    XDG_CONFIG_HOME="$config" exec "$root/$build/quorvane"
 fi
 
 cli="$root/$build/quorvane-cli"
-echo "No display found, so here is the same work through quorvane-cli on the sample."
-echo
-echo "\$ quorvane-cli show samples 0 --diacriticals samples"
-"$cli" show "$samples" 0 --diacriticals "$samples"
-echo
-echo "\$ quorvane-cli show samples 100 --diacriticals samples"
-"$cli" show "$samples" 100 --diacriticals "$samples"
-for cmd in "infobox $samples 0 --lang en" "infobox $samples 0 --lang fr" \
-           "special $samples --planet mars --type crosser" "names $samples --diacriticals $samples"; do
+run() {
     echo
-    echo "\$ quorvane-cli ${cmd//$samples/samples}"
-    # shellcheck disable=SC2086
-    "$cli" $cmd || true
-done
+    echo "\$ quorvane-cli $*" | sed "s|$samples|samples|g"
+    "$cli" "$@" || true
+}
+echo "No display found, so here is the same work through quorvane-cli on the sample."
+run show "$samples" 0
+run show "$samples" 100 --diacriticals "$samples"
+run infobox "$samples" 0 --lang en
+run infobox "$samples" 0 --lang fr
+run special "$samples" --planet mars --type crosser
+run names "$samples" --diacriticals "$samples"
 echo
 echo "To see the window, run 'make run' in a desktop session, or under a virtual display:"
-echo "  xvfb-run -a make run"
+echo "  xvfb-run -a make run    (then take a screenshot with: import -window root shot.png)"
