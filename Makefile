@@ -37,10 +37,24 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	./build-bench/bench/quorvane-bench
 
+# A Debian package of the window and quorvane-cli.
+package: deps
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_ARGS)
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack -G DEB
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-check-format:
+check-# A Debian package of the window and quorvane-cli.
+package: deps
+	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF \
+		-DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_ARGS)
+	cmake --build build-package -j $(JOBS)
+	cd build-package && cpack -G DEB
+
+format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config dpkg-dev file
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev
     xvfb xauth xclip fonts-liberation

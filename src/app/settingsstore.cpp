@@ -11,8 +11,14 @@ namespace {
 
 // Organisation "Morvelt", application "Quorvane": the user's configuration file on Linux, with
 // the machine-wide one as fallback, since ordinary users cannot write a machine-wide store.
+// On Windows the store is the machine-wide registry hive.
 QSettings OpenStore() {
-    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Morvelt"),
+#ifdef _WIN32
+    constexpr auto scope = QSettings::SystemScope;
+#else
+    constexpr auto scope = QSettings::UserScope;
+#endif
+    return QSettings(QSettings::NativeFormat, scope, QStringLiteral("Morvelt"),
                      QStringLiteral("Quorvane"));
 }
 
