@@ -5,9 +5,9 @@
 #include "astorb/paths.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <memory>
 
 namespace quorvane {
 
@@ -39,18 +39,31 @@ void DiacriticalNames::SetText(std::string_view text) {
     }
 }
 
+const std::string& DiacriticalNames::Line(std::size_t i) const {
+    if (i >= lines_.size()) {
+        RaiseListIndexOutOfBounds(static_cast<int>(i));
+    }
+    return lines_[i];
+}
+
 bool LoadDiacriticals(const std::string& folder, std::optional<DiacriticalNames>& table) {
     const std::string path = DiacriticalsFilePath(folder);
     if (!FileExists(path)) {
         return false;
     }
     table.emplace();
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    const std::unique_ptr<std::FILE, int (*)(std::FILE*)> file(std::fopen(path.c_str(), "rb"),
+                                                               &std::fclose);
+    if (!file) {
         RaiseCannotOpen(path, std::strerror(errno));
     }
-    const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
+    std::string text;
+    char buffer[65536];
+    std::size_t got = 0;
+    while ((got = std::fread(buffer, 1, sizeof buffer, file.get())) > 0) {
+        text.append(buffer, got);
+    }
+    if (std::ferror(file.get())) {
         RaiseCannotOpen(path, std::strerror(errno));
     }
     table->SetText(text);

@@ -19,7 +19,8 @@ public:
     void SetText(std::string_view text);
 
     std::size_t Count() const { return lines_.size(); }
-    const std::string& Line(std::size_t i) const { return lines_[i]; }
+    // Line i, 0-based; raises "Indice de liste hors limites (i)" past the last line.
+    const std::string& Line(std::size_t i) const;
 
 private:
     std::vector<std::string> lines_;
