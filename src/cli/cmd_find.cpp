@@ -42,10 +42,10 @@ int RunFind(Session& session, std::ostream& out) {
     state.SearchText = Utf8ToUtf16(session.Args().Option("--text").value_or(""));
     state.SearchLabel = *label;
     state.AgainEnabled = true;
-    const SearchContext context{session.Database(), session.Names(), session,
-                                session,            session,         session};
-    const SearchOutcome outcome = session.Args().Has("--backward") ? FindPrevious(state, context)
-                                                                   : FindNext(state, context);
+    const SearchContext context{
+        session.Database(), session.Names(), session, session, session, session};
+    const SearchOutcome outcome =
+        session.Args().Has("--backward") ? FindPrevious(state, context) : FindNext(state, context);
     if (outcome != SearchOutcome::Found) {
         return 1;
     }
