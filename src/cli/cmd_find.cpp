@@ -1,10 +1,56 @@
-#include "astorb/error.h"
+#include "astorb/cp1252.h"
+#include "browse/search.h"
 #include "cli/session.h"
+
+#include <ostream>
 
 namespace quorvane::cli {
 
-int RunFind(Session&, std::ostream&) {
-    throw Error("this command is not built yet");
+namespace {
+
+// --field names the value label searched as the window names it ("Diam", from lblDiamVal);
+// "Diameter", the record field's name, is accepted as well.
+std::optional<ValueLabel> LabelOfField(const std::string& name) {
+    if (name == "Diameter") {
+        return ValueLabel::Diam;
+    }
+    for (const ValueLabelInfo& info : kValueLabels) {
+        if (SearchFieldName(info.objectName) == name) {
+            return info.label;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+// The search as F3 (or Shift+F3 with --backward) repeats it once the text is confirmed for the
+// label: from the record at INDEX, which is shown and not examined.
+int RunFind(Session& session, std::ostream& out) {
+    const std::string field = session.Args().Option("--field").value_or("");
+    const std::optional<ValueLabel> label = LabelOfField(field);
+    if (!label) {
+        throw UsageError("--field must be one of Number, Name, NameUnicode, H, G, BVColour, "
+                         "Diameter (or Diam), IRASClass, Epoch, MeanAnomaly, ArgPerihelion, "
+                         "AscNode, Inclination, Eccentricity, SemiMajorAxis, Aten, Apollo, Amor, "
+                         "MarsCrosser, OuterCrosser: " +
+                         field);
+    }
+    session.ShowAt(session.IndexArgument());
+
+    SearchState state;
+    state.SearchText = Utf8ToUtf16(session.Args().Option("--text").value_or(""));
+    state.SearchLabel = *label;
+    state.AgainEnabled = true;
+    const SearchContext context{
+        session.Database(), session.Names(), session, session, session, session};
+    const SearchOutcome outcome =
+        session.Args().Has("--backward") ? FindPrevious(state, context) : FindNext(state, context);
+    if (outcome != SearchOutcome::Found) {
+        return 1;
+    }
+    out << session.Position() << '\n';
+    return 0;
 }
 
 } // namespace quorvane::cli

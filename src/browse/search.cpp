@@ -1,0 +1,272 @@
+#include "browse/search.h"
+
+#include "astorb/cp1252.h"
+#include "astorb/database.h"
+#include "astorb/diacriticals.h"
+#include "astorb/numbers.h"
+#include "astorb/record.h"
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
+namespace quorvane {
+
+namespace {
+
+enum class SearchKind {
+    Text, // the field's text contains the search text, ignoring case
+    Flag, // the flag bit is in the state the search text asks for
+    Name, // the accented name contains the search text (the Name field without a names table)
+};
+
+struct SearchedField {
+    ValueLabel label;
+    SearchKind kind;
+    Field field;
+    std::int32_t bit;
+};
+
+// The labels in the order they are examined; the last row takes every label not matched before.
+constexpr std::array<SearchedField, 20> kSearchedFields = {{
+    {ValueLabel::Number, SearchKind::Text, Field::Number, 0},
+    {ValueLabel::Name, SearchKind::Text, Field::Name, 0},
+    {ValueLabel::NameUnicode, SearchKind::Name, Field::Name, 0},
+    {ValueLabel::H, SearchKind::Text, Field::H, 0},
+    {ValueLabel::G, SearchKind::Text, Field::G, 0},
+    {ValueLabel::BVColour, SearchKind::Text, Field::BVColour, 0},
+    {ValueLabel::Diam, SearchKind::Text, Field::Diameter, 0},
+    {ValueLabel::IRASClass, SearchKind::Text, Field::IRASClass, 0},
+    {ValueLabel::Epoch, SearchKind::Text, Field::Epoch, 0},
+    {ValueLabel::MeanAnomaly, SearchKind::Text, Field::MeanAnomaly, 0},
+    {ValueLabel::ArgPerihelion, SearchKind::Text, Field::ArgPerihelion, 0},
+    {ValueLabel::AscNode, SearchKind::Text, Field::AscNode, 0},
+    {ValueLabel::Inclination, SearchKind::Text, Field::Inclination, 0},
+    {ValueLabel::Eccentricity, SearchKind::Text, Field::Eccentricity, 0},
+    {ValueLabel::SemiMajorAxis, SearchKind::Text, Field::SemiMajorAxis, 0},
+    {ValueLabel::Aten, SearchKind::Flag, Field::FlagCode, static_cast<std::int32_t>(Flag::Aten)},
+    {ValueLabel::Apollo, SearchKind::Flag, Field::FlagCode,
+     static_cast<std::int32_t>(Flag::Apollo)},
+    {ValueLabel::Amor, SearchKind::Flag, Field::FlagCode, static_cast<std::int32_t>(Flag::Amor)},
+    {ValueLabel::MarsCrosser, SearchKind::Flag, Field::FlagCode,
+     static_cast<std::int32_t>(Flag::MarsCrosser)},
+    {ValueLabel::OuterCrosser, SearchKind::Flag, Field::FlagCode,
+     static_cast<std::int32_t>(Flag::OuterCrosser)},
+}};
+
+const SearchedField& SearchedFieldOf(std::optional<ValueLabel> label) {
+    for (const SearchedField& row : kSearchedFields) {
+        if (label && row.label == *label) {
+            return row;
+        }
+    }
+    return kSearchedFields.back();
+}
+
+// A plain substring test in which the empty text is contained in nothing.
+bool Contains(std::string_view text, std::string_view sought) {
+    return !sought.empty() && text.find(sought) != std::string_view::npos;
+}
+
+bool Contains(std::u16string_view text, std::u16string_view sought) {
+    return !sought.empty() && text.find(sought) != std::u16string_view::npos;
+}
+
+// The flag state a text asks for: set when the text is one of the pieces of "Yes", in any case.
+bool FlagWanted(const std::u16string& searchText) {
+    return Contains("YES", Cp1252UpperCase(Utf16ToCp1252(searchText)));
+}
+
+// Text order ignoring case within Windows-1252; for right-aligned numbers of equal width this is
+// numeric order.
+int CompareIgnoringCase(std::string_view a, std::string_view b) {
+    return std::string_view(Cp1252UpperCase(a)).compare(Cp1252UpperCase(b));
+}
+
+// A record's Number field as its five characters stand.
+std::string Number5(std::string_view record) {
+    return std::string(FieldChars(record, Field::Number));
+}
+
+// Characters 3 to 7 of a names-table line: the entry's number as a field of five.
+std::string_view Key(const DiacriticalNames& names, std::size_t line) {
+    const std::string& text = names.Line(line);
+    return text.size() > 2 ? std::string_view(text).substr(2, 5) : std::string_view();
+}
+
+SearchOutcome SearchFields(SearchState& state, const SearchContext& context,
+                           const SearchedField& field) {
+    const std::string sought = Cp1252UpperCase(Utf16ToCp1252(state.SearchText));
+    const bool wanted = FlagWanted(state.SearchText);
+    const std::int64_t step = state.SearchForward ? 1 : -1;
+    const int minimum = context.browser.Minimum();
+    const int maximum = context.browser.Maximum();
+    state.SearchPosition = context.browser.Position();
+    while (true) {
+        const std::int64_t next = state.SearchPosition + step;
+        if (next > maximum || next < minimum) {
+            return SearchOutcome::NotFound;
+        }
+        state.SearchPosition = static_cast<int>(next);
+        if (!context.database.ReadRecord(state.SearchPosition)) {
+            return SearchOutcome::ReadFailed;
+        }
+        const std::string& record = context.database.CurrentRecord();
+        if (context.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
+            return SearchOutcome::NotFound;
+        }
+        if (field.kind == SearchKind::Flag) {
+            if (((GetFlagCode(record) & field.bit) != 0) == wanted) {
+                return SearchOutcome::Found;
+            }
+        } else if (Contains(Cp1252UpperCase(FieldText(record, field.field)), sought)) {
+            return SearchOutcome::Found;
+        }
+        if (state.SearchPosition == maximum) {
+            return SearchOutcome::NotFound;
+        }
+    }
+}
+
+// Walks the entries of the names table in number order from the asteroid shown, reading the
+// record of each entry's asteroid (asteroid n at index n - 1). An entry whose record turns out
+// not to be that asteroid (a file with gaps in its numbering, a blank number there) still counts
+// as visited, so every step reaches a new entry and the walk always ends.
+SearchOutcome SearchNames(SearchState& state, const SearchContext& context,
+                          const DiacriticalNames& names) {
+    const int maximum = context.browser.Maximum();
+    state.SearchPosition = context.browser.Position();
+    if (!context.database.ReadRecord(state.SearchPosition)) {
+        return SearchOutcome::ReadFailed;
+    }
+    std::string reached = Number5(context.database.CurrentRecord());
+    const auto count = static_cast<std::ptrdiff_t>(names.Count());
+    constexpr std::ptrdiff_t kFirstEntry = 3;
+    std::ptrdiff_t k = state.SearchForward ? kFirstEntry : count - 1;
+    while (true) {
+        if (state.SearchForward) {
+            while (k < count && CompareIgnoringCase(reached, Key(names, k)) >= 0) {
+                ++k;
+            }
+        } else {
+            while (k >= kFirstEntry && CompareIgnoringCase(reached, Key(names, k)) <= 0) {
+                --k;
+            }
+        }
+        if (k >= count || k < kFirstEntry) {
+            return SearchOutcome::NotFound;
+        }
+        const std::string_view key = Key(names, k);
+        state.SearchPosition = StrToInt(TrimControls(key)) - 1;
+        if (!context.database.ReadRecord(state.SearchPosition)) {
+            return SearchOutcome::ReadFailed;
+        }
+        const std::string& record = context.database.CurrentRecord();
+        if (context.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
+            return SearchOutcome::NotFound;
+        }
+        if (CompareIgnoringCase(key, Number5(record)) == 0 &&
+            Contains(LookupDiacriticalName(&names, FieldText(record, Field::Number), false),
+                     state.SearchText)) {
+            return SearchOutcome::Found;
+        }
+        if (state.SearchPosition == maximum) {
+            return SearchOutcome::NotFound;
+        }
+        reached = std::string(key);
+    }
+}
+
+// Sets SearchForward back to true however the search ends.
+class ForwardReset {
+public:
+    explicit ForwardReset(SearchState& state) : state_(state) {}
+    ~ForwardReset() { state_.SearchForward = true; }
+    ForwardReset(const ForwardReset&) = delete;
+    ForwardReset& operator=(const ForwardReset&) = delete;
+
+private:
+    SearchState& state_;
+};
+
+std::u16string Widen(std::string_view ascii) {
+    return std::u16string(ascii.begin(), ascii.end());
+}
+
+} // namespace
+
+void SearchMenuOpening(SearchState& state) {
+    state.AgainEnabled = !state.SearchText.empty();
+    state.SearchForward = true;
+}
+
+std::string SearchFieldName(std::string_view objectName) {
+    std::string_view rest = objectName.substr(std::min<std::size_t>(3, objectName.size()));
+    return std::string(rest.substr(0, rest.find("Val")));
+}
+
+std::u16string SearchPromptCaption(ValueLabel label) {
+    return u"Find in " + Widen(SearchFieldName(InfoOf(label).objectName));
+}
+
+std::optional<ValueLabel> ValueLabelFromObjectName(std::string_view objectName) {
+    for (const ValueLabelInfo& info : kValueLabels) {
+        if (info.objectName == objectName) {
+            return info.label;
+        }
+    }
+    return std::nullopt;
+}
+
+SearchOutcome FindInLabel(SearchState& state, ValueLabel label, SearchPrompt& prompt,
+                          const SearchContext& context) {
+    std::u16string text = state.SearchText;
+    if (!prompt.Ask(SearchPromptCaption(label), u"What?", text)) {
+        return SearchOutcome::NotRun;
+    }
+    state.SearchText = text;
+    if (state.SearchText.empty()) {
+        return SearchOutcome::NotRun;
+    }
+    state.SearchLabel = label;
+    state.AgainEnabled = true;
+    state.SearchForward = true;
+    return FindNext(state, context);
+}
+
+SearchOutcome FindNext(SearchState& state, const SearchContext& context) {
+    if (!state.AgainEnabled) {
+        return SearchOutcome::NotRun;
+    }
+    // Destroyed in reverse order: the direction is reset, then the cursor restored.
+    const WaitCursorScope waitCursor(context.cursor);
+    const ForwardReset forwardReset(state);
+    const SearchedField& field = SearchedFieldOf(state.SearchLabel);
+    const SearchOutcome outcome = field.kind == SearchKind::Name && context.names != nullptr
+                                      ? SearchNames(state, context, *context.names)
+                                      : SearchFields(state, context, field);
+    if (outcome == SearchOutcome::Found) {
+        context.browser.SetPosition(state.SearchPosition);
+    } else if (outcome == SearchOutcome::NotFound) {
+        context.messages.Inform(std::string(kNoMoreOccurrences));
+    }
+    return outcome;
+}
+
+SearchOutcome FindPrevious(SearchState& state, const SearchContext& context) {
+    if (!state.AgainEnabled) {
+        return SearchOutcome::NotRun;
+    }
+    state.SearchForward = false;
+    return FindNext(state, context);
+}
+
+void CopyLabelCaption(std::string_view cp1252Caption, Clipboard& clipboard) {
+    clipboard.SetUnicodeText(Cp1252ToUtf16(cp1252Caption));
+}
+
+void CopyUnicodeLabelCaption(std::u16string_view text, Clipboard& clipboard) {
+    CopyLabelCaption(Utf16ToCp1252(text), clipboard);
+}
+
+} // namespace quorvane

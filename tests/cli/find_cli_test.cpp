@@ -1,0 +1,143 @@
+// quorvane-cli find: the field search from a record index.
+#include "cli/cli.h"
+#include "support/fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace quorvane {
+namespace {
+
+struct Result {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+Result RunCli(const std::vector<std::string>& args) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = cli::Run(args, out, err);
+    return {status, out.str(), err.str()};
+}
+
+std::vector<std::string> Find(const std::string& folder, const std::string& index,
+                              std::vector<std::string> options) {
+    std::vector<std::string> args = {"find", folder, index};
+    args.insert(args.end(), options.begin(), options.end());
+    return args;
+}
+
+TEST(CliFind, SearchesTheSampleFile) {
+    const std::string samples = test::SamplesFolder();
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string err;
+    };
+    // Expected indexes from samples/make-sample.py: asteroid n at index n - 1, Eros is 433,
+    // 22 Riqua the first Amor, 101 Dvorak to 103 Angstrom accented in Diacriticals.txt,
+    // 60 unnumbered records from index 450.
+    const std::vector<Row> rows = {
+        {"name in any case", Find(samples, "0", {"--field", "Name", "--text", "EROS"}), 0, "432\n",
+         ""},
+        {"the start record is not examined",
+         Find(samples, "432", {"--field", "Name", "--text", "Eros"}), 1, "",
+         "No more occurrences.\n"},
+        {"backward", Find(samples, "432", {"--field", "Name", "--text", "ceres", "--backward"}), 0,
+         "0\n", ""},
+        {"backward from record 0",
+         Find(samples, "0", {"--field", "Name", "--text", "ceres", "--backward"}), 1, "",
+         "No more occurrences.\n"},
+        {"flag yes", Find(samples, "0", {"--field", "Amor", "--text", "yes"}), 0, "21\n", ""},
+        {"flag no", Find(samples, "21", {"--field", "Amor", "--text", "No"}), 0, "22\n", ""},
+        {"Diam", Find(samples, "0", {"--field", "Diam", "--text", "468.3"}), 0, "3\n", ""},
+        {"Diameter", Find(samples, "0", {"--field", "Diameter", "--text", "468.3"}), 0, "3\n", ""},
+        {"numbered only stops at the unnumbered records",
+         Find(samples, "440", {"--field", "Name", "--text", "2006 NE9"}), 1, "",
+         "No more occurrences.\n"},
+        {"--all reaches them",
+         Find(samples, "440", {"--field", "Name", "--text", "2006 NE9", "--all"}), 0, "450\n", ""},
+        {"NameUnicode without a names table searches the Name field",
+         Find(samples, "0", {"--field", "NameUnicode", "--text", "dvorak"}), 0, "100\n", ""},
+        {"NameUnicode with the names table is case-sensitive",
+         Find(samples, "0",
+              {"--field", "NameUnicode", "--text", "ngstr", "--diacriticals", samples}),
+         0, "102\n", ""},
+        {"NameUnicode with the names table, wrong case",
+         Find(samples, "0",
+              {"--field", "NameUnicode", "--text", "NGSTR", "--diacriticals", samples}),
+         1, "", "No more occurrences.\n"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Result result = RunCli(row.args);
+        EXPECT_EQ(result.status, row.status);
+        EXPECT_EQ(result.out, row.out);
+        EXPECT_EQ(result.err, row.err);
+    }
+}
+
+TEST(CliFind, TextArrivesAsUtf8) {
+    test::TempFolder folder;
+    folder.WriteAstOrb({{.number = "1", .name = "Start"},
+                        {.number = "2", .name = "Ren\xE9"},
+                        {.number = "3", .name = "\xC9lodie"}});
+    const Result result = RunCli(Find(folder.str(), "0", {"--field", "Name", "--text", "éLODIE"}));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "2\n");
+}
+
+TEST(CliFind, FailuresAndBadCommandLines) {
+    test::TempFolder folder;
+    folder.WriteAstOrb({{.number = "1", .name = "A", .flags = "0"},
+                        {.number = "2", .name = "B", .flags = "x"},
+                        {.number = "3", .name = "C", .flags = "4"}});
+    // Asteroid 40 has an entry but lies past the end of the three-record file.
+    folder.Write("Diacriticals.txt",
+                 "h\r\nh\r\nh\r\n" + std::string("     40") + std::string(22, ' ') + "Far\r\n");
+    struct Row {
+        const char* name;
+        std::vector<std::string> args;
+        int status;
+        std::string out;
+        std::string errStart;
+    };
+    const std::vector<Row> rows = {
+        {"a failed read ends silently",
+         Find(folder.str(), "0",
+              {"--field", "NameUnicode", "--text", "Far", "--diacriticals", folder.str()}),
+         1, "", ""},
+        {"malformed flag code",
+         Find(folder.str(), "2", {"--field", "Amor", "--text", "yes", "--backward"}), 1, "",
+         "'x' n'est pas une valeur entière correcte\n"},
+        {"unknown field", Find(folder.str(), "0", {"--field", "Diameters", "--text", "1"}), 2, "",
+         "quorvane-cli: --field must be one of"},
+        {"field names are case-sensitive",
+         Find(folder.str(), "0", {"--field", "name", "--text", "a"}), 2, "",
+         "quorvane-cli: --field must be one of"},
+        {"the object name is not a field name",
+         Find(folder.str(), "0", {"--field", "lblNameVal", "--text", "a"}), 2, "",
+         "quorvane-cli: --field must be one of"},
+        {"index outside the file", Find(folder.str(), "3", {"--field", "Name", "--text", "a"}), 2,
+         "", "quorvane-cli: INDEX must be"},
+        {"missing --text", Find(folder.str(), "0", {"--field", "Name"}), 2, "",
+         "quorvane-cli: find needs --text"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        const Result result = RunCli(row.args);
+        EXPECT_EQ(result.status, row.status);
+        EXPECT_EQ(result.out, row.out);
+        EXPECT_EQ(result.err.substr(0, row.errStart.size()), row.errStart);
+        if (row.errStart.empty()) {
+            EXPECT_EQ(result.err, "");
+        }
+    }
+}
+
+} // namespace
+} // namespace quorvane

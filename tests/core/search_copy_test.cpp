@@ -1,0 +1,110 @@
+// Copying a shown value, and the Find prompt's caption formed from the label's name.
+#include "search_doubles.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane {
+namespace {
+
+using test::FakeClipboard;
+using test::SearchBench;
+
+TEST(SearchPrompt, CaptionIsFormedFromTheLabelName) {
+    struct Row {
+        ValueLabel label;
+        std::u16string caption;
+    };
+    // The prompt captions of the searched-field table of the window's description.
+    const std::vector<Row> rows = {
+        {ValueLabel::Number, u"Find in Number"},
+        {ValueLabel::Name, u"Find in Name"},
+        {ValueLabel::NameUnicode, u"Find in NameUnicode"},
+        {ValueLabel::H, u"Find in H"},
+        {ValueLabel::G, u"Find in G"},
+        {ValueLabel::BVColour, u"Find in BVColour"},
+        {ValueLabel::Diam, u"Find in Diam"},
+        {ValueLabel::IRASClass, u"Find in IRASClass"},
+        {ValueLabel::Epoch, u"Find in Epoch"},
+        {ValueLabel::MeanAnomaly, u"Find in MeanAnomaly"},
+        {ValueLabel::ArgPerihelion, u"Find in ArgPerihelion"},
+        {ValueLabel::AscNode, u"Find in AscNode"},
+        {ValueLabel::Inclination, u"Find in Inclination"},
+        {ValueLabel::Eccentricity, u"Find in Eccentricity"},
+        {ValueLabel::SemiMajorAxis, u"Find in SemiMajorAxis"},
+        {ValueLabel::Aten, u"Find in Aten"},
+        {ValueLabel::Apollo, u"Find in Apollo"},
+        {ValueLabel::Amor, u"Find in Amor"},
+        {ValueLabel::MarsCrosser, u"Find in MarsCrosser"},
+        {ValueLabel::OuterCrosser, u"Find in OuterCrosser"},
+    };
+    ASSERT_EQ(rows.size(), kValueLabelCount);
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::string(InfoOf(row.label).objectName));
+        EXPECT_EQ(SearchPromptCaption(row.label), row.caption);
+        EXPECT_EQ(ValueLabelFromObjectName(InfoOf(row.label).objectName), row.label);
+    }
+    EXPECT_EQ(SearchFieldName("lblSomethingValValue"), "Something") << "cut at the first Val";
+    EXPECT_EQ(ValueLabelFromObjectName("lblDiameter"), std::nullopt) << "a caption label";
+    EXPECT_EQ(ValueLabelFromObjectName("lblPath"), std::nullopt);
+}
+
+TEST(SearchPrompt, ShowsCaptionPromptAndTheSearchText) {
+    SearchBench bench({{.number = "1", .name = "Ceres", .diameter = "848.4"},
+                       {.number = "2", .name = "Pallas", .diameter = "498.1"}});
+    bench.state.SearchText = u"earlier";
+    EXPECT_EQ(bench.Find(ValueLabel::Diam, u"498", 0), SearchOutcome::Found);
+    EXPECT_EQ(bench.prompt.asked, 1);
+    EXPECT_EQ(bench.prompt.caption, u"Find in Diam");
+    EXPECT_EQ(bench.prompt.prompt, u"What?");
+    EXPECT_EQ(bench.prompt.initialText, u"earlier");
+    EXPECT_EQ(bench.state.SearchText, u"498");
+    EXPECT_EQ(bench.state.SearchLabel, ValueLabel::Diam);
+    EXPECT_TRUE(bench.state.AgainEnabled);
+
+    bench.prompt.answer.reset();
+    FindInLabel(bench.state, ValueLabel::NameUnicode, bench.prompt, bench.Context());
+    EXPECT_EQ(bench.prompt.caption, u"Find in NameUnicode");
+    EXPECT_EQ(bench.prompt.initialText, u"498");
+}
+
+TEST(CopyValue, PutsTheCaptionOnTheClipboardAsUnicode) {
+    struct Row {
+        const char* name;
+        std::string caption; // Windows-1252
+        std::u16string copied;
+    };
+    const std::vector<Row> rows = {
+        {"a name", "Ceres", u"Ceres"},
+        {"a clear flag", "", u""},
+        {"a number", "848.4", u"848.4"},
+        {"Windows-1252 letters", "\xC9lodie \x9F", u"Élodie Ÿ"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeClipboard clipboard;
+        CopyLabelCaption(row.caption, clipboard);
+        EXPECT_EQ(clipboard.unicodeText, row.copied);
+    }
+}
+
+TEST(CopyValue, UnicodeNameGoesThroughTheEightBitCaption) {
+    struct Row {
+        const char* name;
+        std::u16string shown;
+        std::u16string copied;
+    };
+    const std::vector<Row> rows = {
+        {"Windows-1252 letters survive", u"Ångström", u"Ångström"},
+        {"ř is outside Windows-1252", u"Dvořák", u"Dvorák"},
+        {"empty label", u"", u""},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeClipboard clipboard;
+        CopyUnicodeLabelCaption(row.shown, clipboard);
+        EXPECT_EQ(clipboard.unicodeText, row.copied);
+    }
+}
+
+} // namespace
+} // namespace quorvane

@@ -1,0 +1,153 @@
+// Test doubles of the window's seams for the field search, and a bench that holds a small
+// AstOrb.dat, an optional names table and the search state.
+#pragma once
+
+#include "astorb/database.h"
+#include "astorb/diacriticals.h"
+#include "astorb/record.h"
+#include "browse/search.h"
+#include "support/fixtures.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace quorvane::test {
+
+class FakeCursor : public WaitCursor {
+public:
+    void Show() override {
+        ++shown;
+        ++depth;
+    }
+    void Restore() override {
+        ++restored;
+        --depth;
+    }
+    int shown = 0;
+    int restored = 0;
+    int depth = 0;
+};
+
+// A scroll bar from 0 to `maximum`; SetPosition records each move (the display is the window's).
+class FakeBrowser : public Browser {
+public:
+    explicit FakeBrowser(const FakeCursor& cursor) : cursor_(cursor) {}
+    int Position() const override { return position; }
+    int Minimum() const override { return 0; }
+    int Maximum() const override { return maximum; }
+    void SetPosition(int to) override {
+        moves.push_back(to);
+        cursorDepthAtMove = cursor_.depth;
+        position = to;
+    }
+    int position = 0;
+    int maximum = 0;
+    std::vector<int> moves;
+    int cursorDepthAtMove = 0;
+
+private:
+    const FakeCursor& cursor_;
+};
+
+struct FakeNumberedOnly : NumberedOnly {
+    bool IsNumberedOnly() const override { return ticked; }
+    bool ticked = false;
+};
+
+struct FakeMessages : Messages {
+    void Inform(const std::string& text) override { informed.push_back(text); }
+    bool AskYesNo(const std::string& text) override {
+        ADD_FAILURE() << "the search asks no question: " << text;
+        return false;
+    }
+    std::vector<std::string> informed;
+};
+
+// Answers with `answer` (nullopt cancels) and remembers what it was shown.
+struct FakePrompt : SearchPrompt {
+    bool Ask(const std::u16string& shownCaption, const std::u16string& shownPrompt,
+             std::u16string& text) override {
+        ++asked;
+        caption = shownCaption;
+        prompt = shownPrompt;
+        initialText = text;
+        if (!answer) {
+            return false;
+        }
+        text = *answer;
+        return true;
+    }
+    std::optional<std::u16string> answer;
+    int asked = 0;
+    std::u16string caption;
+    std::u16string prompt;
+    std::u16string initialText;
+};
+
+struct FakeClipboard : Clipboard {
+    void SetText(const std::string& cp1252) override {
+        ADD_FAILURE() << "a copied value is Unicode text, not 8-bit: " << cp1252;
+    }
+    void SetUnicodeText(const std::u16string& text) override { unicodeText = text; }
+    std::optional<std::u16string> unicodeText;
+};
+
+// The window's side of a search: the open file, the names, the controls and the state.
+struct SearchBench {
+    TempFolder folder;
+    AstOrbDatabase database;
+    std::optional<DiacriticalNames> names;
+    FakeCursor cursor;
+    FakeBrowser browser{cursor};
+    FakeNumberedOnly numberedOnly;
+    FakeMessages messages;
+    FakePrompt prompt;
+    SearchState state;
+
+    explicit SearchBench(const std::vector<RecordSpec>& records) {
+        database.ReplaceFile(folder.WriteAstOrb(records));
+        browser.maximum = static_cast<int>(records.size()) - 1;
+    }
+
+    // Loads a names table: three header lines, then the entry lines as given.
+    void LoadNames(const std::vector<std::string>& entries) {
+        std::string text = "header\r\nheader\r\n----\r\n";
+        for (const std::string& entry : entries) {
+            text += entry + "\r\n";
+        }
+        names.emplace();
+        names->SetText(text);
+    }
+
+    SearchContext Context() {
+        return {database, names ? &*names : nullptr, browser, numberedOnly, messages, cursor};
+    }
+
+    // Find on `label` from the record at `from`, the prompt confirmed with `text`.
+    SearchOutcome Find(ValueLabel label, const std::u16string& text, int from) {
+        browser.position = from;
+        prompt.answer = text;
+        return FindInLabel(state, label, prompt, Context());
+    }
+    SearchOutcome Next() { return FindNext(state, Context()); }
+    SearchOutcome Previous() { return FindPrevious(state, Context()); }
+
+    // The Number field of the record read last, trimmed.
+    std::string LastNumberRead() const {
+        return FieldText(database.CurrentRecord(), Field::Number);
+    }
+    std::string LastNameRead() const { return FieldText(database.CurrentRecord(), Field::Name); }
+};
+
+// A names-table entry: the number right-aligned in characters 2 to 7, the name from character 30.
+inline std::string NameEntry(int number, const std::string& name) {
+    std::string line(29, ' ');
+    const std::string digits = std::to_string(number);
+    line.replace(7 - digits.size(), digits.size(), digits);
+    return line + name;
+}
+
+} // namespace quorvane::test
