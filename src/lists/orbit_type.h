@@ -16,7 +16,7 @@ struct PlanetOrbit {
 };
 
 // One row per item of the "Planet" group, in item order. Fixed constants, not recomputed.
-constexpr std::array<PlanetOrbit, 9> PlanetOrbits = {{
+inline constexpr std::array<PlanetOrbit, 9> PlanetOrbits = {{
     {0.30749951, 0.46669835},               // 0 Mercury
     {0.718432696, 0.728231284},             // 1 Venus
     {0.98328978, 1.01671022},               // 2 Earth
