@@ -7,6 +7,7 @@
 
 #include <array>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string_view>
 
@@ -103,15 +104,14 @@ int RunFamily(Session& session, std::ostream& out) {
     const int seed = session.IndexArgument();
     FixedTolerance tolerance;
     tolerance.tolerance = NumberOption(session, "--tolerance", 0, kMaxTolerance);
-    int passesLeft = 0; // 0: until a pass adds nothing
+    // Without --passes, passes repeat until one adds nothing.
+    std::optional<int> passes;
     if (session.Args().Option("--passes")) {
-        passesLeft = NumberOption(session, "--passes", 1, std::numeric_limits<int>::max());
+        passes = NumberOption(session, "--passes", 1, std::numeric_limits<int>::max());
     }
-    session.answerYesNo = [&passesLeft](const std::string& question) {
-        if (passesLeft == 0) {
-            return question != PassCompleteQuestion(0);
-        }
-        return --passesLeft > 0;
+    session.answerYesNo = [passes, asked = 0](const std::string& question) mutable {
+        ++asked;
+        return passes ? asked < *passes : question != PassCompleteQuestion(0);
     };
     session.ShowAt(seed);
     const SessionNames names(session);
