@@ -12,10 +12,5 @@ void TfrmQuorvane::Button1Click() {}
 void TfrmQuorvane::edtDiameterExit() {}
 void TfrmQuorvane::edtAlbedoExit() {}
 void TfrmQuorvane::edtDensityExit() {}
-void TfrmQuorvane::mnuPopupPopup() {}
-void TfrmQuorvane::actCopyExecute() {}
-void TfrmQuorvane::actFindExecute() {}
-void TfrmQuorvane::actFindAgainExecute() {}
-void TfrmQuorvane::actFindAgainBackwardExecute() {}
 
 } // namespace quorvane::app

@@ -8,6 +8,7 @@
 #include "astorb/diacriticals.h"
 #include "browse/display.h"
 #include "browse/ports.h"
+#include "browse/search.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -65,7 +66,8 @@ class TfrmQuorvane : public QWidget,
                      public WaitCursor,
                      public WindowEnabling,
                      public EventPump,
-                     public RecordLabels {
+                     public RecordLabels,
+                     public SearchPrompt {
     Q_OBJECT
 
 public:
@@ -103,6 +105,9 @@ public:
     void SetValueText(ValueLabel label, const std::string& cp1252) override;
     void SetNameUnicode(const std::u16string& text) override;
     void SetDiameterBox(const std::string& cp1252) override;
+    // SearchPrompt
+    bool Ask(const std::u16string& caption, const std::u16string& prompt,
+             std::u16string& text) override;
 
     AstOrbDatabase& Database() { return database_; }
     const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
@@ -158,6 +163,8 @@ private:
     void ShowPopupMenu(QLabel* label, const QPoint& globalPosition);
     void ReportCurrentError();
     QLabel* ValueLabelWidget(ValueLabel label) const;
+    SearchContext MakeSearchContext();
+    void ShowSearchState();
 
     WindowSeams seams_;
     std::unique_ptr<QtFileDialogs> ownFileDialogs_;
@@ -173,6 +180,7 @@ private:
     bool inPortCall_ = false;
     std::exception_ptr displayError_;
     QLabel* popupComponent_ = nullptr;
+    SearchState search_;
 
 public:
     // The controls, named as in the window's design.
