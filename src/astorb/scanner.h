@@ -6,6 +6,7 @@
 #include "astorb/numbers.h"
 #include "astorb/record.h"
 
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -16,8 +17,10 @@ namespace quorvane {
 
 class AstOrbDatabase;
 
-// About 1 MiB of records: the largest block a scan reads at once.
-inline constexpr std::size_t kScanBlockRecords = 4096;
+// About 270 KiB of records, the largest block a scan reads at once: large enough that the reads
+// cost no more than one sequential pass, small enough to stay in the processor's cache while
+// the records are decoded.
+inline constexpr std::size_t kScanBlockRecords = 1024;
 
 // Reads the records of the database's open file through blocks that start small and double up
 // to `maxBlockRecords`, so a search that stops early reads little. Record(i) gives what
@@ -60,9 +63,29 @@ private:
     bool lastPending_ = false; // last_ is not in CurrentRecord yet
 };
 
-// The trimmed text of a field, as FieldText gives it, without a copy.
+// The trimmed text of a field, as FieldText gives it, without a copy: FieldChars and
+// TrimControls written out so that a scan's inner loop needs no call.
 inline std::string_view TrimmedField(std::string_view record, Field field) {
-    return TrimControls(FieldChars(record, field));
+    const FieldColumns columns = ColumnsOf(field);
+    const auto first = static_cast<std::size_t>(columns.start - 1);
+    if (first >= record.size()) {
+        return {};
+    }
+    const char* begin = record.data() + first;
+    const char* end =
+        begin + std::min(record.size() - first, static_cast<std::size_t>(columns.width));
+    while (begin != end && static_cast<unsigned char>(*begin) <= 32) {
+        ++begin;
+    }
+    while (end != begin && static_cast<unsigned char>(end[-1]) <= 32) {
+        --end;
+    }
+    return {begin, static_cast<std::size_t>(end - begin)};
+}
+
+// IsNumbered, inline.
+inline bool IsNumberedRecord(std::string_view record) {
+    return !TrimmedField(record, Field::Number).empty();
 }
 
 // A float field by the float rule with the current separator; nothing when the field is blank

@@ -155,7 +155,7 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
         if (!record) {
             return SearchOutcome::ReadFailed;
         }
-        if (context.numberedOnly.IsNumberedOnly() && !IsNumbered(*record)) {
+        if (context.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
             return SearchOutcome::NotFound;
         }
         if (field.kind == SearchKind::Flag) {

@@ -62,7 +62,8 @@ public:
     // Displays the record at `position` whether or not it is the current one.
     void ShowAt(int position);
 
-    bool IsNumberedOnly() const override { return !invocation_.Has("--all"); }
+    // Read for every record of a scan: looked up once, when the session is made.
+    bool IsNumberedOnly() const override { return numberedOnly_; }
 
     void Inform(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
@@ -84,6 +85,7 @@ public:
 
 private:
     const Invocation& invocation_;
+    bool numberedOnly_ = !invocation_.Has("--all");
     std::ostream& err_;
     AstOrbDatabase database_;
     std::optional<DiacriticalNames> names_;

@@ -163,7 +163,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                     if (!record) {
                         return ScanEnd::ReadFailed;
                     }
-                    if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(*record)) {
+                    if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
                         break;
                     }
                     std::optional<double> a = QuickFloatField(*record, Field::SemiMajorAxis);

@@ -61,7 +61,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
             if (!record) {
                 return ScanEnd::ReadFailed;
             }
-            if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(*record)) {
+            if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
                 break;
             }
             std::optional<double> inclination = QuickFloatField(*record, Field::Inclination);

@@ -69,7 +69,7 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
             if (!record) {
                 return ScanEnd::ReadFailed;
             }
-            if (!IsNumbered(*record)) {
+            if (!IsNumberedRecord(*record)) {
                 break;
             }
             if (!StartsWithDesignationDigit(*record)) {

@@ -152,7 +152,7 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
             if (!record) {
                 return ScanEnd::ReadFailed;
             }
-            if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(*record)) {
+            if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
                 break;
             }
             const int typeIndex = choice.TypeIndex();
