@@ -7,7 +7,7 @@ packages=(
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev
     xvfb xauth xclip xdotool x11-utils fonts-liberation
-    clang libclang-rt-14-dev
+    clang clang-format libclang-rt-14-dev
 )
 
 missing=()
