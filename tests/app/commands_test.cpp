@@ -141,8 +141,9 @@ TEST_F(CommandsTest, FamilyAsksAfterEachPass) {
     EXPECT_EQ(boxes.questions.size(), 2);
     EXPECT_TRUE(boxes.questions[0].startsWith("Pass complete. "));
     EXPECT_TRUE(boxes.questions[0].endsWith(" asteroids added. Another pass?"));
-    EXPECT_EQ(Clipboard(),
-              CliClipboard({"family", samples, "199", "--tolerance", "100", "--passes", "2"}));
+    EXPECT_EQ(Clipboard(), CliClipboard({"family", samples, "199", "--tolerance", "100", "--passes",
+                                         "2", "--diacriticals", samples}));
+    EXPECT_TRUE(Clipboard().contains("\r\n* [[201 Smétana]] ")) << "a member of the cluster";
     EXPECT_TRUE(Clipboard().startsWith("[[200 "));
     EXPECT_EQ(w.scbBrowser->value(), 199) << "the seed is shown again";
     ASSERT_EQ(boxes.messages.size(), 1);
