@@ -118,7 +118,15 @@ Parsed Parse(const std::vector<std::string>& args) {
             parsed.help = true;
             return parsed;
         }
-        if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
+        if (arg == "--raw") {
+            // The general options are also taken after the command.
+            parsed.invocation.raw = true;
+        } else if (arg == "--decimal-separator") {
+            if (i + 1 >= args.size() || args[i + 1].size() != 1) {
+                throw UsageError("--decimal-separator needs one character");
+            }
+            parsed.separator = args[++i][0];
+        } else if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             if (ListHas(parsed.spec->switchOptions, arg)) {
                 parsed.invocation.switches.insert(arg);
             } else if (ListHas(parsed.spec->valueOptions, arg)) {

@@ -91,6 +91,18 @@ TEST(CliShow, ErrorsAndExitStatus) {
     }
 }
 
+TEST(CliShow, GeneralOptionsBeforeOrAfterTheCommand) {
+    const std::string folder = test::SamplesFolder();
+    const Result before =
+        RunCli({"--raw", "--decimal-separator", ",", "infobox", folder, "0", "--lang", "fr"});
+    const Result after =
+        RunCli({"infobox", folder, "0", "--lang", "fr", "--raw", "--decimal-separator", ","});
+    EXPECT_EQ(before.status, 0);
+    EXPECT_EQ(before.out, after.out);
+    EXPECT_NE(before.out.find("\r\n | excentricit\xe9=0,079\r\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"show", folder, "0", "--decimal-separator", ",,"}).status, 2);
+}
+
 TEST(CliShow, HelpGoesToStandardOutput) {
     for (const auto& args :
          {std::vector<std::string>{"--help"}, std::vector<std::string>{"show", "--help"}}) {
