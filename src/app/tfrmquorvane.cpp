@@ -90,6 +90,22 @@ std::string ToCp1252(const QString& text) {
                                              static_cast<std::size_t>(text.size())));
 }
 
+bool TfrmQuorvane::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == edtDiameter) {
+                edtDiameterExit();
+            } else if (watched == edtAlbedo) {
+                edtAlbedoExit();
+            } else if (watched == edtDensity) {
+                edtDensityExit();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
@@ -349,9 +365,11 @@ void TfrmQuorvane::CreateControls() {
     lblOtherDiameter->setBuddy(edtDiameter);
     lblAlbedo->setBuddy(edtAlbedo);
     lblDensity->setBuddy(edtDensity);
-    connect(edtDiameter, &QLineEdit::editingFinished, this, &TfrmQuorvane::edtDiameterExit);
-    connect(edtAlbedo, &QLineEdit::editingFinished, this, &TfrmQuorvane::edtAlbedoExit);
-    connect(edtDensity, &QLineEdit::editingFinished, this, &TfrmQuorvane::edtDensityExit);
+    // The leave handlers run whenever the focus leaves a box inside the window, whether or not
+    // its text changed.
+    for (QLineEdit* edit : {edtDiameter, edtAlbedo, edtDensity}) {
+        edit->installEventFilter(this);
+    }
 
     Button1 = MakeButton(client, "Button1", QStringLiteral("(Inclinations)"), 402, 183,
                          QStringLiteral("Scan database for highest-inclination asteroid"));

@@ -134,6 +134,9 @@ public:
         }
     }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void scbBrowserChange(int position);
     void actBrowseForAstOrbExecute();

@@ -80,9 +80,12 @@ TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
     w.edtDiameter->setText("abc");
     w.edtAlbedo->setText("1.5");
     w.edtDensity->setText("3");
-    emit w.edtAlbedo->editingFinished();
-    EXPECT_EQ(w.edtAlbedo->text(), "0.1");
-    emit w.edtDiameter->editingFinished();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.edtAlbedo->setFocus(Qt::OtherFocusReason);
+    w.edtDiameter->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.edtAlbedo->text(), "0.1") << "corrected when the focus leaves the box";
+    w.edtDensity->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w.edtDiameter->text(), "848.4") << "back to Ceres' IRAS diameter";
     w.edtDiameter->setText("10");
     w.btnWikiEN->click();
