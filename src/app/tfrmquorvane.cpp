@@ -700,6 +700,8 @@ void TfrmQuorvane::ReportCurrentError() {
         throw;
     } catch (const std::exception& e) {
         text = QString::fromUtf8(ReportText(e.what()).c_str());
+    } catch (...) {
+        text = QStringLiteral("Exception inconnue.");
     }
     seams_.messageBoxes->ShowError(this, text);
 }
