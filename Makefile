@@ -47,14 +47,7 @@ package: deps
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
-check-# A Debian package of the window and quorvane-cli.
-package: deps
-	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF \
-		-DCMAKE_INSTALL_PREFIX=/usr $(CMAKE_ARGS)
-	cmake --build build-package -j $(JOBS)
-	cd build-package && cpack -G DEB
-
-format:
+check-format:
 	clang-format --dry-run --Werror $$(git ls-files '*.cpp' '*.h')
 
 clean:

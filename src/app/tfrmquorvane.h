@@ -9,6 +9,10 @@
 #include "browse/display.h"
 #include "browse/ports.h"
 #include "browse/search.h"
+#include "infobox/parameters.h"
+#include "lists/family.h"
+#include "lists/orbit_type.h"
+#include "lists/scan.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -67,7 +71,10 @@ class TfrmQuorvane : public QWidget,
                      public WindowEnabling,
                      public EventPump,
                      public RecordLabels,
-                     public SearchPrompt {
+                     public SearchPrompt,
+                     public NamesSource,
+                     public OrbitTypeChoice,
+                     public ToleranceSetting {
     Q_OBJECT
 
 public:
@@ -105,6 +112,11 @@ public:
     void SetValueText(ValueLabel label, const std::string& cp1252) override;
     void SetNameUnicode(const std::u16string& text) override;
     void SetDiameterBox(const std::string& cp1252) override;
+    // NamesSource, OrbitTypeChoice, ToleranceSetting
+    const DiacriticalNames* CurrentNames() const override { return Names(); }
+    int PlanetIndex() const override;
+    int TypeIndex() const override;
+    int Tolerance() const override;
     // SearchPrompt
     bool Ask(const std::u16string& caption, const std::u16string& prompt,
              std::u16string& text) override;
@@ -121,6 +133,9 @@ public:
             ReportCurrentError();
         }
     }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private slots:
     void scbBrowserChange(int position);
@@ -151,6 +166,7 @@ private:
 
     void CreateControls();
     void LayOut();
+    void FitToControls();
     void RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),
                         FileDialogSettings& dialog);
     void actBrowseForFolderAstOrbBeforeExecute();
@@ -164,6 +180,12 @@ private:
     void ReportCurrentError();
     QLabel* ValueLabelWidget(ValueLabel label) const;
     SearchContext MakeSearchContext();
+    ScanPorts MakeScanPorts();
+    // Runs a whole-database scan: label updates are held back while it runs (every side effect
+    // of each display still happens in order) and shown when it ends or lets messages run; a
+    // scan command clicked while another scan waits between its passes is ignored.
+    template <typename F> void RunScan(F&& scan);
+    void FlushDisplay();
     void ShowSearchState();
 
     WindowSeams seams_;
@@ -181,6 +203,22 @@ private:
     std::exception_ptr displayError_;
     QLabel* popupComponent_ = nullptr;
     SearchState search_;
+    // Label texts written while a scan runs, shown at its end.
+    struct PendingLabels : RecordLabels {
+        std::array<std::optional<std::string>, kValueLabelCount> values;
+        std::optional<std::u16string> nameUnicode;
+        std::optional<std::string> diameterBox;
+        void SetValueText(ValueLabel label, const std::string& cp1252) override {
+            values[static_cast<std::size_t>(label)] = cp1252;
+        }
+        void SetNameUnicode(const std::u16string& text) override { nameUnicode = text; }
+        void SetDiameterBox(const std::string& cp1252) override { diameterBox = cp1252; }
+    };
+    bool autoSize_ = false;
+    bool scanRunning_ = false;
+    bool throttleEvents_ = false;
+    std::optional<PendingLabels> pendingLabels_;
+    std::int64_t lastEventPumpMs_ = 0;
 
 public:
     // The controls, named as in the window's design.
