@@ -49,8 +49,10 @@ struct Centre {
     double radius;
 };
 
-const Centre kSmall = {{2.3812, 0.2104, 6.52}, 45.0};
-const Centre kLarge = {{3.0173, 0.0812, 10.21}, 90.0};
+// Both families lie at inclinations where the background is thin, so that even 200 m/s does not
+// chain them into the whole belt.
+const Centre kSmall = {{2.3812, 0.2104, 23.52}, 45.0};
+const Centre kLarge = {{3.0173, 0.0812, 27.21}, 90.0};
 constexpr int kSmallSeed = 2344;  // asteroid 2345
 constexpr int kLargeSeed = 15110; // asteroid 15111
 constexpr double kSmallShare = 1000.0 / 1.4e6;

@@ -1,6 +1,7 @@
 #include "astorb/numbers.h"
 
 #include "astorb/error.h"
+#include "astorb/quick_decimal.h"
 
 #include <array>
 #include <charconv>
@@ -102,83 +103,6 @@ std::optional<double> ParseFloatPlain(std::string_view text, char separator) {
 
 namespace {
 
-// 10^0 to 10^22: every one is exact as a double.
-constexpr std::array<double, 23> kExactPowersOfTen = {
-    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
-    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
-};
-
-// True when the 8 bytes at `p` are all decimal digits (little-endian word tests, as fast_float
-// does them).
-bool EightDigits(const char* p) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    return (((word & 0xF0F0F0F0F0F0F0F0ULL) |
-             (((word + 0x0606060606060606ULL) & 0xF0F0F0F0F0F0F0F0ULL) >> 4)) ==
-            0x3333333333333333ULL);
-}
-
-// The value of 8 decimal digits at `p`.
-std::uint64_t EightDigitsValue(const char* p) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, p, sizeof word);
-    constexpr std::uint64_t kMask = 0x000000FF000000FFULL;
-    constexpr std::uint64_t kMul1 = 0x000F424000000064ULL; // 100 + (1000000 << 32)
-    constexpr std::uint64_t kMul2 = 0x0000271000000001ULL; // 1 + (10000 << 32)
-    word -= 0x3030303030303030ULL;
-    word = (word * 10) + (word >> 8);
-    return (((word & kMask) * kMul1) + (((word >> 16) & kMask) * kMul2)) >> 32;
-}
-
-// Digits from `p` on, eight at a time while they last, into `mantissa`.
-const char* ReadDigits(const char* p, const char* end, std::uint64_t& mantissa) {
-    while (end - p >= 8 && EightDigits(p)) {
-        mantissa = mantissa * 100000000 + EightDigitsValue(p);
-        p += 8;
-    }
-    while (p != end && IsDigit(*p)) {
-        mantissa = mantissa * 10 + static_cast<std::uint64_t>(*p - '0');
-        ++p;
-    }
-    return p;
-}
-
-// The common shape of a record field, [sign] digits [separator digits], at most 19 digits and at
-// most 22 after the separator, read in one tight loop; nothing for any other text, which the
-// full grammar below then reads. Only taken when the separator cannot be mistaken for a sign, a
-// digit or an exponent mark.
-std::optional<double> PlainDecimal(std::string_view text, char separator, bool dotIsSeparator) {
-    if (IsDigit(separator) || separator == '+' || separator == '-' || separator == 'e' ||
-        separator == 'E') {
-        return std::nullopt;
-    }
-    const char* p = text.data();
-    const char* const end = p + text.size();
-    const bool negative = *p == '-';
-    if (negative || *p == '+') {
-        ++p;
-    }
-    // Unsigned arithmetic: more than 19 digits may wrap, and are then refused below.
-    std::uint64_t mantissa = 0;
-    const char* const integerStart = p;
-    p = ReadDigits(p, end, mantissa);
-    std::ptrdiff_t digits = p - integerStart;
-    std::ptrdiff_t fraction = 0;
-    if (p != end && (*p == separator || (dotIsSeparator && *p == '.'))) {
-        const char* const fractionStart = ++p;
-        p = ReadDigits(p, end, mantissa);
-        fraction = p - fractionStart;
-        digits += fraction;
-    }
-    constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
-    if (p != end || digits == 0 || digits > 19 || fraction > 22 || mantissa > kExactMantissa) {
-        return std::nullopt;
-    }
-    const double value =
-        static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fraction)];
-    return negative ? -value : value;
-}
-
 // The float grammar over `text` with every "." read as `separator` when `dotIsSeparator`. A
 // mantissa of at most 2^53 scaled by an exact power of ten up to 10^22 is one correctly rounded
 // operation on exact operands, so it equals the decimal conversion; anything else (more
@@ -188,7 +112,7 @@ std::optional<double> ParseFloatMapped(std::string_view text, char separator, bo
     if (size == 0 || size > kMaxFloatText) {
         return std::nullopt;
     }
-    if (const auto plain = PlainDecimal(text, separator, dotIsSeparator)) {
+    if (const auto plain = QuickDecimal(text, separator, dotIsSeparator)) {
         return *plain;
     }
     const auto at = [&](std::size_t i) {

@@ -66,19 +66,4 @@ bool RecordBlockReader::Fill(std::int64_t index, bool forward) {
     return index >= first_ && index < first_ + count_;
 }
 
-std::optional<std::string_view> RecordBlockReader::Record(std::int64_t index, bool forward) {
-    if (index < first_ || index >= first_ + count_ || generation_ != database_.Generation()) {
-        if (!Fill(index, forward)) {
-            return std::nullopt;
-        }
-    }
-    std::string_view record(buffer_.data() + (index - first_) * RecordLength, RecordLength);
-    if (hasZeroByte_) {
-        record = record.substr(0, record.find('\0'));
-    }
-    last_ = record;
-    lastPending_ = true;
-    return record;
-}
-
 } // namespace quorvane

@@ -3,7 +3,9 @@
 // to date wherever the rest of the program could see it.
 #pragma once
 
+#include "astorb/database.h"
 #include "astorb/numbers.h"
+#include "astorb/quick_decimal.h"
 #include "astorb/record.h"
 
 #include <algorithm>
@@ -14,8 +16,6 @@
 #include <vector>
 
 namespace quorvane {
-
-class AstOrbDatabase;
 
 // About 270 KiB of records, the largest block a scan reads at once: large enough that the reads
 // cost no more than one sequential pass, small enough to stay in the processor's cache while
@@ -43,7 +43,20 @@ public:
 
     // Record `index`; the view stays valid until the next call. `forward` tells which way the
     // scan goes, so that blocks reach ahead of it.
-    std::optional<std::string_view> Record(std::int64_t index, bool forward = true);
+    std::optional<std::string_view> Record(std::int64_t index, bool forward = true) {
+        if (index < first_ || index >= first_ + count_ || generation_ != database_.Generation()) {
+            if (!Fill(index, forward)) {
+                return std::nullopt;
+            }
+        }
+        std::string_view record(buffer_.data() + (index - first_) * RecordLength, RecordLength);
+        if (hasZeroByte_) {
+            record = record.substr(0, record.find('\0'));
+        }
+        last_ = record;
+        lastPending_ = true;
+        return record;
+    }
 
     // Writes the last record handed out into CurrentRecord unless that is already done.
     void Sync();
@@ -91,7 +104,12 @@ inline bool IsNumberedRecord(std::string_view record) {
 // A float field by the float rule with the current separator; nothing when the field is blank
 // or malformed, where the plain accessor raises the conversion error.
 inline std::optional<double> QuickFloatField(std::string_view record, Field field) {
-    return ParseFloatRule(TrimmedField(record, field), DecimalSeparator());
+    const std::string_view text = TrimmedField(record, field);
+    const char separator = DecimalSeparator();
+    if (const std::optional<double> value = QuickDecimal(text, separator, true)) {
+        return value;
+    }
+    return ParseFloatRule(text, separator);
 }
 
 } // namespace quorvane
