@@ -168,7 +168,8 @@ bool FamilyIndex::SearchBox(double a, double e, double s, double n, double toler
 }
 
 bool FamilyIndex::MayBeWithin(double a, double e, double n, double tolerance) const {
-    if (!asideA_.empty()) {
+    // The start of the minimum is itself within a tolerance that large.
+    if (!asideA_.empty() || tolerance >= kDistanceStart) {
         return true;
     }
     if (cells_.empty()) {

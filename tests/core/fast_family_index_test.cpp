@@ -104,6 +104,14 @@ TEST(FamilyIndex, OrbitsOffTheGridAndOddCandidates) {
         SCOPED_TRACE(candidate[0]);
         ExpectAgrees(members, index, candidate[0], candidate[1], candidate[2]);
     }
+    // A tolerance above the start of the minimum admits the start value itself, even for a
+    // candidate whose box misses every member.
+    FamilyMembers far;
+    FamilyIndex farIndex;
+    far.Add(2.5, 5000.0, 0.1, 0);
+    farIndex.Add(far, 0);
+    ExpectAgrees(far, farIndex, 1e-6, 0.1, 0.1);
+    EXPECT_TRUE(farIndex.MayBeWithin(1e-6, 0.1, MeanMotion(1e-6), 2e8));
     // A negative tolerance admits nothing, as with the brute force.
     EXPECT_GT(index.Distance(members, 2.5, 0.1, 0.1, MeanMotion(2.5), -1.0), -1.0);
 }
