@@ -132,6 +132,18 @@ SearchOutcome SearchFields(SearchState& state, const SearchContext& context,
     }
 }
 
+// Cp1252ToUpper of every byte, looked up rather than called once per character.
+const std::array<char, 256>& UpperCaseTable() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> upper{};
+        for (std::size_t c = 0; c < upper.size(); ++c) {
+            upper[c] = Cp1252ToUpper(static_cast<char>(c));
+        }
+        return upper;
+    }();
+    return table;
+}
+
 // SearchFields through the block reader: the same records examined in the same order, the
 // field upper-cased in place, CurrentRecord brought up to date before every way out.
 SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context,
@@ -143,6 +155,7 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
     const int maximum = context.browser.Maximum();
     state.SearchPosition = context.browser.Position();
     RecordBlockReader reader(context.database);
+    const std::array<char, 256>& toUpper = UpperCaseTable();
     std::array<char, 32> upper{};
     while (true) {
         const std::int64_t next = state.SearchPosition + step;
@@ -175,7 +188,7 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
                 }
             } else {
                 for (std::size_t k = 0; k < text.size(); ++k) {
-                    upper[k] = Cp1252ToUpper(text[k]);
+                    upper[k] = toUpper[static_cast<unsigned char>(text[k])];
                 }
                 if (std::string_view(upper.data(), text.size()).find(sought) !=
                     std::string_view::npos) {
