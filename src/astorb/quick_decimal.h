@@ -89,13 +89,14 @@ inline const char* ReadDigits(const char* p, const char* end, std::uint64_t& man
 // [sign] digits [separator digits], with "." read as the separator when `dotIsSeparator`: at
 // most 19 digits, at most 22 after the separator and a mantissa of at most 2^53, so the value
 // is one correctly rounded division of exact operands, the double the decimal conversion
-// gives. Nothing for any other text (the full grammar then decides), and nothing when the
-// separator could be mistaken for a sign, a digit or an exponent mark.
-inline std::optional<double> QuickDecimal(std::string_view text, char separator,
-                                          bool dotIsSeparator) {
+// gives. False for any other text (the full grammar then decides), and false when the
+// separator could be mistaken for a sign, a digit or an exponent mark. The value goes out
+// through a reference: a returned optional double costs a store-forwarding stall per field.
+inline bool QuickDecimalTo(std::string_view text, char separator, bool dotIsSeparator,
+                           double& value) {
     if (text.empty() || detail::IsDecimalDigit(separator) || separator == '+' || separator == '-' ||
         separator == 'e' || separator == 'E') {
-        return std::nullopt;
+        return false;
     }
     const char* p = text.data();
     const char* const end = p + text.size();
@@ -116,11 +117,22 @@ inline std::optional<double> QuickDecimal(std::string_view text, char separator,
     }
     constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
     if (p != end || digits == 0 || digits > 19 || fraction > 22 || mantissa > kExactMantissa) {
+        return false;
+    }
+    const double magnitude =
+        static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fraction)];
+    value = negative ? -magnitude : magnitude;
+    return true;
+}
+
+// QuickDecimalTo as an optional.
+inline std::optional<double> QuickDecimal(std::string_view text, char separator,
+                                          bool dotIsSeparator) {
+    double value = 0.0;
+    if (!QuickDecimalTo(text, separator, dotIsSeparator, value)) {
         return std::nullopt;
     }
-    const double value =
-        static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fraction)];
-    return negative ? -value : value;
+    return value;
 }
 
 } // namespace quorvane

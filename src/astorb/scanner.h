@@ -101,15 +101,19 @@ inline bool IsNumberedRecord(std::string_view record) {
     return !TrimmedField(record, Field::Number).empty();
 }
 
-// A float field by the float rule with the current separator; nothing when the field is blank
-// or malformed, where the plain accessor raises the conversion error.
-inline std::optional<double> QuickFloatField(std::string_view record, Field field) {
+// A float field by the float rule with the current separator into `value`; false when the
+// field is blank or malformed, where the plain accessor raises the conversion error.
+inline bool QuickFloatField(std::string_view record, Field field, double& value) {
     const std::string_view text = TrimmedField(record, field);
     const char separator = DecimalSeparator();
-    if (const std::optional<double> value = QuickDecimal(text, separator, true)) {
-        return value;
+    if (QuickDecimalTo(text, separator, true, value)) {
+        return true;
     }
-    return ParseFloatRule(text, separator);
+    const std::optional<double> general = ParseFloatRule(text, separator);
+    if (general) {
+        value = *general;
+    }
+    return general.has_value();
 }
 
 } // namespace quorvane

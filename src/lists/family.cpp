@@ -166,11 +166,12 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                     if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
                         break;
                     }
-                    std::optional<double> a = QuickFloatField(*record, Field::SemiMajorAxis);
-                    std::optional<double> e = QuickFloatField(*record, Field::Eccentricity);
-                    std::optional<double> inclination =
-                        QuickFloatField(*record, Field::Inclination);
-                    if (!a || !e || !inclination) {
+                    double a = 0.0;
+                    double e = 0.0;
+                    double inclination = 0.0;
+                    if (!QuickFloatField(*record, Field::SemiMajorAxis, a) ||
+                        !QuickFloatField(*record, Field::Eccentricity, e) ||
+                        !QuickFloatField(*record, Field::Inclination, inclination)) {
                         // The accessors raise the error of the first malformed field.
                         reader.Sync();
                         const std::string& text = database.CurrentRecord();
@@ -178,12 +179,12 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                         e = GetEccentricity(text);
                         inclination = GetInclination(text);
                     }
-                    const double n = MeanMotion(*a);
+                    const double n = MeanMotion(a);
                     const int limit = tolerance.Tolerance();
                     // Far from every member: no need for the sine.
-                    if (index.MayBeWithin(*a, *e, n, limit)) {
-                        const double s = SineOfInclination(*inclination);
-                        const double d = index.Distance(members, *a, *e, s, n, limit);
+                    if (index.MayBeWithin(a, e, n, limit)) {
+                        const double s = SineOfInclination(inclination);
+                        const double d = index.Distance(members, a, e, s, n, limit);
                         if (d <= limit) {
                             reader.Sync();
                             ports.browser.SetPosition(BrowserIndex(i));
@@ -192,7 +193,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                                                   ports.names.CurrentNames(), true, true) +
                                     "]] " + FormatOneDecimal(d) + kListLineEnd;
                             ++count;
-                            members.Add(*a, *e, s, BrowserIndex(i));
+                            members.Add(a, e, s, BrowserIndex(i));
                             index.Add(members, members.size() - 1);
                             isMember.Set(BrowserIndex(i));
                         }

@@ -64,12 +64,12 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
             if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
                 break;
             }
-            std::optional<double> inclination = QuickFloatField(*record, Field::Inclination);
-            if (!inclination) {
+            double inclination = 0.0;
+            if (!QuickFloatField(*record, Field::Inclination, inclination)) {
                 reader.Sync();
                 inclination = GetInclination(database.CurrentRecord());
             }
-            const double x = FoldedInclination(*inclination);
+            const double x = FoldedInclination(inclination);
             if (x > highest) {
                 reader.Sync();
                 ports.browser.SetPosition(BrowserIndex(i));

@@ -107,26 +107,24 @@ namespace {
 // malformed, so that the plain test raises its error.
 std::optional<bool> QuickOrbitTypeTest(std::string_view record, int typeIndex,
                                        const PlanetOrbit& planet) {
-    const std::optional<double> a = QuickFloatField(record, Field::SemiMajorAxis);
-    if (!a) {
+    double a = 0.0;
+    double e = 0.0;
+    if (!QuickFloatField(record, Field::SemiMajorAxis, a) ||
+        !QuickFloatField(record, Field::Eccentricity, e)) {
         return std::nullopt;
     }
-    const std::optional<double> e = QuickFloatField(record, Field::Eccentricity);
-    if (!e) {
-        return std::nullopt;
-    }
-    const double q = (1.0 - *e) * *a;
-    const double Q = (1.0 + *e) * *a;
+    const double q = (1.0 - e) * a;
+    const double Q = (1.0 + e) * a;
     if (typeIndex < 0 || typeIndex > static_cast<int>(OrbitType::Retrograde)) {
         return false;
     }
     const auto type = static_cast<OrbitType>(typeIndex);
     if (type == OrbitType::Retrograde) {
-        const std::optional<double> inclination = QuickFloatField(record, Field::Inclination);
-        if (!inclination) {
+        double inclination = 0.0;
+        if (!QuickFloatField(record, Field::Inclination, inclination)) {
             return std::nullopt;
         }
-        return IsRetrograde(*inclination);
+        return IsRetrograde(inclination);
     }
     return IsOrbitOfType(type, q, Q, planet);
 }
