@@ -11,6 +11,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QLocale>
@@ -544,6 +545,23 @@ int TfrmQuorvane::Maximum() const {
 }
 
 void TfrmQuorvane::SetPosition(int position) {
+    if (scanRunning_) {
+        // The scroll bar moves without its change event; the display runs into the held-back
+        // labels, so the shared record, the diameter box and any error come as they would.
+        const int clamped = std::clamp(position, scbBrowser->minimum(), scbBrowser->maximum());
+        if (clamped == scbBrowser->value()) {
+            return;
+        }
+        {
+            const QSignalBlocker blocker(scbBrowser);
+            scbBrowser->setValue(clamped);
+        }
+        if (!pendingLabels_) {
+            pendingLabels_.emplace();
+        }
+        ShowRecord(database_, Names(), clamped, *pendingLabels_);
+        return;
+    }
     inPortCall_ = true;
     displayError_ = nullptr;
     scbBrowser->setValue(position);
@@ -588,7 +606,34 @@ void TfrmQuorvane::SetWindowEnabled(bool enabled) {
 }
 
 void TfrmQuorvane::ProcessPendingEvents() {
+    // The name list offers this after every record; letting messages run every few
+    // milliseconds keeps the window just as alive without spending the scan on empty queues.
+    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+    if (throttleEvents_ && now - lastEventPumpMs_ < 15) {
+        return;
+    }
+    lastEventPumpMs_ = now;
+    FlushDisplay();
     QCoreApplication::processEvents();
+}
+
+void TfrmQuorvane::FlushDisplay() {
+    if (!pendingLabels_) {
+        return;
+    }
+    PendingLabels pending = std::move(*pendingLabels_);
+    pendingLabels_.reset();
+    for (std::size_t i = 0; i < kValueLabelCount; ++i) {
+        if (pending.values[i] && i != static_cast<std::size_t>(ValueLabel::NameUnicode)) {
+            SetValueText(static_cast<ValueLabel>(i), *pending.values[i]);
+        }
+    }
+    if (pending.nameUnicode) {
+        SetNameUnicode(*pending.nameUnicode);
+    }
+    if (pending.diameterBox) {
+        SetDiameterBox(*pending.diameterBox);
+    }
 }
 
 QLabel* TfrmQuorvane::ValueLabelWidget(ValueLabel label) const {
@@ -624,11 +669,6 @@ void TfrmQuorvane::ReportCurrentError() {
         text = QString::fromUtf8(ReportText(e.what()).c_str());
     }
     seams_.messageBoxes->ShowError(this, text);
-}
-
-void TfrmQuorvane::scrToleranceChange(int position) {
-    lblTolerance->setText(QStringLiteral("&Tolerance (m/s): ") + QString::number(position));
-    AutoSize(lblTolerance);
 }
 
 int RunQuorvane(QApplication& application) {

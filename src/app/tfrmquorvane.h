@@ -8,6 +8,11 @@
 #include "astorb/diacriticals.h"
 #include "browse/display.h"
 #include "browse/ports.h"
+#include "browse/search.h"
+#include "infobox/parameters.h"
+#include "lists/family.h"
+#include "lists/orbit_type.h"
+#include "lists/scan.h"
 
 #include <QLabel>
 #include <QWidget>
@@ -65,7 +70,11 @@ class TfrmQuorvane : public QWidget,
                      public WaitCursor,
                      public WindowEnabling,
                      public EventPump,
-                     public RecordLabels {
+                     public RecordLabels,
+                     public SearchPrompt,
+                     public NamesSource,
+                     public OrbitTypeChoice,
+                     public ToleranceSetting {
     Q_OBJECT
 
 public:
@@ -103,6 +112,14 @@ public:
     void SetValueText(ValueLabel label, const std::string& cp1252) override;
     void SetNameUnicode(const std::u16string& text) override;
     void SetDiameterBox(const std::string& cp1252) override;
+    // NamesSource, OrbitTypeChoice, ToleranceSetting
+    const DiacriticalNames* CurrentNames() const override { return Names(); }
+    int PlanetIndex() const override;
+    int TypeIndex() const override;
+    int Tolerance() const override;
+    // SearchPrompt
+    bool Ask(const std::u16string& caption, const std::u16string& prompt,
+             std::u16string& text) override;
 
     AstOrbDatabase& Database() { return database_; }
     const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
@@ -158,6 +175,14 @@ private:
     void ShowPopupMenu(QLabel* label, const QPoint& globalPosition);
     void ReportCurrentError();
     QLabel* ValueLabelWidget(ValueLabel label) const;
+    SearchContext MakeSearchContext();
+    ScanPorts MakeScanPorts();
+    // Runs a whole-database scan: label updates are held back while it runs (every side effect
+    // of each display still happens in order) and shown when it ends or lets messages run; a
+    // scan command clicked while another scan waits between its passes is ignored.
+    template <typename F> void RunScan(F&& scan);
+    void FlushDisplay();
+    void ShowSearchState();
 
     WindowSeams seams_;
     std::unique_ptr<QtFileDialogs> ownFileDialogs_;
@@ -173,6 +198,22 @@ private:
     bool inPortCall_ = false;
     std::exception_ptr displayError_;
     QLabel* popupComponent_ = nullptr;
+    SearchState search_;
+    // Label texts written while a scan runs, shown at its end.
+    struct PendingLabels : RecordLabels {
+        std::array<std::optional<std::string>, kValueLabelCount> values;
+        std::optional<std::u16string> nameUnicode;
+        std::optional<std::string> diameterBox;
+        void SetValueText(ValueLabel label, const std::string& cp1252) override {
+            values[static_cast<std::size_t>(label)] = cp1252;
+        }
+        void SetNameUnicode(const std::u16string& text) override { nameUnicode = text; }
+        void SetDiameterBox(const std::string& cp1252) override { diameterBox = cp1252; }
+    };
+    bool scanRunning_ = false;
+    bool throttleEvents_ = false;
+    std::optional<PendingLabels> pendingLabels_;
+    std::int64_t lastEventPumpMs_ = 0;
 
 public:
     // The controls, named as in the window's design.

@@ -1,10 +1,44 @@
-#include "astorb/error.h"
+#include "astorb/cp1252.h"
 #include "cli/session.h"
+#include "infobox/infobox.h"
+
+#include <ostream>
 
 namespace quorvane::cli {
 
-int RunInfobox(Session&, std::ostream&) {
-    throw Error("this command is not built yet");
+namespace {
+
+// The button the window's user would press for --lang.
+std::string_view ButtonOfLanguage(const std::string& lang) {
+    if (lang == "fr") {
+        return "btnWikiFR";
+    }
+    if (lang == "en") {
+        return "btnWikiEN";
+    }
+    throw UsageError("--lang must be fr or en: " + lang);
+}
+
+} // namespace
+
+int RunInfobox(Session& session, std::ostream& out) {
+    const std::string_view button = ButtonOfLanguage(session.Args().Option("--lang").value_or(""));
+    const int index = session.IndexArgument();
+    // Showing the record fills the diameter box with its IRAS diameter text, as in the window.
+    session.ShowAt(index);
+    const LabelTexts& labels = session.Labels();
+    // The command line is UTF-8; the boxes hold Windows-1252 text, as the window's do.
+    const auto boxText = [&session](const std::string& option, const std::string& initial) {
+        const auto given = session.Args().Option(option);
+        return given ? Utf8ToCp1252(*given) : initial;
+    };
+    PlainParameterBox diameter(boxText("--diameter", labels.diameterBox));
+    PlainParameterBox albedo(boxText("--albedo", "0.1"));
+    PlainParameterBox density(boxText("--density", "2"));
+    ParameterBoxes boxes{diameter, albedo, density, labels.Value(ValueLabel::Diam)};
+    CopyInfobox(session.Database(), session.Names(), session.Position(), button, boxes, session);
+    session.WriteClipboard(out);
+    return 0;
 }
 
 } // namespace quorvane::cli

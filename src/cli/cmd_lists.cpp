@@ -1,22 +1,134 @@
-#include "astorb/error.h"
+#include "astorb/numbers.h"
 #include "cli/session.h"
+#include "lists/family.h"
+#include "lists/inclination.h"
+#include "lists/names.h"
+#include "lists/orbit_type.h"
+
+#include <array>
+#include <limits>
+#include <optional>
+#include <ostream>
+#include <string_view>
 
 namespace quorvane::cli {
 
-int RunSpecial(Session&, std::ostream&) {
-    throw Error("this command is not built yet");
+namespace {
+
+// The --planet and --type values, in the order of the window's radio group items.
+constexpr std::array<std::string_view, 9> kPlanetNames = {
+    "mercury", "venus", "earth", "mars", "jupiter", "saturn", "uranus", "neptune", "pluto",
+};
+constexpr std::array<std::string_view, 7> kTypeNames = {
+    "inner", "inner-grazer", "co-orbital", "crosser", "outer-grazer", "outer", "retrograde",
+};
+
+// The window's tolerance scroll bar runs from 0 to 200.
+constexpr int kMaxTolerance = 200;
+
+template <std::size_t N>
+int ItemIndex(const std::array<std::string_view, N>& names, const Session& session,
+              const std::string& option) {
+    const std::string value = session.Args().Option(option).value_or("");
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        if (names[i] == value) {
+            return static_cast<int>(i);
+        }
+    }
+    std::string known;
+    for (const std::string_view name : names) {
+        known += (known.empty() ? "" : "|") + std::string(name);
+    }
+    throw UsageError(option + " must be one of " + known + ": " + value);
 }
 
-int RunFamily(Session&, std::ostream&) {
-    throw Error("this command is not built yet");
+// A whole number written with digits only, within [low, high].
+int NumberOption(const Session& session, const std::string& option, int low, int high) {
+    const std::string text = session.Args().Option(option).value_or("");
+    const auto value = ParseInt(text);
+    if (!value || text[0] == '+' || text[0] == '-' || *value < low || *value > high) {
+        throw UsageError(option + " must be a whole number from " + std::to_string(low) + " to " +
+                         std::to_string(high) + ": " + text);
+    }
+    return *value;
 }
 
-int RunNames(Session&, std::ostream&) {
-    throw Error("this command is not built yet");
+class SessionNames : public NamesSource {
+public:
+    explicit SessionNames(const Session& session) : session_(session) {}
+    const DiacriticalNames* CurrentNames() const override { return session_.Names(); }
+
+private:
+    const Session& session_;
+};
+
+struct FixedChoice : OrbitTypeChoice {
+    int planet = 0;
+    int type = 0;
+    int PlanetIndex() const override { return planet; }
+    int TypeIndex() const override { return type; }
+};
+
+struct FixedTolerance : ToleranceSetting {
+    int tolerance = 0;
+    int Tolerance() const override { return tolerance; }
+};
+
+// The session stands in for every part of the window.
+ScanPorts PortsOf(Session& session, const NamesSource& names) {
+    return {
+        session.Database(), names, session, session, session, session, session, session, session};
 }
 
-int RunInclination(Session&, std::ostream&) {
-    throw Error("this command is not built yet");
+// What a list command prints: the clipboard text, or nothing when the scan ended on a failed
+// read (exit status 1, as the window ends it without a word).
+int ListOutcome(ScanEnd end, const Session& session, std::ostream& out) {
+    if (end != ScanEnd::Finished) {
+        return 1;
+    }
+    session.WriteClipboard(out);
+    return 0;
+}
+
+} // namespace
+
+int RunSpecial(Session& session, std::ostream& out) {
+    FixedChoice choice;
+    choice.planet = ItemIndex(kPlanetNames, session, "--planet");
+    choice.type = ItemIndex(kTypeNames, session, "--type");
+    const SessionNames names(session);
+    return ListOutcome(ExtractOrbitTypeList(PortsOf(session, names), choice), session, out);
+}
+
+int RunFamily(Session& session, std::ostream& out) {
+    const int seed = session.IndexArgument();
+    FixedTolerance tolerance;
+    tolerance.tolerance = NumberOption(session, "--tolerance", 0, kMaxTolerance);
+    // Without --passes, passes repeat until one adds nothing.
+    std::optional<int> passes;
+    if (session.Args().Option("--passes")) {
+        passes = NumberOption(session, "--passes", 1, std::numeric_limits<int>::max());
+    }
+    session.answerYesNo = [passes, asked = 0](const std::string& question) mutable {
+        ++asked;
+        return passes ? asked < *passes : question != PassCompleteQuestion(0);
+    };
+    session.ShowAt(seed);
+    const SessionNames names(session);
+    return ListOutcome(ExtractFamily(PortsOf(session, names), tolerance), session, out);
+}
+
+int RunNames(Session& session, std::ostream& out) {
+    const SessionNames names(session);
+    return ListOutcome(ExtractNames(PortsOf(session, names)), session, out);
+}
+
+int RunInclination(Session& session, std::ostream& out) {
+    session.ShowAt(session.IndexArgument());
+    const SessionNames names(session);
+    ScanHighestInclination(PortsOf(session, names));
+    out << session.Position() << '\n';
+    return 0;
 }
 
 } // namespace quorvane::cli

@@ -1,0 +1,44 @@
+// The French ("Planète mineure") and English ("Minor Planet") infoboxes of the asteroid shown:
+// the command of the buttons btnWikiFR and btnWikiEN.
+#pragma once
+
+#include "infobox/parameters.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quorvane {
+
+class AstOrbDatabase;
+class Clipboard;
+class DiacriticalNames;
+
+enum class InfoboxLanguage { French, English };
+
+// French for the button named "btnWikiFR", English for any other.
+InfoboxLanguage LanguageOfButton(std::string_view buttonName);
+
+// The window's three parameter boxes and the caption the diameter box falls back to.
+struct ParameterBoxes {
+    ParameterBox& diameter;  // edtDiameter
+    ParameterBox& albedo;    // edtAlbedo
+    ParameterBox& density;   // edtDensity
+    std::string diamCaption; // lblDiamVal's caption
+};
+
+// The infobox text of the record at `position`, Windows-1252, lines joined by CR LF, none after
+// the last. Empty, with nothing changed, when the record cannot be read. The English text sets
+// the process-wide decimal separator to "." before it writes and to "," when it is done (an
+// English text abandoned by an error leaves "."). Raises the record's conversion errors, the
+// epoch errors and the floating-point faults; the boxes its readers corrected stay corrected.
+std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const DiacriticalNames* names,
+                                        int position, InfoboxLanguage language,
+                                        ParameterBoxes& boxes);
+
+// btnWikiFRClick: builds the infobox of the language of `buttonName` and puts it on the
+// clipboard as 8-bit text. The clipboard is untouched when the read fails or an error is raised.
+void CopyInfobox(AstOrbDatabase& database, const DiacriticalNames* names, int position,
+                 std::string_view buttonName, ParameterBoxes& boxes, Clipboard& clipboard);
+
+} // namespace quorvane

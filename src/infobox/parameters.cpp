@@ -1,0 +1,51 @@
+#include "infobox/parameters.h"
+
+#include "astorb/numbers.h"
+#include "astorb/record.h"
+
+#include <optional>
+
+namespace quorvane {
+
+namespace {
+
+// A point is always accepted; the process-wide separator (a comma, say) as well.
+std::optional<double> ParseBoxText(std::string_view trimmed) {
+    return ParseFloat(WithDecimalSeparator(trimmed), DecimalSeparator());
+}
+
+double BoundedParameter(ParameterBox& box, double upper, double fallback,
+                        std::string_view fallbackText) {
+    const std::string text = box.Text();
+    const std::optional<double> value = ParseBoxText(TrimControls(text));
+    if (!value || *value > upper || !(*value >= 0.0)) {
+        box.SetText(std::string(fallbackText));
+        return fallback;
+    }
+    return *value;
+}
+
+} // namespace
+
+double DiameterParameter(ParameterBox& edtDiameter, std::string_view diamCaption) {
+    const std::string text = edtDiameter.Text();
+    const std::string_view trimmed = TrimControls(text);
+    if (trimmed.empty()) {
+        return 0.0;
+    }
+    if (const std::optional<double> value = ParseBoxText(trimmed)) {
+        return *value;
+    }
+    edtDiameter.SetText(std::string(diamCaption));
+    return 0.0;
+}
+
+double AlbedoParameter(ParameterBox& edtAlbedo) {
+    return BoundedParameter(edtAlbedo, 1.0, 0.1, kDefaultAlbedoText);
+}
+
+double DensityParameter(ParameterBox& edtDensity) {
+    return BoundedParameter(edtDensity, 10.0, 2.0, kDefaultDensityText);
+}
+
+} // namespace quorvane

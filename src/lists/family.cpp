@@ -1,0 +1,122 @@
+#include "lists/family.h"
+
+#include "astorb/database.h"
+#include "astorb/record.h"
+#include "infobox/title.h"
+#include "lists/one_decimal.h"
+
+#include <cmath>
+#include <numbers>
+
+namespace quorvane {
+
+void FamilyMembers::Add(double a, double e, double s, int index) {
+    semiMajorAxis.push_back(a);
+    eccentricity.push_back(e);
+    sineInclination.push_back(s);
+    recordIndex.push_back(index);
+}
+
+double MeanMotion(double a) {
+    return kGaussK / std::sqrt(a * a * a);
+}
+
+double SineOfInclination(double inclinationDegrees) {
+    constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
+    return std::sin(inclinationDegrees * kRadiansPerDegree);
+}
+
+bool IsFamilyMember(const FamilyMembers& members, long long index) {
+    for (const int member : members.recordIndex) {
+        if (member == index) {
+            return true;
+        }
+    }
+    return false;
+}
+
+double FamilyDistance(const FamilyMembers& members, double a, double e, double s, double n) {
+    double smallest = kDistanceStart;
+    const double scale = kAuPerDayInMetresPerSecond * n * a;
+    for (std::size_t j = 0; j < members.size(); ++j) {
+        const double da = (a - members.semiMajorAxis[j]) / a;
+        const double de = e - members.eccentricity[j];
+        const double ds = s - members.sineInclination[j];
+        const double d = scale * std::sqrt(1.25 * (da * da) + 2.0 * (de * de) + 2.0 * (ds * ds));
+        if (d < smallest) {
+            smallest = d;
+        }
+    }
+    return smallest;
+}
+
+std::string ToleranceCaption(int position) {
+    return "&Tolerance (m/s): " + std::to_string(position);
+}
+
+std::string PassCompleteQuestion(int added) {
+    return "Pass complete. " + std::to_string(added) + " asteroids added. Another pass?";
+}
+
+ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance) {
+    WaitCursorScope wait(ports.cursor);
+    AstOrbDatabase& database = ports.database;
+    const int seed = ports.browser.Position();
+    if (!database.ReadRecord(seed)) {
+        return ScanEnd::ReadFailed;
+    }
+    std::string list =
+        "[[" + AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), false, false) +
+        " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) + " m/s" +
+        kListLineEnd;
+
+    FamilyMembers members;
+    {
+        const std::string& record = database.CurrentRecord();
+        const double a = GetSemiMajorAxis(record);
+        const double e = GetEccentricity(record);
+        const double s = SineOfInclination(GetInclination(record));
+        members.Add(a, e, s, seed);
+    }
+    int count = 1;
+
+    for (bool again = true; again;) {
+        const int countAtStart = count;
+        for (long long i = 0;; ++i) {
+            if (!IsFamilyMember(members, i)) {
+                if (!database.ReadRecord(i)) {
+                    return ScanEnd::ReadFailed;
+                }
+                const std::string& record = database.CurrentRecord();
+                if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
+                    break;
+                }
+                const double a = GetSemiMajorAxis(record);
+                const double e = GetEccentricity(record);
+                const double s = SineOfInclination(GetInclination(record));
+                const double d = FamilyDistance(members, a, e, s, MeanMotion(a));
+                if (d <= tolerance.Tolerance()) {
+                    ports.browser.SetPosition(BrowserIndex(i));
+                    // The title is taken from the shared record as the move left it.
+                    list += "* [[" +
+                            AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(),
+                                          true, true) +
+                            "]] " + FormatOneDecimal(d) + kListLineEnd;
+                    ++count;
+                    members.Add(a, e, s, BrowserIndex(i));
+                }
+            }
+            if (i == ports.browser.Maximum()) {
+                break;
+            }
+        }
+        ports.browser.SetPosition(seed);
+        ports.events.ProcessPendingEvents();
+        again = ports.messages.AskYesNo(PassCompleteQuestion(count - countAtStart));
+    }
+    ports.clipboard.SetText(list);
+    ports.messages.Inform(DoneMessage(count));
+    return ScanEnd::Finished;
+}
+
+} // namespace quorvane

@@ -1,0 +1,19 @@
+// The highest-inclination scan ("(Inclinations)"): moves the browser to the first record after
+// the one shown whose folded inclination exceeds every earlier one's.
+#pragma once
+
+#include "lists/scan.h"
+
+namespace quorvane {
+
+// i when i <= 90 degrees, 180 - i above: retrograde orbits fold back onto 0..90.
+double FoldedInclination(double inclinationDegrees);
+
+// Button1Click: starts from the record at the browser position; every later record with a
+// strictly greater folded inclination than the running maximum moves the browser to it (ties
+// keep the earlier). Ends after the browser's maximum index, or at the first unnumbered record
+// when "Numbered only" is set, with the message "Done."; a failed read ends it at once without
+// it (ReadFailed). Neither the cursor nor the clipboard changes; no window messages run.
+ScanEnd ScanHighestInclination(const ScanPorts& ports);
+
+} // namespace quorvane

@@ -1,0 +1,50 @@
+#include "lists/names.h"
+
+#include "astorb/database.h"
+#include "astorb/record.h"
+#include "infobox/title.h"
+
+namespace quorvane {
+
+namespace {
+
+// A provisional designation in the Name field begins with the year; a name may begin with "0".
+bool StartsWithDesignationDigit(std::string_view record) {
+    const std::string_view name = FieldChars(record, Field::Name);
+    return !name.empty() && name[0] >= '1' && name[0] <= '9';
+}
+
+} // namespace
+
+ScanEnd ExtractNames(const ScanPorts& ports) {
+    WaitCursorScope wait(ports.cursor);
+    WindowDisabledScope disabled(ports.window);
+    AstOrbDatabase& database = ports.database;
+    std::string list;
+    int count = 0;
+    long long i = ports.browser.Minimum();
+    for (;;) {
+        if (!database.ReadRecord(i)) {
+            return ScanEnd::ReadFailed;
+        }
+        const std::string& record = database.CurrentRecord();
+        if (!IsNumbered(record)) {
+            break;
+        }
+        if (!StartsWithDesignationDigit(record)) {
+            list += AsteroidTitle(record, ports.names.CurrentNames(), false, false) + kListLineEnd;
+            ++count;
+        }
+        if (i == ports.browser.Maximum()) {
+            break;
+        }
+        ++i;
+        ports.events.ProcessPendingEvents();
+    }
+    ports.browser.SetPosition(BrowserIndex(i - 1));
+    ports.clipboard.SetText(list);
+    ports.messages.Inform(DoneMessage(count));
+    return ScanEnd::Finished;
+}
+
+} // namespace quorvane

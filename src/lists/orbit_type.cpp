@@ -1,0 +1,96 @@
+#include "lists/orbit_type.h"
+
+#include "astorb/database.h"
+#include "astorb/record.h"
+#include "infobox/title.h"
+
+namespace quorvane {
+
+const PlanetOrbit& PlanetOrbitAt(int planetIndex) {
+    const int last = static_cast<int>(PlanetOrbits.size()) - 1;
+    return PlanetOrbits[static_cast<std::size_t>(planetIndex > last ? last : planetIndex)];
+}
+
+bool IsOrbitOfType(OrbitType type, double q, double Q, const PlanetOrbit& planet) {
+    const double qp = planet.perihelion;
+    const double Qp = planet.aphelion;
+    switch (type) {
+    case OrbitType::Inner:
+        return Q < qp;
+    case OrbitType::InnerGrazer:
+        return q < qp && qp < Q && Q < Qp;
+    case OrbitType::CoOrbital:
+        return q > qp && Q < Qp;
+    case OrbitType::Crosser:
+        return q < qp && Q > Qp;
+    case OrbitType::OuterGrazer:
+        return qp < q && q < Qp && Q > Qp;
+    case OrbitType::Outer:
+        return q > Qp;
+    case OrbitType::Retrograde:
+        return false;
+    }
+    return false;
+}
+
+bool IsRetrograde(double inclinationDegrees) {
+    return inclinationDegrees > 90.0;
+}
+
+bool RecordHasOrbitType(std::string_view record, int typeIndex, const PlanetOrbit& planet) {
+    const double a = GetSemiMajorAxis(record);
+    const double e = GetEccentricity(record);
+    const double q = (1.0 - e) * a;
+    const double Q = (1.0 + e) * a;
+    if (typeIndex < 0 || typeIndex > static_cast<int>(OrbitType::Retrograde)) {
+        return false;
+    }
+    const auto type = static_cast<OrbitType>(typeIndex);
+    if (type == OrbitType::Retrograde) {
+        return IsRetrograde(GetInclination(record));
+    }
+    return IsOrbitOfType(type, q, Q, planet);
+}
+
+bool PlanetGroupEnabled(int typeIndex) {
+    return typeIndex != static_cast<int>(OrbitType::Retrograde);
+}
+
+ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choice) {
+    WaitCursorScope wait(ports.cursor);
+    const int planetIndex = choice.PlanetIndex();
+    if (planetIndex < 0) {
+        ports.messages.Inform("Must select a planet.");
+        return ScanEnd::NoPlanetChosen;
+    }
+    const PlanetOrbit& planet = PlanetOrbitAt(planetIndex);
+
+    AstOrbDatabase& database = ports.database;
+    std::string list;
+    int count = 0;
+    for (long long i = 0;; ++i) {
+        if (!database.ReadRecord(i)) {
+            return ScanEnd::ReadFailed;
+        }
+        if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(database.CurrentRecord())) {
+            break;
+        }
+        if (RecordHasOrbitType(database.CurrentRecord(), choice.TypeIndex(), planet)) {
+            ports.browser.SetPosition(BrowserIndex(i));
+            // The title is taken from the shared record as the move left it.
+            list +=
+                "* [[" +
+                AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true, true) +
+                "]]" + kListLineEnd;
+            ++count;
+        }
+        if (i == ports.browser.Maximum()) {
+            break;
+        }
+    }
+    ports.clipboard.SetText(list);
+    ports.messages.Inform(DoneMessage(count));
+    return ScanEnd::Finished;
+}
+
+} // namespace quorvane

@@ -1,0 +1,237 @@
+// The window's commands, pressed offscreen: the clipboard must hold, byte for byte, what
+// quorvane-cli writes for the same record and controls.
+#include "window_fixture.h"
+
+#include "astorb/numbers.h"
+#include "cli/cli.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+#include <sstream>
+
+namespace quorvane::app::test {
+namespace {
+
+const QString kSamples = QString::fromStdString(quorvane::test::SamplesFolder());
+
+struct SeparatorGuard {
+    char saved = DecimalSeparator();
+    ~SeparatorGuard() { SetDecimalSeparator(saved); }
+};
+
+// The clipboard text quorvane-cli gives for `args` (raw bytes decoded from Windows-1252).
+QString CliClipboard(std::vector<std::string> args, char separator = '.') {
+    args.insert(args.begin(), "--raw");
+    std::ostringstream out;
+    std::ostringstream err;
+    const SeparatorGuard guard;
+    EXPECT_EQ(cli::Run(args, out, err, separator), 0) << err.str();
+    return FromCp1252(out.str());
+}
+
+QString Clipboard() {
+    return QApplication::clipboard()->text();
+}
+
+class CommandsTest : public WindowTest {
+protected:
+    TfrmQuorvane& OpenSample(bool names = true) {
+        RememberFolders(kSamples, names ? kSamples : QString());
+        return MakeWindow();
+    }
+    const std::string samples = quorvane::test::SamplesFolder();
+};
+
+TEST_F(CommandsTest, InfoboxButtonsMatchTheCommandLine) {
+    const SeparatorGuard guard;
+    SetDecimalSeparator(',');
+    TfrmQuorvane& w = OpenSample();
+    w.scbBrowser->setValue(100);
+    const QString frenchExpected =
+        CliClipboard({"infobox", samples, "100", "--lang", "fr", "--diacriticals", samples}, ',');
+    SetDecimalSeparator(',');
+    w.btnWikiFR->click();
+    EXPECT_EQ(Clipboard(), frenchExpected);
+    EXPECT_TRUE(Clipboard().startsWith("{{Planète mineure |\r\n nom=101 Dvo&#345;ák\r\n"));
+    EXPECT_TRUE(Clipboard().contains("JJ]] 2453661,5)"));
+
+    w.btnWikiEN->click();
+    EXPECT_EQ(Clipboard(),
+              CliClipboard({"infobox", samples, "100", "--lang", "en", "--diacriticals", samples}));
+    EXPECT_TRUE(Clipboard().endsWith(" [[kelvin|K]]}}"));
+    EXPECT_EQ(DecimalSeparator(), ',') << "an English infobox leaves a comma";
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
+    const SeparatorGuard guard;
+    SetDecimalSeparator('.');
+    TfrmQuorvane& w = OpenSample();
+    w.edtDiameter->setText("abc");
+    w.edtAlbedo->setText("1.5");
+    w.edtDensity->setText("3");
+    emit w.edtAlbedo->editingFinished();
+    EXPECT_EQ(w.edtAlbedo->text(), "0.1");
+    emit w.edtDiameter->editingFinished();
+    EXPECT_EQ(w.edtDiameter->text(), "848.4") << "back to Ceres' IRAS diameter";
+    w.edtDiameter->setText("10");
+    w.btnWikiEN->click();
+    EXPECT_EQ(Clipboard(), CliClipboard({"infobox", samples, "0", "--lang", "en", "--diameter",
+                                         "10", "--density", "3"}));
+    EXPECT_TRUE(Clipboard().contains(" | density=3.0 g/[[cubic centimetre|cm³]]\r\n"));
+}
+
+TEST_F(CommandsTest, InfoboxErrorLeavesTheClipboard) {
+    TfrmQuorvane& w = OpenSample();
+    QApplication::clipboard()->setText("before");
+    w.edtDensity->setText("0");
+    w.btnWikiFR->click();
+    EXPECT_EQ(boxes.errors, QStringList{"Division par zéro en virgule flottante."});
+    EXPECT_EQ(Clipboard(), "before");
+}
+
+TEST_F(CommandsTest, SpecialListMatchesTheCommandLine) {
+    TfrmQuorvane& w = OpenSample();
+    w.rgpPlanetItems->button(3)->click();
+    w.rgpTypeItems->button(3)->click();
+    w.btnSpecial->click();
+    const QString expected = CliClipboard(
+        {"special", samples, "--planet", "mars", "--type", "crosser", "--diacriticals", samples});
+    EXPECT_EQ(Clipboard(), expected);
+    ASSERT_FALSE(expected.isEmpty());
+    const int lines = static_cast<int>(expected.count("\r\n"));
+    EXPECT_EQ(boxes.messages,
+              QStringList{QString("Done. %1 results in the clipboard.").arg(lines)});
+    EXPECT_FALSE(w.findChild<QLabel*>("lblMarsCrosserVal")->text().isEmpty() &&
+                 w.findChild<QLabel*>("lblApolloVal")->text().isEmpty() &&
+                 w.findChild<QLabel*>("lblAmorVal")->text().isEmpty())
+        << "the browser shows the last listed record";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(CommandsTest, RetrogradeDisablesThePlanetGroup) {
+    TfrmQuorvane& w = OpenSample();
+    w.rgpTypeItems->button(6)->click();
+    EXPECT_FALSE(w.rgpPlanet->isEnabled());
+    w.chkNumbered->setChecked(false);
+    w.btnSpecial->click();
+    EXPECT_EQ(Clipboard(), CliClipboard({"special", samples, "--planet", "pluto", "--type",
+                                         "retrograde", "--all"}));
+    EXPECT_EQ(Clipboard().count("\r\n"), 3) << "the sample holds three retrograde orbits";
+    w.rgpTypeItems->button(0)->click();
+    EXPECT_TRUE(w.rgpPlanet->isEnabled());
+}
+
+TEST_F(CommandsTest, FamilyAsksAfterEachPass) {
+    TfrmQuorvane& w = OpenSample();
+    w.scbBrowser->setValue(199);
+    w.scrTolerance->setValue(100);
+    boxes.yesNoAnswers = {true, false};
+    w.btnFamily->click();
+    EXPECT_EQ(boxes.questions.size(), 2);
+    EXPECT_TRUE(boxes.questions[0].startsWith("Pass complete. "));
+    EXPECT_TRUE(boxes.questions[0].endsWith(" asteroids added. Another pass?"));
+    EXPECT_EQ(Clipboard(),
+              CliClipboard({"family", samples, "199", "--tolerance", "100", "--passes", "2"}));
+    EXPECT_TRUE(Clipboard().startsWith("[[200 "));
+    EXPECT_EQ(w.scbBrowser->value(), 199) << "the seed is shown again";
+    ASSERT_EQ(boxes.messages.size(), 1);
+    EXPECT_TRUE(boxes.messages[0].startsWith("Done. "));
+}
+
+TEST_F(CommandsTest, ExtractNamesMatchesTheCommandLine) {
+    TfrmQuorvane& w = OpenSample();
+    w.chkNumbered->setChecked(false);
+    w.btnExtractNames->click();
+    EXPECT_EQ(Clipboard(), CliClipboard({"names", samples, "--diacriticals", samples}));
+    EXPECT_TRUE(Clipboard().startsWith("1 Ceres\r\n2 Pallas\r\n"));
+    EXPECT_TRUE(Clipboard().contains("101 Dvorák\r\n")) << "ř has no Windows-1252 form";
+    EXPECT_EQ(w.scbBrowser->value(), 449) << "the last numbered record";
+    EXPECT_EQ(LabelText("lblNumberVal"), "450");
+    EXPECT_TRUE(w.isEnabled());
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(CommandsTest, ExtractNamesWithoutDatabaseDoesNoHarm) {
+    dialogs.answers.push_back(std::nullopt);
+    TfrmQuorvane& w = MakeWindow();
+    QApplication::clipboard()->setText("before");
+    w.btnExtractNames->click();
+    EXPECT_EQ(Clipboard(), "before");
+    EXPECT_TRUE(boxes.messages.isEmpty());
+    EXPECT_TRUE(w.isEnabled());
+}
+
+TEST_F(CommandsTest, HiddenInclinationScan) {
+    TfrmQuorvane& w = OpenSample();
+    w.chkNumbered->setChecked(false);
+    w.Button1->click();
+    EXPECT_EQ(boxes.messages, QStringList{"Done."});
+    std::ostringstream out;
+    std::ostringstream err;
+    cli::Run({"inclination", samples, "0", "--all"}, out, err);
+    EXPECT_EQ(std::to_string(w.scbBrowser->value()) + "\n", out.str());
+    EXPECT_GT(LabelText("lblInclinationVal").toDouble(), 90.0);
+}
+
+TEST_F(CommandsTest, SearchFromThePopupMenuAndTheKeys) {
+    TfrmQuorvane& w = OpenSample();
+    QLabel* name = w.findChild<QLabel*>("lblNameVal");
+    emit name->customContextMenuRequested(QPoint(1, 1));
+    EXPECT_FALSE(w.mnuFindAgain->isEnabled());
+    prompt.answers.push_back(QString("a"));
+    w.mnuFind->trigger();
+    w.mnuPopup->close();
+    ASSERT_EQ(prompt.asked.size(), 1u);
+    EXPECT_EQ(prompt.asked[0].caption, "Find in Name");
+    EXPECT_EQ(prompt.asked[0].prompt, "What?");
+    EXPECT_EQ(w.scbBrowser->value(), 1) << "Pallas, the first name after Ceres with an a";
+    EXPECT_TRUE(w.mnuFindAgain->isEnabled());
+
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    QTest::keyClick(&w, Qt::Key_F3);
+    EXPECT_EQ(w.scbBrowser->value(), 3) << "Vesta";
+    QTest::keyClick(&w, Qt::Key_F3, Qt::ShiftModifier);
+    EXPECT_EQ(w.scbBrowser->value(), 1) << "Shift+F3 searches backwards once";
+    QTest::mouseClick(w.client, Qt::LeftButton, {}, QPoint(350, 10));
+    EXPECT_EQ(w.scbBrowser->value(), 3) << "a background click searches forwards again";
+
+    // Copy the value shown, then a cancelled prompt keeps the search.
+    emit name->customContextMenuRequested(QPoint(1, 1));
+    w.mnuCopy->trigger();
+    w.mnuPopup->close();
+    EXPECT_EQ(Clipboard(), "Vesta");
+    emit w.findChild<QLabel*>("lblDiamVal")->customContextMenuRequested(QPoint(1, 1));
+    prompt.answers.push_back(std::nullopt);
+    w.mnuFind->trigger();
+    w.mnuPopup->close();
+    EXPECT_EQ(prompt.asked.back().caption, "Find in Diam");
+    EXPECT_EQ(prompt.asked.back().initial, "a");
+    QTest::keyClick(w.edtAlbedo, Qt::Key_F3);
+    EXPECT_EQ(w.scbBrowser->value(), 4) << "Astraea; F3 works from an edit box too";
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+}
+
+TEST_F(CommandsTest, SearchThatFindsNothing) {
+    TfrmQuorvane& w = OpenSample();
+    emit w.findChild<QLabel*>("lblNameVal")->customContextMenuRequested(QPoint(1, 1));
+    prompt.answers.push_back(QString("zzzz"));
+    w.mnuFind->trigger();
+    w.mnuPopup->close();
+    EXPECT_EQ(boxes.messages, QStringList{"No more occurrences."});
+    EXPECT_EQ(w.scbBrowser->value(), 0);
+}
+
+} // namespace
+} // namespace quorvane::app::test

@@ -1,0 +1,120 @@
+// The highest-inclination scan: folding, strict maxima, where it stops.
+#include "core/lists_fakes.h"
+#include "lists/inclination.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane {
+namespace {
+
+using test::FakeWindow;
+using test::RecordSpec;
+
+RecordSpec Inclined(std::string number, std::string inclination) {
+    return test::Orbit(std::move(number), "Test", "2.5", "0.1", std::move(inclination));
+}
+
+TEST(FoldedInclination, RetrogradeFoldsBack) {
+    EXPECT_EQ(FoldedInclination(10.0), 10.0);
+    EXPECT_EQ(FoldedInclination(90.0), 90.0);
+    EXPECT_EQ(FoldedInclination(170.0), 10.0);
+    EXPECT_EQ(FoldedInclination(180.0), 0.0);
+}
+
+TEST(InclinationScan, StrictMaximaOfTheFoldedInclination) {
+    // 170 counts as 10 and ties the start; 150 ties 30; the second 90.0 ties the first.
+    FakeWindow window;
+    window.Open({Inclined("1", "10"), Inclined("2", "170"), Inclined("3", "30"),
+                 Inclined("4", "150"), Inclined("5", "90.0"), Inclined("6", "90.0"),
+                 Inclined("7", "95")});
+    EXPECT_EQ(ScanHighestInclination(window.Ports()), ScanEnd::Finished);
+    EXPECT_EQ(window.moves, (std::vector<int>{2, 4}));
+    EXPECT_EQ(window.position, 4);
+    EXPECT_EQ(window.log, (std::vector<std::string>{"move 2", "move 4", "inform Done."}));
+}
+
+TEST(InclinationScan, StartsAfterTheRecordShown) {
+    FakeWindow window;
+    window.Open({Inclined("1", "60"), Inclined("2", "40"), Inclined("3", "20"), Inclined("4", "30"),
+                 Inclined("5", "25")});
+    window.position = 2;
+    ScanHighestInclination(window.Ports());
+    EXPECT_EQ(window.moves, std::vector<int>{3});
+
+    FakeWindow highestFirst;
+    highestFirst.Open({Inclined("1", "60"), Inclined("2", "40"), Inclined("3", "60")});
+    ScanHighestInclination(highestFirst.Ports());
+    EXPECT_TRUE(highestFirst.moves.empty());
+    EXPECT_EQ(highestFirst.informed, std::vector<std::string>{"Done."});
+}
+
+TEST(InclinationScan, NumberedOnlyEndsAtTheFirstUnnumbered) {
+    const std::vector<RecordSpec> records = {Inclined("1", "10"), Inclined("", "20"),
+                                             Inclined("2", "30")};
+    struct Row {
+        const char* name;
+        bool numberedOnly;
+        std::vector<int> moves;
+    };
+    const Row rows[] = {{"numbered only", true, {}}, {"all records", false, {1, 2}}};
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeWindow window;
+        window.Open(records);
+        window.numberedOnly = row.numberedOnly;
+        EXPECT_EQ(ScanHighestInclination(window.Ports()), ScanEnd::Finished);
+        EXPECT_EQ(window.moves, row.moves);
+        EXPECT_EQ(window.informed, std::vector<std::string>{"Done."});
+    }
+}
+
+TEST(InclinationScan, ReadPastTheEndEndsWithoutDone) {
+    struct Row {
+        const char* name;
+        int start;
+        int maximum;
+        std::vector<int> moves;
+    };
+    const Row rows[] = {
+        // The last record: the first read after it fails.
+        {"started on the last record", 2, 2, {}},
+        // A maximum beyond the file: the browser stays on the last new maximum.
+        {"file shorter than the browser's range", 0, 9, {1}},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeWindow window;
+        window.Open({Inclined("1", "10"), Inclined("2", "20"), Inclined("3", "15")});
+        window.position = row.start;
+        window.maximum = row.maximum;
+        EXPECT_EQ(ScanHighestInclination(window.Ports()), ScanEnd::ReadFailed);
+        EXPECT_EQ(window.moves, row.moves);
+        EXPECT_TRUE(window.informed.empty());
+    }
+}
+
+TEST(InclinationScan, LeavesCursorClipboardAndMessagesAlone) {
+    FakeWindow window;
+    window.Open({Inclined("1", "10"), Inclined("2", "20")});
+    ScanHighestInclination(window.Ports());
+    EXPECT_EQ(window.cursorShown, 0);
+    EXPECT_FALSE(window.clipboard);
+    EXPECT_EQ(window.pumps, 0);
+    EXPECT_TRUE(window.windowEnabled);
+}
+
+TEST(InclinationScan, MalformedInclinationRaises) {
+    FakeWindow window;
+    window.Open({Inclined("1", "10"), Inclined("2", "20"), Inclined("3", "2O")});
+    try {
+        ScanHighestInclination(window.Ports());
+        FAIL() << "no error raised";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.what(), "'2O' n'est pas une valeur en virgule flottante correcte");
+    }
+    EXPECT_EQ(window.moves, std::vector<int>{1});
+    EXPECT_TRUE(window.informed.empty());
+}
+
+} // namespace
+} // namespace quorvane

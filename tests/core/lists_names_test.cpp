@@ -1,0 +1,125 @@
+// The name extraction: which records are listed, where it stops and where the browser ends.
+#include "core/lists_fakes.h"
+#include "lists/names.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane {
+namespace {
+
+using test::FakeWindow;
+using test::RecordSpec;
+
+RecordSpec Named(std::string number, std::string name) {
+    RecordSpec spec;
+    spec.number = std::move(number);
+    spec.name = std::move(name);
+    return spec;
+}
+
+TEST(NameExtraction, ListsNumberedRecordsUpToTheFirstUnnumbered) {
+    // A Name field starting with 1 to 9 is a designation and left out; "0..." and letters stay.
+    const std::vector<RecordSpec> records = {
+        Named("1", "Ceres"), Named("2", "1991 AB"), Named("3", "0815"),       Named("4", "9 Lives"),
+        Named("5", "Zed"),   Named("", "2004 AB1"), Named("6", "After Stop"),
+    };
+    struct Row {
+        const char* name;
+        bool numberedOnly; // ignored by this command
+    };
+    for (const Row row : {Row{"numbered only", true}, Row{"all records", false}}) {
+        SCOPED_TRACE(row.name);
+        FakeWindow window;
+        window.Open(records);
+        window.numberedOnly = row.numberedOnly;
+        window.position = 6;
+        EXPECT_EQ(ExtractNames(window.Ports()), ScanEnd::Finished);
+        EXPECT_EQ(window.clipboard, "1 Ceres\r\n3 0815\r\n5 Zed\r\n");
+        EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 3 results in the clipboard."});
+        // Stopped on index 5: the browser shows the last numbered record.
+        EXPECT_EQ(window.moves, std::vector<int>{4});
+        // Pending messages after every record examined but the last: records 0 to 4.
+        EXPECT_EQ(window.pumps, 5);
+        EXPECT_EQ(window.log.front(), "cursor wait");
+        EXPECT_EQ(window.log[1], "window disabled");
+        EXPECT_EQ(window.log[window.log.size() - 2], "window enabled");
+        EXPECT_EQ(window.log.back(), "cursor default");
+    }
+}
+
+TEST(NameExtraction, WhereTheBrowserEnds) {
+    struct Row {
+        const char* name;
+        std::vector<RecordSpec> records;
+        int startPosition;
+        int endPosition;
+        const char* list;
+        int pumps;
+    };
+    const std::vector<Row> rows = {
+        // The position -1 is raised to the minimum.
+        {"first record unnumbered", {Named("", "2004 AB1"), Named("1", "Ceres")}, 1, 0, "", 0},
+        // Every record numbered: the loop ends on the last, the browser one before it.
+        {"all numbered",
+         {Named("1", "Ceres"), Named("2", "Pallas"), Named("3", "Juno"), Named("4", "Vesta")},
+         0,
+         2,
+         "1 Ceres\r\n2 Pallas\r\n3 Juno\r\n4 Vesta\r\n",
+         3},
+        {"one numbered record", {Named("1", "Ceres")}, 0, 0, "1 Ceres\r\n", 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        FakeWindow window;
+        window.Open(row.records);
+        window.position = row.startPosition;
+        ExtractNames(window.Ports());
+        EXPECT_EQ(window.position, row.endPosition);
+        EXPECT_EQ(window.clipboard, row.list);
+        EXPECT_EQ(window.pumps, row.pumps);
+        EXPECT_EQ(window.informed.size(), 1u);
+    }
+}
+
+TEST(NameExtraction, CountZeroWhenTheFirstRecordIsUnnumbered) {
+    FakeWindow window;
+    window.Open({Named("", "2004 AB1"), Named("1", "Ceres")});
+    ExtractNames(window.Ports());
+    EXPECT_EQ(window.moves, std::vector<int>{-1});
+    EXPECT_EQ(window.position, 0);
+    EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 0 results in the clipboard."});
+}
+
+TEST(NameExtraction, EndsQuietlyWithoutADatabaseOrOnAShortRead) {
+    struct Row {
+        const char* name;
+        bool open;
+    };
+    for (const Row row : {Row{"no database open", false}, Row{"read past the file", true}}) {
+        SCOPED_TRACE(row.name);
+        FakeWindow window;
+        if (row.open) {
+            window.Open({Named("1", "Ceres"), Named("2", "Pallas")});
+            window.maximum = 5;
+        }
+        EXPECT_EQ(ExtractNames(window.Ports()), ScanEnd::ReadFailed);
+        EXPECT_FALSE(window.clipboard);
+        EXPECT_TRUE(window.informed.empty());
+        EXPECT_TRUE(window.moves.empty());
+        EXPECT_TRUE(window.windowEnabled);
+        EXPECT_EQ(window.cursorRestored, 1);
+    }
+}
+
+TEST(NameExtraction, ErrorOfTheDisplayEnablesTheWindowAgain) {
+    FakeWindow window;
+    window.Open({Named("1", "Ceres"), Named("2", "Pallas"), Named("", "2004 AB1")});
+    window.failDisplay = true;
+    EXPECT_THROW(ExtractNames(window.Ports()), Error);
+    EXPECT_TRUE(window.windowEnabled);
+    EXPECT_EQ(window.cursorRestored, 1);
+    EXPECT_FALSE(window.clipboard);
+}
+
+} // namespace
+} // namespace quorvane
