@@ -51,6 +51,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string text = provider.ConsumeRandomLengthString(12);
     const std::string planet = provider.PickValueInArray(kPlanets);
     const std::string type = provider.PickValueInArray(kTypes);
+    const std::string tolerance = std::to_string(provider.ConsumeIntegralInRange(0, 500));
     const std::string separator(1, provider.ConsumeBool() ? '.' : ',');
     const std::string astorb = provider.ConsumeRemainingBytesAsString();
 
@@ -73,6 +74,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         {"inclination", folder, index, "--all"},
         {"--decimal-separator", separator, "special", folder, "--planet", planet, "--type", type,
          "--all"},
+        {"--decimal-separator", separator, "infobox", folder, index, "--lang", "fr"},
+        {"--raw", "infobox", folder, index, "--lang", "en", "--diameter", text, "--density", text},
+        {"family", folder, index, "--tolerance", tolerance, "--passes", "2", "--all"},
     };
     for (std::vector<std::string> args : commands) {
         const bool takesNames = std::find(args.begin(), args.end(), "inclination") == args.end();

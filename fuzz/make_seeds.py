@@ -92,19 +92,39 @@ SEEDS = {
                    b"DiacriticalsPath=@Size(1 2)\n",
         "sections": b"[Other]\nAstOrbDatPath=/x\n[General]\nDiacriticalsPath=\n[%General]\nk=v\n",
     },
+    "fuzz_parameters": {
+        # Front: diameter caption, albedo, density; then the diameter text; back: separator.
+        "defaults": front(b"848.4") + front(b"0.1") + front(b"2") + b"848.4\x01",
+        "comma": front(b"") + front(b"0,25") + front(b"2,5") + b" 12,5 \x00",
+        "limits": front(b"x") + front(b"1") + front(b"10") + b"-3\x01",
+        "refused": front(b"498.1") + front(b"1.01") + front(b"10.5") + b"abc\x01",
+        "huge": front(b"") + front(b"1e308") + front(b"-0") + b"1.7e308\x01",
+    },
+    "fuzz_infobox": {
+        # Front: diameter, albedo, density; then the record; back: separator, names present.
+        "ceres-fr": front(b"848.4") + front(b"0.1") + front(b"2") + CERES + b"\x00\x00",
+        "ceres-en-names": front(b"") + front(b"0,1") + front(b"0") + CERES + b"\x01\x01",
+        "bad-month": front(b"") + front(b"") + front(b"") + put(CERES, 106, b"20051300") + b"\x01\x00",
+        "bad-day": front(b"1") + front(b"") + front(b"") + put(CERES, 106, b"20050230") + b"\x01\x00",
+        "zero-axis": front(b"10") + front(b"1") + front(b"10") + put(CERES, 169, b"         0.0") +
+                     b"\x01\x00",
+        "open-orbit": front(b"") + front(b"") + front(b"") + put(CERES, 158, b"1.50000000") +
+                      b"\x01\x00",
+        "short": front(b"") + front(b"") + front(b"") + CERES[:200] + b"\x01\x00",
+    },
     "fuzz_cli": {
         # Front: names text, search text; middle: AstOrb.dat; back (read last first): separator,
-        # type, planet, field, index, names present.
+        # tolerance (two bytes), type, planet, field, index, names present.
         "sample": front(NAMES[:300]) + front(b"er") + SAMPLE[:4 * RECORD] +
-                  bytes([0, 3, 3, 1, 1, 1]),
-        "no-names": front(b"") + front(b"Yes") + SAMPLE[:3 * RECORD] + bytes([1, 6, 4, 17, 0, 0]),
-        "partial": front(b"") + front(b"2") + SAMPLE[:RECORD + 40] + bytes([0, 0, 0, 13, 0, 0]),
+                  bytes([0, 0, 100, 3, 3, 1, 1, 1]),
+        "no-names": front(b"") + front(b"Yes") + SAMPLE[:3 * RECORD] + bytes([1, 0, 100, 6, 4, 17, 0, 0]),
+        "partial": front(b"") + front(b"2") + SAMPLE[:RECORD + 40] + bytes([0, 0, 100, 0, 0, 13, 0, 0]),
         "bad-fields": front(b"") + front(b"a") + put(put(CERES, 70, b" abc"), 147, b"    x     ") +
-                      CERES + bytes([0, 2, 4, 18, 1, 0]),
+                      CERES + bytes([0, 0, 100, 2, 4, 18, 1, 0]),
         "unnumbered": front(b"") + front(b"K") +
                       put(put(CERES, 1, b"     "), 7, b"2004 MN4          ") + CERES +
-                      bytes([1, 5, 2, 1, 0, 0]),
-        "empty": front(b"") + front(b"") + bytes([0, 0, 0, 0, 0, 0]),
+                      bytes([1, 0, 100, 5, 2, 1, 0, 0]),
+        "empty": front(b"") + front(b"") + bytes([0, 0, 100, 0, 0, 0, 0, 0]),
     },
 }
 

@@ -13,10 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(fuzz_record fuzz_numbers fuzz_diacriticals fuzz_accents fuzz_title fuzz_settings
-             fuzz_cli)
-    for extra in fuzz_parameters fuzz_infobox; do
-        [ -x "$build/fuzz/$extra" ] && targets+=("$extra")
-    done
+             fuzz_cli fuzz_parameters fuzz_infobox)
 fi
 
 # Longest input per target: a few records, a small names table, a short number text.
@@ -27,6 +24,7 @@ max_len() {
         fuzz_title) echo 1200 ;;
         fuzz_cli) echo 3000 ;;
         fuzz_parameters) echo 200 ;;
+        fuzz_infobox) echo 400 ;;
         *) echo 2000 ;;
     esac
 }
