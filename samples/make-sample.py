@@ -110,11 +110,23 @@ def main():
             e = rng.uniform(0.01, 0.3)
             i = rng.uniform(0.5, 25.0)
         flags = flag_cycle[n % len(flag_cycle)]
+        in_family = 195 <= n <= 215
+        # Near-Earth and outer-crosser orbits replace the drawn ones, except in the family,
+        # which keeps its tight cluster (the draws are made all the same, so that every other
+        # record stays as it was).
         if flags & 7:
-            a = rng.uniform(0.85, 1.9)
-            e = rng.uniform(0.2, 0.6)
+            near_a = rng.uniform(0.85, 1.9)
+            near_e = rng.uniform(0.2, 0.6)
+            if not in_family:
+                a, e = near_a, near_e
+            else:
+                flags = 0
         if flags & 16:
-            a = rng.uniform(6.0, 25.0)
+            far_a = rng.uniform(6.0, 25.0)
+            if not in_family:
+                a = far_a
+            else:
+                flags = 0
         bv = round(rng.uniform(0.6, 0.9), 2) if n % 3 else None
         diameter = round(rng.uniform(5, 150), 1) if n % 4 else None
         iras_class = rng.choice(["S", "C", "X", "SU", "CX", "B"]) if n % 5 else ""

@@ -90,6 +90,22 @@ std::string ToCp1252(const QString& text) {
                                              static_cast<std::size_t>(text.size())));
 }
 
+bool TfrmQuorvane::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut) {
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+            if (watched == edtDiameter) {
+                edtDiameterExit();
+            } else if (watched == edtAlbedo) {
+                edtAlbedoExit();
+            } else if (watched == edtDensity) {
+                edtDensityExit();
+            }
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
 void TLabel::mousePressEvent(QMouseEvent* event) {
     event->accept();
 }
@@ -349,9 +365,11 @@ void TfrmQuorvane::CreateControls() {
     lblOtherDiameter->setBuddy(edtDiameter);
     lblAlbedo->setBuddy(edtAlbedo);
     lblDensity->setBuddy(edtDensity);
-    connect(edtDiameter, &QLineEdit::editingFinished, this, &TfrmQuorvane::edtDiameterExit);
-    connect(edtAlbedo, &QLineEdit::editingFinished, this, &TfrmQuorvane::edtAlbedoExit);
-    connect(edtDensity, &QLineEdit::editingFinished, this, &TfrmQuorvane::edtDensityExit);
+    // The leave handlers run whenever the focus leaves a box inside the window, whether or not
+    // its text changed.
+    for (QLineEdit* edit : {edtDiameter, edtAlbedo, edtDensity}) {
+        edit->installEventFilter(this);
+    }
 
     Button1 = MakeButton(client, "Button1", QStringLiteral("(Inclinations)"), 402, 183,
                          QStringLiteral("Scan database for highest-inclination asteroid"));
@@ -380,17 +398,28 @@ void TfrmQuorvane::CreateControls() {
 
 void TfrmQuorvane::LayOut() {
     // The browser goes one bar-height below the planet group and as wide as the right edge of
-    // the Diacriticals button; the window then fits its visible controls plus the border, and
-    // the browser is docked along the bottom.
+    // the Diacriticals button; from then on the window fits its visible controls plus the
+    // border, with the browser docked along the bottom.
     scbBrowser->move(scbBrowser->x(), rgpPlanet->y() + rgpPlanet->height() + scbBrowser->height());
     scbBrowser->resize(btnDiacriticals->x() + btnDiacriticals->width(), scbBrowser->height());
-    QRect used;
+    autoSize_ = true;
+    FitToControls();
+}
+
+void TfrmQuorvane::FitToControls() {
+    if (!autoSize_) {
+        return;
+    }
+    QRect used = scbBrowser->geometry();
     for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isHidden()) {
+        if (!child->isHidden() && child != scbBrowser) {
             used = used.united(child->geometry());
         }
     }
     const QSize clientSize(used.right() + 1, used.bottom() + 1);
+    if (clientSize == client->size()) {
+        return;
+    }
     client->resize(clientSize);
     scbBrowser->setGeometry(0, clientSize.height() - scbBrowser->height(), clientSize.width(),
                             scbBrowser->height());
@@ -439,6 +468,7 @@ bool TfrmQuorvane::OpenAstOrb(const QString& folder) {
     ShowRecord(database_, Names(), scbBrowser->value(), *this);
     lblAstOrbPathVal->setText(folder);
     AutoSize(lblAstOrbPathVal);
+    FitToControls();
     for (QPushButton* button : {btnWikiFR, btnWikiEN, btnFamily, btnSpecial}) {
         button->setEnabled(true);
     }
@@ -450,6 +480,7 @@ bool TfrmQuorvane::OpenAstOrb(const QString& folder) {
 void TfrmQuorvane::scbBrowserChange(int position) {
     try {
         ShowRecord(database_, Names(), position, *this);
+        FitToControls();
     } catch (...) {
         if (inPortCall_) {
             displayError_ = std::current_exception();
@@ -527,6 +558,7 @@ void TfrmQuorvane::actBrowseForFolderDiacriticalsAccept() {
 void TfrmQuorvane::LoadNames(const QString& folder) {
     if (LoadDiacriticals(folder.toStdString(), names_)) {
         lblNameUnicodeVal->show();
+        FitToControls();
     }
 }
 
@@ -634,6 +666,7 @@ void TfrmQuorvane::FlushDisplay() {
     if (pending.diameterBox) {
         SetDiameterBox(*pending.diameterBox);
     }
+    FitToControls();
 }
 
 QLabel* TfrmQuorvane::ValueLabelWidget(ValueLabel label) const {
@@ -667,6 +700,8 @@ void TfrmQuorvane::ReportCurrentError() {
         throw;
     } catch (const std::exception& e) {
         text = QString::fromUtf8(ReportText(e.what()).c_str());
+    } catch (...) {
+        text = QStringLiteral("Exception inconnue.");
     }
     seams_.messageBoxes->ShowError(this, text);
 }

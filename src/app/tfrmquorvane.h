@@ -134,6 +134,9 @@ public:
         }
     }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private slots:
     void scbBrowserChange(int position);
     void actBrowseForAstOrbExecute();
@@ -163,6 +166,7 @@ private:
 
     void CreateControls();
     void LayOut();
+    void FitToControls();
     void RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),
                         FileDialogSettings& dialog);
     void actBrowseForFolderAstOrbBeforeExecute();
@@ -210,6 +214,7 @@ private:
         void SetNameUnicode(const std::u16string& text) override { nameUnicode = text; }
         void SetDiameterBox(const std::string& cp1252) override { diameterBox = cp1252; }
     };
+    bool autoSize_ = false;
     bool scanRunning_ = false;
     bool throttleEvents_ = false;
     std::optional<PendingLabels> pendingLabels_;

@@ -84,23 +84,32 @@ struct Parsed {
     std::optional<char> separator;
 };
 
+// Takes --raw or --decimal-separator C at args[i], before or after the command; false for any
+// other argument.
+bool TakeGeneralOption(const std::vector<std::string>& args, std::size_t& i, Parsed& parsed) {
+    if (args[i] == "--raw") {
+        parsed.invocation.raw = true;
+        return true;
+    }
+    if (args[i] == "--decimal-separator") {
+        if (i + 1 >= args.size() || args[i + 1].size() != 1) {
+            throw UsageError("--decimal-separator needs one character");
+        }
+        parsed.separator = args[++i][0];
+        return true;
+    }
+    return false;
+}
+
 Parsed Parse(const std::vector<std::string>& args) {
     Parsed parsed;
     std::size_t i = 0;
     for (; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (arg == "--help") {
+        if (args[i] == "--help") {
             parsed.help = true;
             return parsed;
         }
-        if (arg == "--raw") {
-            parsed.invocation.raw = true;
-        } else if (arg == "--decimal-separator") {
-            if (i + 1 >= args.size() || args[i + 1].size() != 1) {
-                throw UsageError("--decimal-separator needs one character");
-            }
-            parsed.separator = args[++i][0];
-        } else {
+        if (!TakeGeneralOption(args, i, parsed)) {
             break;
         }
     }
@@ -117,6 +126,9 @@ Parsed Parse(const std::vector<std::string>& args) {
         if (arg == "--help") {
             parsed.help = true;
             return parsed;
+        }
+        if (TakeGeneralOption(args, i, parsed)) {
+            continue;
         }
         if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
             if (ListHas(parsed.spec->switchOptions, arg)) {

@@ -80,9 +80,12 @@ TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
     w.edtDiameter->setText("abc");
     w.edtAlbedo->setText("1.5");
     w.edtDensity->setText("3");
-    emit w.edtAlbedo->editingFinished();
-    EXPECT_EQ(w.edtAlbedo->text(), "0.1");
-    emit w.edtDiameter->editingFinished();
+    w.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
+    w.edtAlbedo->setFocus(Qt::OtherFocusReason);
+    w.edtDiameter->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(w.edtAlbedo->text(), "0.1") << "corrected when the focus leaves the box";
+    w.edtDensity->setFocus(Qt::TabFocusReason);
     EXPECT_EQ(w.edtDiameter->text(), "848.4") << "back to Ceres' IRAS diameter";
     w.edtDiameter->setText("10");
     w.btnWikiEN->click();
@@ -141,8 +144,9 @@ TEST_F(CommandsTest, FamilyAsksAfterEachPass) {
     EXPECT_EQ(boxes.questions.size(), 2);
     EXPECT_TRUE(boxes.questions[0].startsWith("Pass complete. "));
     EXPECT_TRUE(boxes.questions[0].endsWith(" asteroids added. Another pass?"));
-    EXPECT_EQ(Clipboard(),
-              CliClipboard({"family", samples, "199", "--tolerance", "100", "--passes", "2"}));
+    EXPECT_EQ(Clipboard(), CliClipboard({"family", samples, "199", "--tolerance", "100", "--passes",
+                                         "2", "--diacriticals", samples}));
+    EXPECT_TRUE(Clipboard().contains("\r\n* [[201 Smétana]] ")) << "a member of the cluster";
     EXPECT_TRUE(Clipboard().startsWith("[[200 "));
     EXPECT_EQ(w.scbBrowser->value(), 199) << "the seed is shown again";
     ASSERT_EQ(boxes.messages.size(), 1);

@@ -112,6 +112,17 @@ TEST_F(WindowTest, LayoutDocksTheBrowserAlongTheBottom) {
     EXPECT_EQ(w.height(), w.client->height() + 12);
 }
 
+TEST_F(WindowTest, WindowGrowsToFitALongerLabel) {
+    RememberFolders(kSamples, kSamples);
+    TfrmQuorvane& w = MakeWindow();
+    const int width = w.width();
+    w.scbBrowser->setValue(100);
+    const QLabel* accents = w.lblNameUnicodeVal;
+    EXPECT_LE(accents->geometry().right() + 1, w.client->width());
+    EXPECT_GE(w.width(), width);
+    EXPECT_EQ(w.scbBrowser->width(), w.client->width()) << "the browser still spans the width";
+}
+
 TEST_F(WindowTest, FirstRunAsksForTheFileBeforeTheWindowShows) {
     dialogs.answers.push_back(kSamples + "/AstOrb.dat");
     TfrmQuorvane& w = MakeWindow();

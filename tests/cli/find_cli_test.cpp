@@ -1,5 +1,5 @@
 // quorvane-cli find: the field search from a record index.
-#include "cli/cli.h"
+#include "cli_harness.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -9,18 +9,8 @@
 namespace quorvane {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunCli;
 
 std::vector<std::string> Find(const std::string& folder, const std::string& index,
                               std::vector<std::string> options) {

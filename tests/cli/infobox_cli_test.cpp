@@ -1,6 +1,6 @@
 // quorvane-cli infobox: the clipboard text of the window's infobox buttons.
 #include "astorb/cp1252.h"
-#include "cli/cli.h"
+#include "cli_harness.h"
 #include "support/infobox_example.h"
 
 #include <gtest/gtest.h>
@@ -10,20 +10,8 @@
 namespace quorvane {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    // The command line sets the process-wide separator; the next test must not inherit it.
-    test::SeparatorGuard separator('.');
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunCli;
 
 class CliInfobox : public testing::Test {
 protected:

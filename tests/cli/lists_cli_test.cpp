@@ -1,5 +1,5 @@
 // quorvane-cli: special, family, names and inclination.
-#include "cli/cli.h"
+#include "cli_harness.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +11,8 @@ namespace {
 
 using test::RecordSpec;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunCli;
 
 RecordSpec Orbit(std::string number, std::string name, std::string a, std::string e,
                  std::string inclination = "5") {

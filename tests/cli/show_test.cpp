@@ -1,5 +1,5 @@
 // quorvane-cli: the command line itself and the show command.
-#include "cli/cli.h"
+#include "cli_harness.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -9,18 +9,8 @@
 namespace quorvane {
 namespace {
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-Result RunCli(const std::vector<std::string>& args) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::Run(args, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = test::CliResult;
+using test::RunCli;
 
 TEST(CliShow, PrintsTheFirstSampleRecord) {
     const Result result = RunCli({"show", test::SamplesFolder(), "0"});
@@ -99,6 +89,18 @@ TEST(CliShow, ErrorsAndExitStatus) {
             EXPECT_EQ(result.err, row.err);
         }
     }
+}
+
+TEST(CliShow, GeneralOptionsBeforeOrAfterTheCommand) {
+    const std::string folder = test::SamplesFolder();
+    const Result before =
+        RunCli({"--raw", "--decimal-separator", ",", "infobox", folder, "0", "--lang", "fr"});
+    const Result after =
+        RunCli({"infobox", folder, "0", "--lang", "fr", "--raw", "--decimal-separator", ","});
+    EXPECT_EQ(before.status, 0);
+    EXPECT_EQ(before.out, after.out);
+    EXPECT_NE(before.out.find("\r\n | excentricit\xe9=0,079\r\n"), std::string::npos);
+    EXPECT_EQ(RunCli({"show", folder, "0", "--decimal-separator", ",,"}).status, 2);
 }
 
 TEST(CliShow, HelpGoesToStandardOutput) {
