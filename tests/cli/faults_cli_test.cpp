@@ -1,7 +1,7 @@
 // quorvane-cli on bad inputs: each command line ends with the described message and status, or
 // a quiet stop, in a bounded time, and AstOrb.dat and Diacriticals.txt are left as they were.
 #include "astorb/record.h"
-#include "cli/cli.h"
+#include "cli/cli_harness.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -22,11 +22,7 @@ using test::MakeRecord;
 using test::RecordSpec;
 using test::TempFolder;
 
-struct Result {
-    int status;
-    std::string out;
-    std::string err;
-};
+using Result = test::CliResult;
 
 // `{dir}` in a text stands for the row's folder.
 std::string InFolder(std::string text, const std::string& folder) {
@@ -40,10 +36,7 @@ Result RunCli(std::vector<std::string> args, const std::string& folder) {
     for (std::string& arg : args) {
         arg = InFolder(arg, folder);
     }
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = cli::Run(args, out, err, '.');
-    return {status, out.str(), err.str()};
+    return test::RunCli(args);
 }
 
 RecordSpec Ceres() {
