@@ -37,6 +37,15 @@ bench: deps
 	cmake --build build-bench -j $(JOBS)
 	./build-bench/bench/quorvane-bench
 
+# The libFuzzer targets (clang), each run FUZZ_SECONDS from a scratch copy of its seed corpus in
+# tests/fuzz-corpus; failing inputs are left in build-fuzz/fuzz-runs/TARGET/artifacts.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	CC=clang CXX=clang++ cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DQUORVANE_BUILD_FUZZ=ON -DQUORVANE_BUILD_TESTS=OFF -DQUORVANE_BUILD_APP=OFF $(CMAKE_ARGS)
+	cmake --build build-fuzz -j $(JOBS)
+	./fuzz/run-fuzz.sh build-fuzz $(FUZZ_SECONDS)
+
 # A Debian package of the window and quorvane-cli.
 package: deps
 	cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DQUORVANE_BUILD_TESTS=OFF \
