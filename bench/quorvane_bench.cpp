@@ -293,8 +293,9 @@ int Main() {
     const ChildRun scan =
         cli("special mars crosser, numbered only cleared",
             {"special", folder, "--planet", "mars", "--type", "crosser", "--all"});
-    cli("special retrograde, numbered only cleared",
-        {"special", folder, "--planet", "earth", "--type", "retrograde", "--all"});
+    const ChildRun scan =
+        cli("special retrograde, numbered only cleared",
+            {"special", folder, "--planet", "earth", "--type", "retrograde", "--all"});
     cli("find Name text found nowhere, whole file",
         {"find", folder, "0", "--field", "Name", "--text", "qqzzqq", "--all"});
     cli("names", {"names", folder});
