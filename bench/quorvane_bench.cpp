@@ -290,9 +290,8 @@ int Main() {
         return run;
     };
     cli("quorvane-cli show (whole process)", {"show", folder, "700000"});
-    const ChildRun scan =
-        cli("special mars crosser, numbered only cleared",
-            {"special", folder, "--planet", "mars", "--type", "crosser", "--all"});
+    cli("special mars crosser, numbered only cleared",
+        {"special", folder, "--planet", "mars", "--type", "crosser", "--all"});
     const ChildRun scan =
         cli("special retrograde, numbered only cleared",
             {"special", folder, "--planet", "earth", "--type", "retrograde", "--all"});
