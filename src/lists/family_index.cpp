@@ -7,15 +7,15 @@ namespace quorvane {
 
 namespace {
 
-// Cell sides in AU, in eccentricity and in sine of inclination: at 200 m/s in the main belt a
-// box spans a few cells each way.
-constexpr double kCellSide[3] = {0.02, 0.01, 0.01};
+// Cell sides in AU, in eccentricity and in sine of inclination: at 100 m/s in the main belt a
+// box spans two or three cells each way.
+constexpr double kCellSide[3] = {0.01, 0.005, 0.005};
 // Cell coordinates live in 21 bits each.
 constexpr std::int64_t kCellOffset = std::int64_t{1} << 20;
 constexpr double kCellLimit = static_cast<double>(kCellOffset - 2);
 constexpr std::uint64_t kEmptySlot = ~std::uint64_t{0};
 // Boxes of more cells than this walk the list of cells instead of probing each.
-constexpr double kMaxProbes = 64;
+constexpr double kMaxProbes = 256;
 // Widening of every box: rounding in d_j is a few units in 1e16, so 1e-6 relative is far on the
 // safe side; the absolute part covers squares of differences that underflow to zero.
 constexpr double kRelativeMargin = 1e-6;
@@ -39,6 +39,23 @@ bool CellCoordinate(double value, double side, std::int64_t& cell) {
     }
     cell = static_cast<std::int64_t>(scaled);
     return true;
+}
+
+// How far `value` lies outside cell `cell` of side `side`, never more than the true gap: the
+// cell is widened for the rounding of value / side that placed its members, and the gap
+// shrunk for the rounding of the subtraction.
+double GapToCell(double value, std::int32_t cell, double side) {
+    const double low = cell * side;
+    const double high = (cell + 1.0) * side;
+    const double lowWide = low - std::fabs(low) * 1e-9 - 1e-300;
+    const double highWide = high + std::fabs(high) * 1e-9 + 1e-300;
+    if (value < lowWide) {
+        return (lowWide - value) * (1.0 - 1e-9);
+    }
+    if (value > highWide) {
+        return (value - highWide) * (1.0 - 1e-9);
+    }
+    return 0.0;
 }
 
 } // namespace
@@ -223,31 +240,57 @@ double FamilyIndex::Distance(const FamilyMembers& members, double a, double e, d
         }
         probes *= hi[d] - lo[d] + 1.0;
     }
+    // The cells in the box that hold members.
+    std::vector<std::pair<double, std::uint32_t>>& near = nearCells_;
+    near.clear();
     if (probes > kMaxProbes || probes > static_cast<double>(cells_.size())) {
-        for (const Cell& cell : cells_) {
+        for (std::size_t c = 0; c < cells_.size(); ++c) {
+            const Cell& cell = cells_[c];
             if (cell.ia >= lo[0] && cell.ia <= hi[0] && cell.ie >= lo[1] && cell.ie <= hi[1] &&
                 cell.is >= lo[2] && cell.is <= hi[2]) {
-                take(cell.a, cell.e, cell.s);
+                near.emplace_back(0.0, static_cast<std::uint32_t>(c));
             }
         }
-        return smallest;
-    }
-    const auto ia0 = static_cast<std::int64_t>(lo[0]);
-    const auto ie0 = static_cast<std::int64_t>(lo[1]);
-    const auto is0 = static_cast<std::int64_t>(lo[2]);
-    const auto ia1 = static_cast<std::int64_t>(hi[0]);
-    const auto ie1 = static_cast<std::int64_t>(hi[1]);
-    const auto is1 = static_cast<std::int64_t>(hi[2]);
-    for (std::int64_t ia = ia0; ia <= ia1; ++ia) {
-        for (std::int64_t ie = ie0; ie <= ie1; ++ie) {
-            for (std::int64_t is = is0; is <= is1; ++is) {
-                const std::int64_t cell = FindCell(CellKey(ia, ie, is));
-                if (cell >= 0) {
-                    const Cell& found = cells_[static_cast<std::size_t>(cell)];
-                    take(found.a, found.e, found.s);
+    } else {
+        const auto ia0 = static_cast<std::int64_t>(lo[0]);
+        const auto ie0 = static_cast<std::int64_t>(lo[1]);
+        const auto is0 = static_cast<std::int64_t>(lo[2]);
+        const auto ia1 = static_cast<std::int64_t>(hi[0]);
+        const auto ie1 = static_cast<std::int64_t>(hi[1]);
+        const auto is1 = static_cast<std::int64_t>(hi[2]);
+        for (std::int64_t ia = ia0; ia <= ia1; ++ia) {
+            for (std::int64_t ie = ie0; ie <= ie1; ++ie) {
+                for (std::int64_t is = is0; is <= is1; ++is) {
+                    const std::int64_t cell = FindCell(CellKey(ia, ie, is));
+                    if (cell >= 0) {
+                        near.emplace_back(0.0, static_cast<std::uint32_t>(cell));
+                    }
                 }
             }
         }
+    }
+    if (near.size() == 1) {
+        const Cell& only = cells_[near[0].second];
+        take(only.a, only.e, only.s);
+        return smallest;
+    }
+    // Nearest cells first; a cell whose every member lies farther than the smallest distance
+    // found so far (by a bound below each computed d_j) cannot hold the minimum, nor a tie.
+    for (auto& [bound, c] : near) {
+        const Cell& cell = cells_[c];
+        const double ga = GapToCell(a, cell.ia, kCellSide[0]) / a;
+        const double ge = GapToCell(e, cell.ie, kCellSide[1]);
+        const double gs = GapToCell(s, cell.is, kCellSide[2]);
+        bound =
+            scale * std::sqrt(1.25 * (ga * ga) + 2.0 * (ge * ge) + 2.0 * (gs * gs)) * (1.0 - 1e-6);
+    }
+    std::sort(near.begin(), near.end());
+    for (const auto& [bound, c] : near) {
+        if (bound > smallest) {
+            break;
+        }
+        const Cell& cell = cells_[c];
+        take(cell.a, cell.e, cell.s);
     }
     return smallest;
 }

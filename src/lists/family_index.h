@@ -7,6 +7,7 @@
 
 #include <cmath>
 #include <cstdint>
+#include <utility>
 #include <vector>
 
 namespace quorvane {
@@ -78,6 +79,9 @@ private:
     std::vector<std::uint64_t> slotKeys_; // open addressing; kEmptySlot marks a free slot
     std::vector<std::uint32_t> slotCells_;
     std::vector<double> asideA_, asideE_, asideS_; // members off the grid
+    // Scratch space of Distance: the cells in a candidate's box with a bound below their
+    // members' distances.
+    mutable std::vector<std::pair<double, std::uint32_t>> nearCells_;
     std::int32_t min_[3] = {0, 0, 0};
     std::int32_t max_[3] = {-1, -1, -1};
     std::size_t count_ = 0;
