@@ -70,6 +70,7 @@ public:
     std::function<bool(const std::string&)> answerYesNo = [](const std::string&) { return false; };
 
     void SetText(const std::string& cp1252) override { clipboard_ = cp1252; }
+    void TakeText(std::string&& cp1252) override { clipboard_ = std::move(cp1252); }
     void SetUnicodeText(const std::u16string& text) override;
     const std::optional<std::string>& ClipboardText() const { return clipboard_; }
 
@@ -96,7 +97,7 @@ private:
 };
 
 // Text from the core for the terminal: Windows-1252 to UTF-8, CR LF to LF.
-std::string TerminalText(const std::string& cp1252);
+std::string TerminalText(std::string_view cp1252);
 
 // The commands; each returns the exit status.
 int RunShow(Session& session, std::ostream& out);

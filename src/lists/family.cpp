@@ -11,6 +11,7 @@
 #include <cmath>
 #include <numbers>
 #include <optional>
+#include <utility>
 
 namespace quorvane {
 
@@ -118,7 +119,7 @@ ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& toler
         ports.events.ProcessPendingEvents();
         again = ports.messages.AskYesNo(PassCompleteQuestion(count - countAtStart));
     }
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }
@@ -208,7 +209,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
         ports.events.ProcessPendingEvents();
         again = ports.messages.AskYesNo(PassCompleteQuestion(count - countAtStart));
     }
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }

@@ -7,6 +7,7 @@
 
 #include "infobox/title.h"
 #include <optional>
+#include <utility>
 
 namespace quorvane {
 
@@ -46,7 +47,7 @@ ScanEnd ExtractNamesPlain(const ScanPorts& ports) {
         ports.events.ProcessPendingEvents();
     }
     ports.browser.SetPosition(BrowserIndex(i - 1));
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }
@@ -87,7 +88,7 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
         }
     }
     ports.browser.SetPosition(BrowserIndex(i - 1));
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }

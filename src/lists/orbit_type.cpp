@@ -7,6 +7,7 @@
 #include "lists/plain_scans.h"
 
 #include <optional>
+#include <utility>
 
 namespace quorvane {
 
@@ -92,7 +93,7 @@ ScanEnd ExtractOrbitTypeListPlain(const ScanPorts& ports, const OrbitTypeChoice&
             break;
         }
     }
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }
@@ -173,7 +174,7 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
             }
         }
     }
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }
