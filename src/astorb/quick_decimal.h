@@ -9,6 +9,10 @@
 #include <optional>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quorvane {
 
 // 10^0 to 10^22: every one is exact as a double.
@@ -134,5 +138,70 @@ inline std::optional<double> QuickDecimal(std::string_view text, char separator,
     }
     return value;
 }
+
+#if defined(__SSE2__)
+namespace detail {
+
+// The value of the `count` (1 to 8) digits that end just before `end`, read as one word; the
+// bytes before them are replaced by "0"s.
+inline std::uint64_t DigitsEndingAt(const char* end, int count) {
+    const int shift = 8 * (8 - count);
+    const std::uint64_t word = LoadWord(end - 8);
+    const std::uint64_t kept = ~std::uint64_t{0} << shift; // the last `count` bytes
+    return EightDigitsValue((word & kept) | (0x3030303030303030ULL & ~kept));
+}
+
+} // namespace detail
+
+// The common shape of a numeric field, with "." read as the separator as the float rule does in its
+// fixed columns, decoded without a branch that depends on the digits: blanks (any byte up to 32), 1
+// to 8 digits, the separator (or "."), 0 to 8 digits, blanks, within the `width` (at most 16) bytes
+// from `field`. The 16 bytes from `field` and the 8 before it must be readable. Such a text has at
+// most 15 digits, so the value is one correctly rounded division of exact operands, as
+// QuickDecimalTo gives it. False for any other text, which then goes the longer way.
+inline bool FixedFieldDecimalTo(const char* field, std::size_t width, char separator,
+                                double& value) {
+    if (width == 0 || width > 16 || static_cast<unsigned char>(separator) <= 32 ||
+        detail::IsDecimalDigit(separator) || separator == '+' || separator == '-' ||
+        separator == 'e' || separator == 'E') {
+        return false;
+    }
+    const unsigned widthMask = (1U << width) - 1U;
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field));
+    const __m128i fromZero = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
+    const __m128i blank = _mm_cmpeq_epi8(_mm_min_epu8(bytes, _mm_set1_epi8(32)), bytes);
+    const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')),
+                                       _mm_cmpeq_epi8(bytes, _mm_set1_epi8(separator)));
+    const unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(digit)) & widthMask;
+    const unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(blank)) & widthMask;
+    const unsigned points = static_cast<unsigned>(_mm_movemask_epi8(point)) & widthMask;
+    const unsigned body = digits | points;
+    if ((body | blanks) != widthMask || digits == 0 || (points & (points - 1U)) != 0) {
+        return false;
+    }
+    const int low = __builtin_ctz(body);
+    const unsigned run = body >> low;
+    if ((run & (run + 1U)) != 0) {
+        return false; // a blank inside the text
+    }
+    const int high = 32 - __builtin_clz(body);
+    const int at = points != 0 ? __builtin_ctz(points) : high;
+    const int integerDigits = at - low;
+    const int fractionDigits = points != 0 ? high - at - 1 : 0;
+    if (integerDigits < 1 || integerDigits > 8 || fractionDigits > 8) {
+        return false;
+    }
+    std::uint64_t mantissa = detail::DigitsEndingAt(field + at, integerDigits);
+    if (fractionDigits > 0) {
+        mantissa =
+            mantissa * detail::kIntegerPowersOfTen[static_cast<std::size_t>(fractionDigits)] +
+            detail::DigitsEndingAt(field + high, fractionDigits);
+    }
+    value =
+        static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    return true;
+}
+#endif
 
 } // namespace quorvane

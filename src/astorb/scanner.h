@@ -104,8 +104,17 @@ inline bool IsNumberedRecord(std::string_view record) {
 // A float field by the float rule with the current separator into `value`; false when the
 // field is blank or malformed, where the plain accessor raises the conversion error.
 inline bool QuickFloatField(std::string_view record, Field field, double& value) {
-    const std::string_view text = TrimmedField(record, field);
     const char separator = DecimalSeparator();
+#if defined(__SSE2__)
+    const FieldColumns columns = ColumnsOf(field);
+    const auto first = static_cast<std::size_t>(columns.start - 1);
+    if (first >= 8 && first + 16 <= record.size() &&
+        FixedFieldDecimalTo(record.data() + first, static_cast<std::size_t>(columns.width),
+                            separator, value)) {
+        return true;
+    }
+#endif
+    const std::string_view text = TrimmedField(record, field);
     if (QuickDecimalTo(text, separator, true, value)) {
         return true;
     }
