@@ -153,17 +153,31 @@ inline std::uint64_t DigitsEndingAt(const char* end, int count) {
 
 } // namespace detail
 
-// The common shape of a numeric field, with "." read as the separator as the float rule does in its
-// fixed columns, decoded without a branch that depends on the digits: blanks (any byte up to 32), 1
-// to 8 digits, the separator (or "."), 0 to 8 digits, blanks, within the `width` (at most 16) bytes
-// from `field`. The 16 bytes from `field` and the 8 before it must be readable. Such a text has at
-// most 15 digits, so the value is one correctly rounded division of exact operands, as
-// QuickDecimalTo gives it. False for any other text, which then goes the longer way.
-inline bool FixedFieldDecimalTo(const char* field, std::size_t width, char separator,
-                                double& value) {
-    if (width == 0 || width > 16 || static_cast<unsigned char>(separator) <= 32 ||
-        detail::IsDecimalDigit(separator) || separator == '+' || separator == '-' ||
-        separator == 'e' || separator == 'E') {
+// The separator as the fixed-column path looks for it, prepared once for a whole scan: a
+// separator that is a blank, a digit, a sign or an exponent mark is never looked for.
+struct FixedFieldSeparator {
+    __m128i bytes;
+    bool usable;
+};
+
+inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
+    const bool usable = static_cast<unsigned char>(separator) > 32 &&
+                        !detail::IsDecimalDigit(separator) && separator != '+' &&
+                        separator != '-' && separator != 'e' && separator != 'E';
+    return {_mm_set1_epi8(separator), usable};
+}
+
+// A numeric field of the common shape in its fixed columns, "." read as the separator as the
+// float rule does, decoded without a branch that depends on the digits: blanks (any
+// byte up to 32), 1 to 8 digits, the separator (or "."), 0 to 8 digits, blanks, within the
+// `width` (at most 16) bytes from `field`. The 16 bytes from `field` and the 8 before it must
+// be readable. Such a text has at most 15 digits, so the value is one correctly rounded
+// division of exact operands, as QuickDecimalTo gives it. False for any other text, which
+// then goes the longer way.
+[[gnu::always_inline]] inline bool FixedFieldDecimalTo(const char* field, std::size_t width,
+                                                       const FixedFieldSeparator& separator,
+                                                       double& value) {
+    if (width == 0 || width > 16 || !separator.usable) {
         return false;
     }
     const unsigned widthMask = (1U << width) - 1U;
@@ -172,7 +186,7 @@ inline bool FixedFieldDecimalTo(const char* field, std::size_t width, char separ
     const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
     const __m128i blank = _mm_cmpeq_epi8(_mm_min_epu8(bytes, _mm_set1_epi8(32)), bytes);
     const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')),
-                                       _mm_cmpeq_epi8(bytes, _mm_set1_epi8(separator)));
+                                       _mm_cmpeq_epi8(bytes, separator.bytes));
     const unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(digit)) & widthMask;
     const unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(blank)) & widthMask;
     const unsigned points = static_cast<unsigned>(_mm_movemask_epi8(point)) & widthMask;
@@ -201,6 +215,12 @@ inline bool FixedFieldDecimalTo(const char* field, std::size_t width, char separ
     value =
         static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
     return true;
+}
+
+// FixedFieldDecimalTo with the separator prepared on the spot.
+inline bool FixedFieldDecimalTo(const char* field, std::size_t width, char separator,
+                                double& value) {
+    return FixedFieldDecimalTo(field, width, MakeFixedFieldSeparator(separator), value);
 }
 #endif
 

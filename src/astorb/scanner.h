@@ -101,28 +101,55 @@ inline bool IsNumberedRecord(std::string_view record) {
     return !TrimmedField(record, Field::Number).empty();
 }
 
-// A float field by the float rule with the current separator into `value`; false when the
-// field is blank or malformed, where the plain accessor raises the conversion error.
-inline bool QuickFloatField(std::string_view record, Field field, double& value) {
-    const char separator = DecimalSeparator();
+// Float fields of records by the float rule, with the separator taken once for a whole scan
+// (nothing inside a scan's loop changes it) and prepared for the fixed-column path.
+class FloatFieldReader {
+public:
+    FloatFieldReader()
+        : separator_(DecimalSeparator())
 #if defined(__SSE2__)
-    const FieldColumns columns = ColumnsOf(field);
-    const auto first = static_cast<std::size_t>(columns.start - 1);
-    if (first >= 8 && first + 16 <= record.size() &&
-        FixedFieldDecimalTo(record.data() + first, static_cast<std::size_t>(columns.width),
-                            separator, value)) {
-        return true;
-    }
+          ,
+          fixed_(MakeFixedFieldSeparator(separator_))
 #endif
-    const std::string_view text = TrimmedField(record, field);
-    if (QuickDecimalTo(text, separator, true, value)) {
-        return true;
+    {
     }
-    const std::optional<double> general = ParseFloatRule(text, separator);
-    if (general) {
-        value = *general;
+
+    // The field into `value`; false when it is blank or malformed, where the plain accessor
+    // raises the conversion error. Always inline, so that the field's columns are constants
+    // in the scan's loop.
+    [[gnu::always_inline]] bool Read(std::string_view record, Field field, double& value) const {
+#if defined(__SSE2__)
+        const FieldColumns columns = ColumnsOf(field);
+        const auto first = static_cast<std::size_t>(columns.start - 1);
+        if (first >= 8 && first + 16 <= record.size() &&
+            FixedFieldDecimalTo(record.data() + first, static_cast<std::size_t>(columns.width),
+                                fixed_, value)) {
+            return true;
+        }
+#endif
+        const std::string_view text = TrimmedField(record, field);
+        if (QuickDecimalTo(text, separator_, true, value)) {
+            return true;
+        }
+        const std::optional<double> general = ParseFloatRule(text, separator_);
+        if (general) {
+            value = *general;
+        }
+        return general.has_value();
     }
-    return general.has_value();
+
+private:
+    char separator_;
+#if defined(__SSE2__)
+    FixedFieldSeparator fixed_;
+#endif
+};
+
+// A float field by the float rule with the current separator into `value`, as
+// FloatFieldReader reads it.
+[[gnu::always_inline]] inline bool QuickFloatField(std::string_view record, Field field,
+                                                   double& value) {
+    return FloatFieldReader().Read(record, field, value);
 }
 
 } // namespace quorvane

@@ -55,6 +55,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
     double highest = FoldedInclination(GetInclination(database.CurrentRecord()));
     {
         RecordBlockReader reader(database);
+        const FloatFieldReader fields;
         for (;;) {
             ++i;
             const std::optional<std::string_view> record = reader.Record(i);
@@ -65,7 +66,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
                 break;
             }
             double inclination = 0.0;
-            if (!QuickFloatField(*record, Field::Inclination, inclination)) {
+            if (!fields.Read(*record, Field::Inclination, inclination)) {
                 reader.Sync();
                 inclination = GetInclination(database.CurrentRecord());
             }

@@ -106,12 +106,12 @@ namespace {
 
 // RecordHasOrbitType with the fields decoded in the same order; nothing when one of them is
 // malformed, so that the plain test raises its error.
-std::optional<bool> QuickOrbitTypeTest(std::string_view record, int typeIndex,
-                                       const PlanetOrbit& planet) {
+std::optional<bool> QuickOrbitTypeTest(const FloatFieldReader& fields, std::string_view record,
+                                       int typeIndex, const PlanetOrbit& planet) {
     double a = 0.0;
     double e = 0.0;
-    if (!QuickFloatField(record, Field::SemiMajorAxis, a) ||
-        !QuickFloatField(record, Field::Eccentricity, e)) {
+    if (!fields.Read(record, Field::SemiMajorAxis, a) ||
+        !fields.Read(record, Field::Eccentricity, e)) {
         return std::nullopt;
     }
     const double q = (1.0 - e) * a;
@@ -122,7 +122,7 @@ std::optional<bool> QuickOrbitTypeTest(std::string_view record, int typeIndex,
     const auto type = static_cast<OrbitType>(typeIndex);
     if (type == OrbitType::Retrograde) {
         double inclination = 0.0;
-        if (!QuickFloatField(record, Field::Inclination, inclination)) {
+        if (!fields.Read(record, Field::Inclination, inclination)) {
             return std::nullopt;
         }
         return IsRetrograde(inclination);
@@ -146,6 +146,7 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
     int count = 0;
     {
         RecordBlockReader reader(database);
+        const FloatFieldReader fields;
         for (long long i = 0;; ++i) {
             const std::optional<std::string_view> record = reader.Record(i);
             if (!record) {
@@ -155,7 +156,7 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
                 break;
             }
             const int typeIndex = choice.TypeIndex();
-            std::optional<bool> listed = QuickOrbitTypeTest(*record, typeIndex, planet);
+            std::optional<bool> listed = QuickOrbitTypeTest(fields, *record, typeIndex, planet);
             if (!listed) {
                 reader.Sync();
                 listed = RecordHasOrbitType(database.CurrentRecord(), typeIndex, planet);
