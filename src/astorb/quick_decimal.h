@@ -174,9 +174,12 @@ inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
 // be readable. Such a text has at most 15 digits, so the value is one correctly rounded
 // division of exact operands, as QuickDecimalTo gives it. False for any other text, which
 // then goes the longer way.
-[[gnu::always_inline]] inline bool FixedFieldDecimalTo(const char* field, std::size_t width,
-                                                       const FixedFieldSeparator& separator,
-                                                       double& value) {
+// FixedFieldDecimalTo up to the division: the digits as an integer `mantissa` and the number
+// of them after the separator, so that a scan that only checks the field skips the division.
+[[gnu::always_inline]] inline bool FixedFieldDecimalParts(const char* field, std::size_t width,
+                                                          const FixedFieldSeparator& separator,
+                                                          std::uint64_t& mantissa,
+                                                          int& fractionDigits) {
     if (width == 0 || width > 16 || !separator.usable) {
         return false;
     }
@@ -202,15 +205,26 @@ inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
     const int high = 32 - __builtin_clz(body);
     const int at = points != 0 ? __builtin_ctz(points) : high;
     const int integerDigits = at - low;
-    const int fractionDigits = points != 0 ? high - at - 1 : 0;
+    fractionDigits = points != 0 ? high - at - 1 : 0;
     if (integerDigits < 1 || integerDigits > 8 || fractionDigits > 8) {
         return false;
     }
-    std::uint64_t mantissa = detail::DigitsEndingAt(field + at, integerDigits);
+    mantissa = detail::DigitsEndingAt(field + at, integerDigits);
     if (fractionDigits > 0) {
         mantissa =
             mantissa * detail::kIntegerPowersOfTen[static_cast<std::size_t>(fractionDigits)] +
             detail::DigitsEndingAt(field + high, fractionDigits);
+    }
+    return true;
+}
+
+[[gnu::always_inline]] inline bool FixedFieldDecimalTo(const char* field, std::size_t width,
+                                                       const FixedFieldSeparator& separator,
+                                                       double& value) {
+    std::uint64_t mantissa = 0;
+    int fractionDigits = 0;
+    if (!FixedFieldDecimalParts(field, width, separator, mantissa, fractionDigits)) {
+        return false;
     }
     value =
         static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];

@@ -138,6 +138,24 @@ public:
         return general.has_value();
     }
 
+    // Whether Read would succeed, without the value: a scan that needs the field only to be
+    // well formed skips the division.
+    [[gnu::always_inline]] bool Check(std::string_view record, Field field) const {
+#if defined(__SSE2__)
+        const FieldColumns columns = ColumnsOf(field);
+        const auto first = static_cast<std::size_t>(columns.start - 1);
+        std::uint64_t mantissa = 0;
+        int fractionDigits = 0;
+        if (first >= 8 && first + 16 <= record.size() &&
+            FixedFieldDecimalParts(record.data() + first, static_cast<std::size_t>(columns.width),
+                                   fixed_, mantissa, fractionDigits)) {
+            return true;
+        }
+#endif
+        double value = 0.0;
+        return Read(record, field, value);
+    }
+
 private:
     char separator_;
 #if defined(__SSE2__)

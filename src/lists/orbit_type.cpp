@@ -108,6 +108,22 @@ namespace {
 // malformed, so that the plain test raises its error.
 std::optional<bool> QuickOrbitTypeTest(const FloatFieldReader& fields, std::string_view record,
                                        int typeIndex, const PlanetOrbit& planet) {
+    if (typeIndex < 0 || typeIndex >= static_cast<int>(OrbitType::Retrograde)) {
+        // The axis and the eccentricity are only checked, as the plain test reads them first
+        // whatever the type.
+        if (!fields.Check(record, Field::SemiMajorAxis) ||
+            !fields.Check(record, Field::Eccentricity)) {
+            return std::nullopt;
+        }
+        if (typeIndex != static_cast<int>(OrbitType::Retrograde)) {
+            return false;
+        }
+        double inclination = 0.0;
+        if (!fields.Read(record, Field::Inclination, inclination)) {
+            return std::nullopt;
+        }
+        return IsRetrograde(inclination);
+    }
     double a = 0.0;
     double e = 0.0;
     if (!fields.Read(record, Field::SemiMajorAxis, a) ||
@@ -116,18 +132,7 @@ std::optional<bool> QuickOrbitTypeTest(const FloatFieldReader& fields, std::stri
     }
     const double q = (1.0 - e) * a;
     const double Q = (1.0 + e) * a;
-    if (typeIndex < 0 || typeIndex > static_cast<int>(OrbitType::Retrograde)) {
-        return false;
-    }
-    const auto type = static_cast<OrbitType>(typeIndex);
-    if (type == OrbitType::Retrograde) {
-        double inclination = 0.0;
-        if (!fields.Read(record, Field::Inclination, inclination)) {
-            return std::nullopt;
-        }
-        return IsRetrograde(inclination);
-    }
-    return IsOrbitOfType(type, q, Q, planet);
+    return IsOrbitOfType(static_cast<OrbitType>(typeIndex), q, Q, planet);
 }
 
 } // namespace
