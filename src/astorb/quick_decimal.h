@@ -21,6 +21,16 @@ inline constexpr std::array<double, 23> kExactPowersOfTen = {
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
 };
 
+// 10^0 to 10^-22, each the double nearest to it. A product by one of them is NOT the correctly
+// rounded quotient: it serves only for estimates within a known margin of the exact value.
+inline constexpr std::array<double, 23> kInversePowersOfTen = [] {
+    std::array<double, 23> inverse{};
+    for (std::size_t k = 0; k < inverse.size(); ++k) {
+        inverse[k] = 1.0 / kExactPowersOfTen[k];
+    }
+    return inverse;
+}();
+
 namespace detail {
 
 inline bool IsDecimalDigit(char c) {

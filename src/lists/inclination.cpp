@@ -5,6 +5,7 @@
 #include "astorb/scanner.h"
 #include "lists/plain_scans.h"
 
+#include <cmath>
 #include <optional>
 
 namespace quorvane {
@@ -64,6 +65,18 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
             }
             if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
                 break;
+            }
+            // The estimate is within 1e-15 * (|i| + 180) of the folded value: a record well
+            // below the highest needs no exact value.
+            double estimate = 0.0;
+            if (fields.Estimate(*record, Field::Inclination, estimate)) {
+                const double margin = 1e-12 * (1.0 + std::fabs(estimate));
+                if (FoldedInclination(estimate) < highest - margin) {
+                    if (i == ports.browser.Maximum()) {
+                        break;
+                    }
+                    continue;
+                }
             }
             double inclination = 0.0;
             if (!fields.Read(*record, Field::Inclination, inclination)) {

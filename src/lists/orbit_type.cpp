@@ -6,6 +6,7 @@
 #include "infobox/title.h"
 #include "lists/plain_scans.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -124,15 +125,30 @@ std::optional<bool> QuickOrbitTypeTest(const FloatFieldReader& fields, std::stri
         }
         return IsRetrograde(inclination);
     }
+    const auto type = static_cast<OrbitType>(typeIndex);
     double a = 0.0;
     double e = 0.0;
+    if (fields.Estimate(record, Field::SemiMajorAxis, a) &&
+        fields.Estimate(record, Field::Eccentricity, e)) {
+        // Estimates within 1e-15 of their magnitudes put q and Q within 1e-14 * (1 + e) * a of
+        // their exact values: the test is decided on them when both stay clear of the planet's
+        // perihelion and aphelion by far more than that.
+        const double q = (1.0 - e) * a;
+        const double Q = (1.0 + e) * a;
+        const double margin = 1e-12 * (1.0 + std::fabs(e)) * (1.0 + std::fabs(a));
+        const auto clear = [margin](double x, double y) { return std::fabs(x - y) > margin; };
+        if (clear(q, planet.perihelion) && clear(q, planet.aphelion) &&
+            clear(Q, planet.perihelion) && clear(Q, planet.aphelion)) {
+            return IsOrbitOfType(type, q, Q, planet);
+        }
+    }
     if (!fields.Read(record, Field::SemiMajorAxis, a) ||
         !fields.Read(record, Field::Eccentricity, e)) {
         return std::nullopt;
     }
     const double q = (1.0 - e) * a;
     const double Q = (1.0 + e) * a;
-    return IsOrbitOfType(static_cast<OrbitType>(typeIndex), q, Q, planet);
+    return IsOrbitOfType(type, q, Q, planet);
 }
 
 } // namespace
