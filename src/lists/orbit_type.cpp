@@ -185,10 +185,12 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
             if (*listed) {
                 reader.Sync();
                 ports.browser.SetPosition(BrowserIndex(i));
-                list += "* [[" +
-                        AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true,
-                                      true) +
-                        "]]" + kListLineEnd;
+                // Appended piece by piece: no temporary line per result.
+                list += "* [[";
+                list +=
+                    AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true, true);
+                list += "]]";
+                list += kListLineEnd;
                 ++count;
             }
             if (i == ports.browser.Maximum()) {
