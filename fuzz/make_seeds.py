@@ -112,6 +112,19 @@ SEEDS = {
                       b"\x01\x00",
         "short": front(b"") + front(b"") + front(b"") + CERES[:200] + b"\x01\x00",
     },
+    "fuzz_cli_args": {
+        # Arguments separated by zero bytes; "@" is a folder holding the sample's first records.
+        "show": b"show\0@\0" + b"3",
+        "show-names": b"--raw\0show\0@\0" + b"1\0--diacriticals\0@",
+        "infobox": b"--decimal-separator\0,\0infobox\0@\0" + b"0\0--lang\0en\0--diameter\0" +
+                   b"12,5\0--albedo\0x\0--density\0" + b"0",
+        "special": b"special\0@\0--planet\0mars\0--type\0crosser\0--all",
+        "family": b"family\0@\0" + b"5\0--tolerance\0" + b"200\0--passes\0" + b"2",
+        "names": b"names\0@\0--diacriticals\0@",
+        "inclination": b"inclination\0@\0" + b"0\0--all",
+        "find": b"find\0@\0" + b"0\0--field\0NameUnicode\0--text\0\xc3\xa9\0--backward",
+        "bad": b"show\0@\0+1\0--help",
+    },
     "fuzz_cli": {
         # Front: names text, search text; middle: AstOrb.dat; back (read last first): separator,
         # tolerance (two bytes), type, planet, field, index, names present.
