@@ -57,6 +57,10 @@ SEEDS = {
         "overflow": b".1e400",
         "lone-point": b"..",
         "odd-separator": b"\xfe12\x7e5",
+        "epoch": b".20051018",
+        "epoch-30-february": b".20050230",
+        "epoch-month-13": b".20051300",
+        "epoch-blank-in-month": b".2020 201",
     },
     "fuzz_diacriticals": {
         "sample": front(b"101") + front(b"5") + NAMES + b"\x02",
