@@ -58,6 +58,7 @@ std::size_t AstOrbFile::ReadAt(std::int64_t offset, char* buffer, std::size_t co
 }
 
 void AstOrbDatabase::ReplaceFile(const std::string& path) {
+    ++generation_;
     file_.reset();
     file_ = std::make_unique<AstOrbFile>(path);
 }

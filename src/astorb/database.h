@@ -55,8 +55,13 @@ public:
 
     const AstOrbFile* file() const { return file_.get(); }
 
+    // Changes whenever the open file is replaced or closed, so that a reader holding bytes read
+    // ahead knows they belong to another file.
+    std::uint64_t Generation() const { return generation_; }
+
 private:
     std::unique_ptr<AstOrbFile> file_;
+    std::uint64_t generation_ = 0;
     std::string currentRecord_;
 };
 

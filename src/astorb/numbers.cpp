@@ -1,10 +1,12 @@
 #include "astorb/numbers.h"
 
 #include "astorb/error.h"
+#include "astorb/quick_decimal.h"
 
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstring>
 #include <limits>
 
 namespace quorvane {
@@ -12,6 +14,9 @@ namespace quorvane {
 namespace {
 
 char gDecimalSeparator = '.';
+
+// Longer texts are not numbers.
+constexpr std::size_t kMaxFloatText = 512;
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -27,9 +32,9 @@ void SetDecimalSeparator(char separator) {
     gDecimalSeparator = separator;
 }
 
-std::optional<double> ParseFloat(std::string_view text, char separator) {
+std::optional<double> ParseFloatPlain(std::string_view text, char separator) {
     // Validate the grammar and copy it into a buffer in the form from_chars reads.
-    constexpr std::size_t kMaxLength = 512;
+    constexpr std::size_t kMaxLength = kMaxFloatText;
     if (text.empty() || text.size() > kMaxLength) {
         return std::nullopt;
     }
@@ -96,6 +101,126 @@ std::optional<double> ParseFloat(std::string_view text, char separator) {
     return value;
 }
 
+namespace {
+
+// The float grammar over `text` with every "." read as `separator` when `dotIsSeparator`. A
+// mantissa of at most 2^53 scaled by an exact power of ten up to 10^22 is one correctly rounded
+// operation on exact operands, so it equals the decimal conversion; anything else (more
+// digits, larger exponents) goes to the general conversion. Allocation-free except there.
+std::optional<double> ParseFloatMapped(std::string_view text, char separator, bool dotIsSeparator) {
+    const std::size_t size = text.size();
+    if (size == 0 || size > kMaxFloatText) {
+        return std::nullopt;
+    }
+    if (const auto plain = QuickDecimal(text, separator, dotIsSeparator)) {
+        return *plain;
+    }
+    const auto at = [&](std::size_t i) {
+        const char c = text[i];
+        return dotIsSeparator && c == '.' ? separator : c;
+    };
+    constexpr std::uint64_t kExactMantissa = std::uint64_t{1} << 53;
+    std::size_t i = 0;
+    bool negative = false;
+    if (at(0) == '+' || at(0) == '-') {
+        negative = at(0) == '-';
+        ++i;
+    }
+    std::uint64_t mantissa = 0;
+    int digits = 0;
+    int significant = 0; // digits after the leading zeros
+    int scale = 0;       // power of ten that the mantissa's digits lack
+    while (i < size && IsDigit(at(i))) {
+        const int digit = at(i++) - '0';
+        ++digits;
+        if (significant > 0 || digit != 0) {
+            ++significant;
+        }
+        if (significant <= 19) {
+            mantissa = mantissa * 10 + static_cast<std::uint64_t>(digit);
+        } else {
+            ++scale;
+        }
+    }
+    if (i < size && at(i) == separator) {
+        ++i;
+        while (i < size && IsDigit(at(i))) {
+            const int digit = at(i++) - '0';
+            ++digits;
+            if (significant > 0 || digit != 0) {
+                ++significant;
+            }
+            if (significant <= 19) {
+                mantissa = mantissa * 10 + static_cast<std::uint64_t>(digit);
+                --scale;
+            }
+        }
+    }
+    if (digits == 0) {
+        return std::nullopt;
+    }
+    int exponent = 0;
+    bool exponentTooLong = false;
+    if (i < size && (at(i) == 'e' || at(i) == 'E')) {
+        ++i;
+        bool negativeExponent = false;
+        if (i < size && (at(i) == '+' || at(i) == '-')) {
+            negativeExponent = at(i) == '-';
+            ++i;
+        }
+        int exponentDigits = 0;
+        while (i < size && IsDigit(at(i))) {
+            if (exponent < 100000) {
+                exponent = exponent * 10 + (at(i) - '0');
+            } else {
+                exponentTooLong = true;
+            }
+            ++i;
+            ++exponentDigits;
+        }
+        if (exponentDigits == 0) {
+            return std::nullopt;
+        }
+        if (negativeExponent) {
+            exponent = -exponent;
+        }
+    }
+    if (i != size) {
+        return std::nullopt;
+    }
+    const int power = scale + exponent;
+    if (significant <= 19 && !exponentTooLong && mantissa <= kExactMantissa && power >= -22 &&
+        power <= 22) {
+        double value = static_cast<double>(mantissa);
+        if (power < 0) {
+            value /= kExactPowersOfTen[static_cast<std::size_t>(-power)];
+        } else {
+            value *= kExactPowersOfTen[static_cast<std::size_t>(power)];
+        }
+        return negative ? -value : value;
+    }
+    if (!dotIsSeparator) {
+        return ParseFloatPlain(text, separator);
+    }
+    std::string mapped(text);
+    for (char& c : mapped) {
+        if (c == '.') {
+            c = separator;
+        }
+    }
+    return ParseFloatPlain(mapped, separator);
+}
+
+} // namespace
+
+std::optional<double> ParseFloat(std::string_view text, char separator) {
+    return ParseFloatMapped(text, separator, false);
+}
+
+std::optional<double> ParseFloatRule(std::string_view fieldText, char separator) {
+    return ParseFloatMapped(fieldText, separator, true);
+}
+
 std::optional<std::int32_t> ParseInt(std::string_view text) {
     std::size_t i = 0;
     bool negative = false;
@@ -150,7 +275,10 @@ std::string WithDecimalSeparator(std::string_view text) {
 }
 
 double FloatRule(std::string_view fieldText) {
-    return StrToFloat(WithDecimalSeparator(fieldText));
+    if (const auto value = ParseFloatRule(fieldText, gDecimalSeparator)) {
+        return *value;
+    }
+    RaiseNotAFloat(WithDecimalSeparator(fieldText));
 }
 
 } // namespace quorvane

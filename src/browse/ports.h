@@ -41,6 +41,8 @@ public:
     virtual ~Clipboard() = default;
     // 8-bit text, Windows-1252 bytes, as the wikicode outputs are.
     virtual void SetText(const std::string& cp1252) = 0;
+    // The same, taking the text over: a front end that keeps the text needs no copy of it.
+    virtual void TakeText(std::string&& cp1252) { SetText(cp1252); }
     // A Unicode text (the copied value of a label).
     virtual void SetUnicodeText(const std::u16string& text) = 0;
 };

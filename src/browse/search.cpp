@@ -5,10 +5,14 @@
 #include "astorb/diacriticals.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
+#include "astorb/scanner.h"
+#include "browse/search_plain.h"
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace quorvane {
 
@@ -128,6 +132,76 @@ SearchOutcome SearchFields(SearchState& state, const SearchContext& context,
     }
 }
 
+// Cp1252ToUpper of every byte, looked up rather than called once per character.
+const std::array<char, 256>& UpperCaseTable() {
+    static const std::array<char, 256> table = [] {
+        std::array<char, 256> upper{};
+        for (std::size_t c = 0; c < upper.size(); ++c) {
+            upper[c] = Cp1252ToUpper(static_cast<char>(c));
+        }
+        return upper;
+    }();
+    return table;
+}
+
+// SearchFields through the block reader: the same records examined in the same order, the
+// field upper-cased in place, CurrentRecord brought up to date before every way out.
+SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context,
+                                const SearchedField& field) {
+    const std::string sought = Cp1252UpperCase(Utf16ToCp1252(state.SearchText));
+    const bool wanted = FlagWanted(state.SearchText);
+    const std::int64_t step = state.SearchForward ? 1 : -1;
+    const int minimum = context.browser.Minimum();
+    const int maximum = context.browser.Maximum();
+    state.SearchPosition = context.browser.Position();
+    RecordBlockReader reader(context.database);
+    const std::array<char, 256>& toUpper = UpperCaseTable();
+    std::array<char, 32> upper{};
+    while (true) {
+        const std::int64_t next = state.SearchPosition + step;
+        if (next > maximum || next < minimum) {
+            return SearchOutcome::NotFound;
+        }
+        state.SearchPosition = static_cast<int>(next);
+        const std::optional<std::string_view> record =
+            reader.Record(state.SearchPosition, state.SearchForward);
+        if (!record) {
+            return SearchOutcome::ReadFailed;
+        }
+        if (context.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
+            return SearchOutcome::NotFound;
+        }
+        if (field.kind == SearchKind::Flag) {
+            std::optional<std::int32_t> code = ParseInt(TrimmedField(*record, Field::FlagCode));
+            if (!code) {
+                reader.Sync();
+                code = GetFlagCode(context.database.CurrentRecord());
+            }
+            if (((*code & field.bit) != 0) == wanted) {
+                return SearchOutcome::Found;
+            }
+        } else if (!sought.empty()) {
+            const std::string_view text = TrimmedField(*record, field.field);
+            if (text.size() > upper.size()) {
+                if (Contains(Cp1252UpperCase(text), sought)) {
+                    return SearchOutcome::Found;
+                }
+            } else {
+                for (std::size_t k = 0; k < text.size(); ++k) {
+                    upper[k] = toUpper[static_cast<unsigned char>(text[k])];
+                }
+                if (std::string_view(upper.data(), text.size()).find(sought) !=
+                    std::string_view::npos) {
+                    return SearchOutcome::Found;
+                }
+            }
+        }
+        if (state.SearchPosition == maximum) {
+            return SearchOutcome::NotFound;
+        }
+    }
+}
+
 // Walks the entries of the names table in number order from the asteroid shown, reading the
 // record of each entry's asteroid (asteroid n at index n - 1). An entry whose record turns out
 // not to be that asteroid (a file with gaps in its numbering, a blank number there) still counts
@@ -234,7 +308,9 @@ SearchOutcome FindInLabel(SearchState& state, ValueLabel label, SearchPrompt& pr
     return FindNext(state, context);
 }
 
-SearchOutcome FindNext(SearchState& state, const SearchContext& context) {
+namespace {
+
+SearchOutcome FindNextWith(SearchState& state, const SearchContext& context, bool quick) {
     if (!state.AgainEnabled) {
         return SearchOutcome::NotRun;
     }
@@ -244,13 +320,24 @@ SearchOutcome FindNext(SearchState& state, const SearchContext& context) {
     const SearchedField& field = SearchedFieldOf(state.SearchLabel);
     const SearchOutcome outcome = field.kind == SearchKind::Name && context.names != nullptr
                                       ? SearchNames(state, context, *context.names)
-                                      : SearchFields(state, context, field);
+                                  : quick ? SearchFieldsQuick(state, context, field)
+                                          : SearchFields(state, context, field);
     if (outcome == SearchOutcome::Found) {
         context.browser.SetPosition(state.SearchPosition);
     } else if (outcome == SearchOutcome::NotFound) {
         context.messages.Inform(std::string(kNoMoreOccurrences));
     }
     return outcome;
+}
+
+} // namespace
+
+SearchOutcome FindNext(SearchState& state, const SearchContext& context) {
+    return FindNextWith(state, context, true);
+}
+
+SearchOutcome FindNextPlain(SearchState& state, const SearchContext& context) {
+    return FindNextWith(state, context, false);
 }
 
 SearchOutcome FindPrevious(SearchState& state, const SearchContext& context) {

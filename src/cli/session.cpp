@@ -82,15 +82,25 @@ void Session::WriteClipboard(std::ostream& out) const {
         out << *clipboard_;
         return;
     }
-    std::string text = TerminalText(*clipboard_);
-    if (!text.empty() && text.back() != '\n') {
-        text += '\n';
+    // Converted piece by piece, so that a list of a million lines is not held twice more.
+    constexpr std::size_t kPiece = 1 << 16;
+    const std::string& text = *clipboard_;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = std::min(text.size(), start + kPiece);
+        if (end < text.size() && text[end - 1] == '\r') {
+            ++end; // a CR LF pair stays in one piece
+        }
+        out << TerminalText(std::string_view(text).substr(start, end - start));
+        start = end;
     }
-    out << text;
+    if (!text.empty() && text.back() != '\n') {
+        out << '\n';
+    }
 }
 
-std::string TerminalText(const std::string& cp1252) {
-    std::string text = Cp1252ToUtf8(cp1252);
+std::string TerminalText(std::string_view cp1252) {
+    const std::string text = Cp1252ToUtf8(cp1252);
     std::string out;
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {

@@ -62,13 +62,15 @@ public:
     // Displays the record at `position` whether or not it is the current one.
     void ShowAt(int position);
 
-    bool IsNumberedOnly() const override { return !invocation_.Has("--all"); }
+    // Read for every record of a scan: looked up once, when the session is made.
+    bool IsNumberedOnly() const override { return numberedOnly_; }
 
     void Inform(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
     std::function<bool(const std::string&)> answerYesNo = [](const std::string&) { return false; };
 
     void SetText(const std::string& cp1252) override { clipboard_ = cp1252; }
+    void TakeText(std::string&& cp1252) override { clipboard_ = std::move(cp1252); }
     void SetUnicodeText(const std::u16string& text) override;
     const std::optional<std::string>& ClipboardText() const { return clipboard_; }
 
@@ -84,6 +86,7 @@ public:
 
 private:
     const Invocation& invocation_;
+    bool numberedOnly_ = !invocation_.Has("--all");
     std::ostream& err_;
     AstOrbDatabase database_;
     std::optional<DiacriticalNames> names_;
@@ -94,7 +97,7 @@ private:
 };
 
 // Text from the core for the terminal: Windows-1252 to UTF-8, CR LF to LF.
-std::string TerminalText(const std::string& cp1252);
+std::string TerminalText(std::string_view cp1252);
 
 // The commands; each returns the exit status.
 int RunShow(Session& session, std::ostream& out);

@@ -2,11 +2,16 @@
 
 #include "astorb/database.h"
 #include "astorb/record.h"
+#include "astorb/scanner.h"
 #include "infobox/title.h"
+#include "lists/family_index.h"
 #include "lists/one_decimal.h"
+#include "lists/plain_scans.h"
 
 #include <cmath>
 #include <numbers>
+#include <optional>
+#include <utility>
 
 namespace quorvane {
 
@@ -58,7 +63,7 @@ std::string PassCompleteQuestion(int added) {
     return "Pass complete. " + std::to_string(added) + " asteroids added. Another pass?";
 }
 
-ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance) {
+ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& tolerance) {
     WaitCursorScope wait(ports.cursor);
     AstOrbDatabase& database = ports.database;
     const int seed = ports.browser.Position();
@@ -114,7 +119,97 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
         ports.events.ProcessPendingEvents();
         again = ports.messages.AskYesNo(PassCompleteQuestion(count - countAtStart));
     }
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
+    ports.messages.Inform(DoneMessage(count));
+    return ScanEnd::Finished;
+}
+
+} // namespace quorvane
+
+namespace quorvane {
+
+ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance) {
+    WaitCursorScope wait(ports.cursor);
+    AstOrbDatabase& database = ports.database;
+    const int seed = ports.browser.Position();
+    if (!database.ReadRecord(seed)) {
+        return ScanEnd::ReadFailed;
+    }
+    std::string list =
+        "[[" + AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), false, false) +
+        " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) + " m/s" +
+        kListLineEnd;
+
+    FamilyMembers members;
+    FamilyIndex index;
+    MemberBitmap isMember;
+    {
+        const std::string& record = database.CurrentRecord();
+        const double a = GetSemiMajorAxis(record);
+        const double e = GetEccentricity(record);
+        const double s = SineOfInclination(GetInclination(record));
+        members.Add(a, e, s, seed);
+        index.Add(members, 0);
+        isMember.Set(seed);
+    }
+    int count = 1;
+
+    for (bool again = true; again;) {
+        const int countAtStart = count;
+        {
+            RecordBlockReader reader(database);
+            for (long long i = 0;; ++i) {
+                if (!isMember.Has(i)) {
+                    const std::optional<std::string_view> record = reader.Record(i);
+                    if (!record) {
+                        return ScanEnd::ReadFailed;
+                    }
+                    if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
+                        break;
+                    }
+                    double a = 0.0;
+                    double e = 0.0;
+                    double inclination = 0.0;
+                    if (!QuickFloatField(*record, Field::SemiMajorAxis, a) ||
+                        !QuickFloatField(*record, Field::Eccentricity, e) ||
+                        !QuickFloatField(*record, Field::Inclination, inclination)) {
+                        // The accessors raise the error of the first malformed field.
+                        reader.Sync();
+                        const std::string& text = database.CurrentRecord();
+                        a = GetSemiMajorAxis(text);
+                        e = GetEccentricity(text);
+                        inclination = GetInclination(text);
+                    }
+                    const double n = MeanMotion(a);
+                    const int limit = tolerance.Tolerance();
+                    // Far from every member: no need for the sine.
+                    if (index.MayBeWithin(a, e, n, limit)) {
+                        const double s = SineOfInclination(inclination);
+                        const double d = index.Distance(members, a, e, s, n, limit);
+                        if (d <= limit) {
+                            reader.Sync();
+                            ports.browser.SetPosition(BrowserIndex(i));
+                            list += "* [[" +
+                                    AsteroidTitle(database.CurrentRecord(),
+                                                  ports.names.CurrentNames(), true, true) +
+                                    "]] " + FormatOneDecimal(d) + kListLineEnd;
+                            ++count;
+                            members.Add(a, e, s, BrowserIndex(i));
+                            index.Add(members, members.size() - 1);
+                            isMember.Set(BrowserIndex(i));
+                        }
+                    }
+                }
+                if (i == ports.browser.Maximum()) {
+                    break;
+                }
+            }
+        }
+        ports.browser.SetPosition(seed);
+        ports.events.ProcessPendingEvents();
+        again = ports.messages.AskYesNo(PassCompleteQuestion(count - countAtStart));
+    }
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }

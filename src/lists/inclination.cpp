@@ -2,6 +2,10 @@
 
 #include "astorb/database.h"
 #include "astorb/record.h"
+#include "astorb/scanner.h"
+#include "lists/plain_scans.h"
+
+#include <optional>
 
 namespace quorvane {
 
@@ -9,7 +13,7 @@ double FoldedInclination(double inclinationDegrees) {
     return inclinationDegrees > 90.0 ? 180.0 - inclinationDegrees : inclinationDegrees;
 }
 
-ScanEnd ScanHighestInclination(const ScanPorts& ports) {
+ScanEnd ScanHighestInclinationPlain(const ScanPorts& ports) {
     AstOrbDatabase& database = ports.database;
     long long i = ports.browser.Position();
     if (!database.ReadRecord(i)) {
@@ -32,6 +36,48 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
         }
         if (i == ports.browser.Maximum()) {
             break;
+        }
+    }
+    ports.messages.Inform("Done.");
+    return ScanEnd::Finished;
+}
+
+} // namespace quorvane
+
+namespace quorvane {
+
+ScanEnd ScanHighestInclination(const ScanPorts& ports) {
+    AstOrbDatabase& database = ports.database;
+    long long i = ports.browser.Position();
+    if (!database.ReadRecord(i)) {
+        return ScanEnd::ReadFailed;
+    }
+    double highest = FoldedInclination(GetInclination(database.CurrentRecord()));
+    {
+        RecordBlockReader reader(database);
+        for (;;) {
+            ++i;
+            const std::optional<std::string_view> record = reader.Record(i);
+            if (!record) {
+                return ScanEnd::ReadFailed;
+            }
+            if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
+                break;
+            }
+            double inclination = 0.0;
+            if (!QuickFloatField(*record, Field::Inclination, inclination)) {
+                reader.Sync();
+                inclination = GetInclination(database.CurrentRecord());
+            }
+            const double x = FoldedInclination(inclination);
+            if (x > highest) {
+                reader.Sync();
+                ports.browser.SetPosition(BrowserIndex(i));
+                highest = x;
+            }
+            if (i == ports.browser.Maximum()) {
+                break;
+            }
         }
     }
     ports.messages.Inform("Done.");

@@ -2,7 +2,12 @@
 
 #include "astorb/database.h"
 #include "astorb/record.h"
+#include "astorb/scanner.h"
+#include "lists/plain_scans.h"
+
 #include "infobox/title.h"
+#include <optional>
+#include <utility>
 
 namespace quorvane {
 
@@ -16,7 +21,7 @@ bool StartsWithDesignationDigit(std::string_view record) {
 
 } // namespace
 
-ScanEnd ExtractNames(const ScanPorts& ports) {
+ScanEnd ExtractNamesPlain(const ScanPorts& ports) {
     WaitCursorScope wait(ports.cursor);
     WindowDisabledScope disabled(ports.window);
     AstOrbDatabase& database = ports.database;
@@ -42,7 +47,48 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
         ports.events.ProcessPendingEvents();
     }
     ports.browser.SetPosition(BrowserIndex(i - 1));
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
+    ports.messages.Inform(DoneMessage(count));
+    return ScanEnd::Finished;
+}
+
+} // namespace quorvane
+
+namespace quorvane {
+
+ScanEnd ExtractNames(const ScanPorts& ports) {
+    WaitCursorScope wait(ports.cursor);
+    WindowDisabledScope disabled(ports.window);
+    AstOrbDatabase& database = ports.database;
+    std::string list;
+    int count = 0;
+    long long i = ports.browser.Minimum();
+    {
+        RecordBlockReader reader(database);
+        for (;;) {
+            const std::optional<std::string_view> record = reader.Record(i);
+            if (!record) {
+                return ScanEnd::ReadFailed;
+            }
+            if (!IsNumberedRecord(*record)) {
+                break;
+            }
+            if (!StartsWithDesignationDigit(*record)) {
+                list +=
+                    AsteroidTitle(*record, ports.names.CurrentNames(), false, false) + kListLineEnd;
+                ++count;
+            }
+            if (i == ports.browser.Maximum()) {
+                break;
+            }
+            ++i;
+            // The window runs its messages here: it must see the record just read.
+            reader.Sync();
+            ports.events.ProcessPendingEvents();
+        }
+    }
+    ports.browser.SetPosition(BrowserIndex(i - 1));
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }

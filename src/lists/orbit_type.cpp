@@ -2,7 +2,12 @@
 
 #include "astorb/database.h"
 #include "astorb/record.h"
+#include "astorb/scanner.h"
 #include "infobox/title.h"
+#include "lists/plain_scans.h"
+
+#include <optional>
+#include <utility>
 
 namespace quorvane {
 
@@ -56,7 +61,7 @@ bool PlanetGroupEnabled(int typeIndex) {
     return typeIndex != static_cast<int>(OrbitType::Retrograde);
 }
 
-ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choice) {
+ScanEnd ExtractOrbitTypeListPlain(const ScanPorts& ports, const OrbitTypeChoice& choice) {
     WaitCursorScope wait(ports.cursor);
     const int planetIndex = choice.PlanetIndex();
     if (planetIndex < 0) {
@@ -88,7 +93,88 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
             break;
         }
     }
-    ports.clipboard.SetText(list);
+    ports.clipboard.TakeText(std::move(list));
+    ports.messages.Inform(DoneMessage(count));
+    return ScanEnd::Finished;
+}
+
+} // namespace quorvane
+
+namespace quorvane {
+
+namespace {
+
+// RecordHasOrbitType with the fields decoded in the same order; nothing when one of them is
+// malformed, so that the plain test raises its error.
+std::optional<bool> QuickOrbitTypeTest(std::string_view record, int typeIndex,
+                                       const PlanetOrbit& planet) {
+    double a = 0.0;
+    double e = 0.0;
+    if (!QuickFloatField(record, Field::SemiMajorAxis, a) ||
+        !QuickFloatField(record, Field::Eccentricity, e)) {
+        return std::nullopt;
+    }
+    const double q = (1.0 - e) * a;
+    const double Q = (1.0 + e) * a;
+    if (typeIndex < 0 || typeIndex > static_cast<int>(OrbitType::Retrograde)) {
+        return false;
+    }
+    const auto type = static_cast<OrbitType>(typeIndex);
+    if (type == OrbitType::Retrograde) {
+        double inclination = 0.0;
+        if (!QuickFloatField(record, Field::Inclination, inclination)) {
+            return std::nullopt;
+        }
+        return IsRetrograde(inclination);
+    }
+    return IsOrbitOfType(type, q, Q, planet);
+}
+
+} // namespace
+
+ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choice) {
+    WaitCursorScope wait(ports.cursor);
+    const int planetIndex = choice.PlanetIndex();
+    if (planetIndex < 0) {
+        ports.messages.Inform("Must select a planet.");
+        return ScanEnd::NoPlanetChosen;
+    }
+    const PlanetOrbit& planet = PlanetOrbitAt(planetIndex);
+
+    AstOrbDatabase& database = ports.database;
+    std::string list;
+    int count = 0;
+    {
+        RecordBlockReader reader(database);
+        for (long long i = 0;; ++i) {
+            const std::optional<std::string_view> record = reader.Record(i);
+            if (!record) {
+                return ScanEnd::ReadFailed;
+            }
+            if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
+                break;
+            }
+            const int typeIndex = choice.TypeIndex();
+            std::optional<bool> listed = QuickOrbitTypeTest(*record, typeIndex, planet);
+            if (!listed) {
+                reader.Sync();
+                listed = RecordHasOrbitType(database.CurrentRecord(), typeIndex, planet);
+            }
+            if (*listed) {
+                reader.Sync();
+                ports.browser.SetPosition(BrowserIndex(i));
+                list += "* [[" +
+                        AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true,
+                                      true) +
+                        "]]" + kListLineEnd;
+                ++count;
+            }
+            if (i == ports.browser.Maximum()) {
+                break;
+            }
+        }
+    }
+    ports.clipboard.TakeText(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }

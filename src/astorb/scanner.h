@@ -1,0 +1,119 @@
+// Sequential reading for the whole-file scans: AstOrb.dat read ahead in large blocks, handed out
+// record by record exactly as ReadRecord would have read each one, with CurrentRecord brought up
+// to date wherever the rest of the program could see it.
+#pragma once
+
+#include "astorb/database.h"
+#include "astorb/numbers.h"
+#include "astorb/quick_decimal.h"
+#include "astorb/record.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+namespace quorvane {
+
+// About 270 KiB of records, the largest block a scan reads at once: large enough that the reads
+// cost no more than one sequential pass, small enough to stay in the processor's cache while
+// the records are decoded.
+inline constexpr std::size_t kScanBlockRecords = 1024;
+
+// Reads the records of the database's open file through blocks that start small and double up
+// to `maxBlockRecords`, so a search that stops early reads little. Record(i) gives what
+// ReadRecord(i) would leave in CurrentRecord, or nothing where ReadRecord(i) would fail; a
+// block that comes back short ends at the last whole record, and the record after it is read
+// again on its own before it is declared missing. Bytes read ahead are dropped when the
+// database opens another file.
+//
+// CurrentRecord is not written for every record. Sync() writes the last record handed out, if
+// it has not been written yet; the destructor does the same, so every way out of a scan (a
+// return, an error) leaves CurrentRecord on the last record read, as record-by-record reading
+// would. Call Sync() before anything the window or a message could observe.
+class RecordBlockReader {
+public:
+    explicit RecordBlockReader(AstOrbDatabase& database,
+                               std::size_t maxBlockRecords = kScanBlockRecords);
+    ~RecordBlockReader();
+    RecordBlockReader(const RecordBlockReader&) = delete;
+    RecordBlockReader& operator=(const RecordBlockReader&) = delete;
+
+    // Record `index`; the view stays valid until the next call. `forward` tells which way the
+    // scan goes, so that blocks reach ahead of it.
+    std::optional<std::string_view> Record(std::int64_t index, bool forward = true) {
+        if (index < first_ || index >= first_ + count_ || generation_ != database_.Generation()) {
+            if (!Fill(index, forward)) {
+                return std::nullopt;
+            }
+        }
+        std::string_view record(buffer_.data() + (index - first_) * RecordLength, RecordLength);
+        if (hasZeroByte_) {
+            record = record.substr(0, record.find('\0'));
+        }
+        last_ = record;
+        lastPending_ = true;
+        return record;
+    }
+
+    // Writes the last record handed out into CurrentRecord unless that is already done.
+    void Sync();
+
+private:
+    bool Fill(std::int64_t index, bool forward);
+
+    AstOrbDatabase& database_;
+    std::size_t maxBlockRecords_;
+    std::size_t blockRecords_; // the size of the next block
+    std::vector<char> buffer_;
+    std::int64_t first_ = 0;   // index of the first record in the buffer
+    std::int64_t count_ = 0;   // whole records in the buffer
+    bool hasZeroByte_ = false; // some record in the buffer is cut short by a zero byte
+    std::uint64_t generation_ = 0;
+    std::string_view last_;    // the record handed out last
+    bool lastPending_ = false; // last_ is not in CurrentRecord yet
+};
+
+// The trimmed text of a field, as FieldText gives it, without a copy: FieldChars and
+// TrimControls written out so that a scan's inner loop needs no call.
+inline std::string_view TrimmedField(std::string_view record, Field field) {
+    const FieldColumns columns = ColumnsOf(field);
+    const auto first = static_cast<std::size_t>(columns.start - 1);
+    if (first >= record.size()) {
+        return {};
+    }
+    const char* begin = record.data() + first;
+    const char* end =
+        begin + std::min(record.size() - first, static_cast<std::size_t>(columns.width));
+    while (begin != end && static_cast<unsigned char>(*begin) <= 32) {
+        ++begin;
+    }
+    while (end != begin && static_cast<unsigned char>(end[-1]) <= 32) {
+        --end;
+    }
+    return {begin, static_cast<std::size_t>(end - begin)};
+}
+
+// IsNumbered, inline.
+inline bool IsNumberedRecord(std::string_view record) {
+    return !TrimmedField(record, Field::Number).empty();
+}
+
+// A float field by the float rule with the current separator into `value`; false when the
+// field is blank or malformed, where the plain accessor raises the conversion error.
+inline bool QuickFloatField(std::string_view record, Field field, double& value) {
+    const std::string_view text = TrimmedField(record, field);
+    const char separator = DecimalSeparator();
+    if (QuickDecimalTo(text, separator, true, value)) {
+        return true;
+    }
+    const std::optional<double> general = ParseFloatRule(text, separator);
+    if (general) {
+        value = *general;
+    }
+    return general.has_value();
+}
+
+} // namespace quorvane

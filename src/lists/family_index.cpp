@@ -1,0 +1,298 @@
+#include "lists/family_index.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace quorvane {
+
+namespace {
+
+// Cell sides in AU, in eccentricity and in sine of inclination: at 100 m/s in the main belt a
+// box spans two or three cells each way.
+constexpr double kCellSide[3] = {0.01, 0.005, 0.005};
+// Cell coordinates live in 21 bits each.
+constexpr std::int64_t kCellOffset = std::int64_t{1} << 20;
+constexpr double kCellLimit = static_cast<double>(kCellOffset - 2);
+constexpr std::uint64_t kEmptySlot = ~std::uint64_t{0};
+// Boxes of more cells than this walk the list of cells instead of probing each.
+constexpr double kMaxProbes = 256;
+// Widening of every box: rounding in d_j is a few units in 1e16, so 1e-6 relative is far on the
+// safe side; the absolute part covers squares of differences that underflow to zero.
+constexpr double kRelativeMargin = 1e-6;
+constexpr double kAbsoluteMargin = 1e-150;
+
+std::uint64_t CellKey(std::int64_t ia, std::int64_t ie, std::int64_t is) {
+    return (static_cast<std::uint64_t>(ia + kCellOffset) << 42) |
+           (static_cast<std::uint64_t>(ie + kCellOffset) << 21) |
+           static_cast<std::uint64_t>(is + kCellOffset);
+}
+
+std::size_t SlotOf(std::uint64_t key, std::size_t mask) {
+    return static_cast<std::size_t>((key * 0x9E3779B97F4A7C15ULL) >> 20) & mask;
+}
+
+// floor(value / side) when it is a cell coordinate of the grid.
+bool CellCoordinate(double value, double side, std::int64_t& cell) {
+    const double scaled = std::floor(value / side);
+    if (!(scaled >= -kCellLimit && scaled <= kCellLimit)) {
+        return false;
+    }
+    cell = static_cast<std::int64_t>(scaled);
+    return true;
+}
+
+// How far `value` lies outside cell `cell` of side `side`, never more than the true gap: the
+// cell is widened for the rounding of value / side that placed its members, and the gap
+// shrunk for the rounding of the subtraction.
+double GapToCell(double value, std::int32_t cell, double side) {
+    const double low = cell * side;
+    const double high = (cell + 1.0) * side;
+    const double lowWide = low - std::fabs(low) * 1e-9 - 1e-300;
+    const double highWide = high + std::fabs(high) * 1e-9 + 1e-300;
+    if (value < lowWide) {
+        return (lowWide - value) * (1.0 - 1e-9);
+    }
+    if (value > highWide) {
+        return (value - highWide) * (1.0 - 1e-9);
+    }
+    return 0.0;
+}
+
+} // namespace
+
+void MemberBitmap::Set(long long index) {
+    if (index < 0 || index > std::numeric_limits<int>::max()) {
+        return;
+    }
+    const auto word = static_cast<std::size_t>(index >> 6);
+    if (word >= words_.size()) {
+        words_.resize(std::max(word + 1, words_.size() * 2), 0);
+    }
+    words_[word] |= std::uint64_t{1} << (index & 63);
+}
+
+void FamilyIndex::Rehash(std::size_t capacity) {
+    slotKeys_.assign(capacity, kEmptySlot);
+    slotCells_.assign(capacity, 0);
+    const std::size_t mask = capacity - 1;
+    for (std::size_t c = 0; c < cells_.size(); ++c) {
+        const std::uint64_t key = CellKey(cells_[c].ia, cells_[c].ie, cells_[c].is);
+        std::size_t slot = SlotOf(key, mask);
+        while (slotKeys_[slot] != kEmptySlot) {
+            slot = (slot + 1) & mask;
+        }
+        slotKeys_[slot] = key;
+        slotCells_[slot] = static_cast<std::uint32_t>(c);
+    }
+}
+
+std::int64_t FamilyIndex::FindCell(std::uint64_t key) const {
+    if (slotKeys_.empty()) {
+        return -1;
+    }
+    const std::size_t mask = slotKeys_.size() - 1;
+    for (std::size_t slot = SlotOf(key, mask);; slot = (slot + 1) & mask) {
+        if (slotKeys_[slot] == key) {
+            return slotCells_[slot];
+        }
+        if (slotKeys_[slot] == kEmptySlot) {
+            return -1;
+        }
+    }
+}
+
+void FamilyIndex::Add(const FamilyMembers& members, std::size_t j) {
+    const double v[3] = {members.semiMajorAxis[j], members.eccentricity[j],
+                         members.sineInclination[j]};
+    ++count_;
+    std::int64_t c[3] = {0, 0, 0};
+    for (int d = 0; d < 3; ++d) {
+        if (!CellCoordinate(v[d], kCellSide[d], c[d])) {
+            asideA_.push_back(v[0]);
+            asideE_.push_back(v[1]);
+            asideS_.push_back(v[2]);
+            return;
+        }
+    }
+    const std::uint64_t key = CellKey(c[0], c[1], c[2]);
+    std::int64_t cell = FindCell(key);
+    if (cell < 0) {
+        if ((cells_.size() + 1) * 2 > slotKeys_.size()) {
+            cells_.push_back({static_cast<std::int32_t>(c[0]),
+                              static_cast<std::int32_t>(c[1]),
+                              static_cast<std::int32_t>(c[2]),
+                              {},
+                              {},
+                              {}});
+            Rehash(std::max<std::size_t>(64, slotKeys_.size() * 2));
+        } else {
+            cells_.push_back({static_cast<std::int32_t>(c[0]),
+                              static_cast<std::int32_t>(c[1]),
+                              static_cast<std::int32_t>(c[2]),
+                              {},
+                              {},
+                              {}});
+            const std::size_t mask = slotKeys_.size() - 1;
+            std::size_t slot = SlotOf(key, mask);
+            while (slotKeys_[slot] != kEmptySlot) {
+                slot = (slot + 1) & mask;
+            }
+            slotKeys_[slot] = key;
+            slotCells_[slot] = static_cast<std::uint32_t>(cells_.size() - 1);
+        }
+        cell = static_cast<std::int64_t>(cells_.size() - 1);
+        for (int d = 0; d < 3; ++d) {
+            const auto coordinate = static_cast<std::int32_t>(c[d]);
+            if (cells_.size() == 1) {
+                min_[d] = max_[d] = coordinate;
+            } else {
+                min_[d] = std::min(min_[d], coordinate);
+                max_[d] = std::max(max_[d], coordinate);
+            }
+        }
+    }
+    Cell& target = cells_[static_cast<std::size_t>(cell)];
+    target.a.push_back(v[0]);
+    target.e.push_back(v[1]);
+    target.s.push_back(v[2]);
+}
+
+bool FamilyIndex::SearchBox(double a, double e, double s, double n, double tolerance, Box& box) {
+    const double scale = kAuPerDayInMetresPerSecond * n * a;
+    if (!(tolerance >= 0.0) || !(a > 0.0) || !(scale > 0.0) || !std::isfinite(a) ||
+        !std::isfinite(scale)) {
+        return false;
+    }
+    // d_j <= tolerance bounds each weighted difference by tolerance / scale.
+    const double unit = tolerance / scale;
+    const double reach[3] = {
+        a * ((unit / std::sqrt(1.25)) * (1.0 + kRelativeMargin) + kAbsoluteMargin) *
+            (1.0 + kRelativeMargin),
+        (unit / std::sqrt(2.0)) * (1.0 + kRelativeMargin) + kAbsoluteMargin,
+        (unit / std::sqrt(2.0)) * (1.0 + kRelativeMargin) + kAbsoluteMargin,
+    };
+    const double centre[3] = {a, e, s};
+    for (int d = 0; d < 3; ++d) {
+        // The subtraction and addition themselves round: widen by far more than that.
+        const double slack = (std::fabs(centre[d]) + reach[d]) * 1e-12;
+        box.lo[d] = centre[d] - reach[d] - slack;
+        box.hi[d] = centre[d] + reach[d] + slack;
+        if (!std::isfinite(box.lo[d]) || !std::isfinite(box.hi[d])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+bool FamilyIndex::MayBeWithin(double a, double e, double n, double tolerance) const {
+    // The start of the minimum is itself within a tolerance that large.
+    if (!asideA_.empty() || tolerance >= kDistanceStart) {
+        return true;
+    }
+    if (cells_.empty()) {
+        return false;
+    }
+    Box box{};
+    if (!SearchBox(a, e, 0.0, n, tolerance, box)) {
+        return true;
+    }
+    for (int d = 0; d < 2; ++d) {
+        // Grid cells cover [cell * side, (cell + 1) * side) up to rounding: compare cells.
+        const double lo = std::floor(box.lo[d] / kCellSide[d]);
+        const double hi = std::floor(box.hi[d] / kCellSide[d]);
+        if (hi < min_[d] || lo > max_[d]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+double FamilyIndex::Distance(const FamilyMembers& members, double a, double e, double s, double n,
+                             double tolerance) const {
+    Box box{};
+    if (!SearchBox(a, e, s, n, tolerance, box)) {
+        return FamilyDistance(members, a, e, s, n);
+    }
+    const double scale = kAuPerDayInMetresPerSecond * n * a;
+    double smallest = kDistanceStart;
+    const auto take = [&](const std::vector<double>& as, const std::vector<double>& es,
+                          const std::vector<double>& ss) {
+        for (std::size_t j = 0; j < as.size(); ++j) {
+            const double d = MemberDistance(scale, a, e, s, as[j], es[j], ss[j]);
+            if (d < smallest) {
+                smallest = d;
+            }
+        }
+    };
+    take(asideA_, asideE_, asideS_);
+    if (cells_.empty()) {
+        return smallest;
+    }
+    // The box in cell coordinates, cut to the cells that hold members.
+    double lo[3];
+    double hi[3];
+    double probes = 1.0;
+    for (int d = 0; d < 3; ++d) {
+        lo[d] = std::max(std::floor(box.lo[d] / kCellSide[d]), static_cast<double>(min_[d]));
+        hi[d] = std::min(std::floor(box.hi[d] / kCellSide[d]), static_cast<double>(max_[d]));
+        if (hi[d] < lo[d]) {
+            return smallest;
+        }
+        probes *= hi[d] - lo[d] + 1.0;
+    }
+    // The cells in the box that hold members.
+    std::vector<std::pair<double, std::uint32_t>>& near = nearCells_;
+    near.clear();
+    if (probes > kMaxProbes || probes > static_cast<double>(cells_.size())) {
+        for (std::size_t c = 0; c < cells_.size(); ++c) {
+            const Cell& cell = cells_[c];
+            if (cell.ia >= lo[0] && cell.ia <= hi[0] && cell.ie >= lo[1] && cell.ie <= hi[1] &&
+                cell.is >= lo[2] && cell.is <= hi[2]) {
+                near.emplace_back(0.0, static_cast<std::uint32_t>(c));
+            }
+        }
+    } else {
+        const auto ia0 = static_cast<std::int64_t>(lo[0]);
+        const auto ie0 = static_cast<std::int64_t>(lo[1]);
+        const auto is0 = static_cast<std::int64_t>(lo[2]);
+        const auto ia1 = static_cast<std::int64_t>(hi[0]);
+        const auto ie1 = static_cast<std::int64_t>(hi[1]);
+        const auto is1 = static_cast<std::int64_t>(hi[2]);
+        for (std::int64_t ia = ia0; ia <= ia1; ++ia) {
+            for (std::int64_t ie = ie0; ie <= ie1; ++ie) {
+                for (std::int64_t is = is0; is <= is1; ++is) {
+                    const std::int64_t cell = FindCell(CellKey(ia, ie, is));
+                    if (cell >= 0) {
+                        near.emplace_back(0.0, static_cast<std::uint32_t>(cell));
+                    }
+                }
+            }
+        }
+    }
+    if (near.size() == 1) {
+        const Cell& only = cells_[near[0].second];
+        take(only.a, only.e, only.s);
+        return smallest;
+    }
+    // Nearest cells first; a cell whose every member lies farther than the smallest distance
+    // found so far (by a bound below each computed d_j) cannot hold the minimum, nor a tie.
+    for (auto& [bound, c] : near) {
+        const Cell& cell = cells_[c];
+        const double ga = GapToCell(a, cell.ia, kCellSide[0]) / a;
+        const double ge = GapToCell(e, cell.ie, kCellSide[1]);
+        const double gs = GapToCell(s, cell.is, kCellSide[2]);
+        bound =
+            scale * std::sqrt(1.25 * (ga * ga) + 2.0 * (ge * ge) + 2.0 * (gs * gs)) * (1.0 - 1e-6);
+    }
+    std::sort(near.begin(), near.end());
+    for (const auto& [bound, c] : near) {
+        if (bound > smallest) {
+            break;
+        }
+        const Cell& cell = cells_[c];
+        take(cell.a, cell.e, cell.s);
+    }
+    return smallest;
+}
+
+} // namespace quorvane

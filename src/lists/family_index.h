@@ -1,0 +1,90 @@
+// The quick side of the family extraction: members found so far marked in a bitmap over the
+// record indexes, and a grid over their orbits, so that a candidate's distance is computed only
+// against the members that could lie within the tolerance.
+#pragma once
+
+#include "lists/family.h"
+
+#include <cmath>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace quorvane {
+
+// d_j for one member, the candidate's velocity scale C n a given: the one formula that the
+// brute-force search and the grid both evaluate, so both give the same double.
+inline double MemberDistance(double scale, double a, double e, double s, double memberA,
+                             double memberE, double memberS) {
+    const double da = (a - memberA) / a;
+    const double de = e - memberE;
+    const double ds = s - memberS;
+    return scale * std::sqrt(1.25 * (da * da) + 2.0 * (de * de) + 2.0 * (ds * ds));
+}
+
+// The record indexes of the members, one bit each; indexes outside the int range are never
+// members (the member list holds int indexes).
+class MemberBitmap {
+public:
+    bool Has(long long index) const {
+        if (index < 0) {
+            return false;
+        }
+        const auto word = static_cast<std::size_t>(index >> 6);
+        return word < words_.size() && ((words_[word] >> (index & 63)) & 1U) != 0;
+    }
+    void Set(long long index);
+
+private:
+    std::vector<std::uint64_t> words_;
+};
+
+// A uniform grid over (a, e, sin i) holding every member. Cells are found by hashing; members
+// whose elements fall outside the grid's range are kept aside and always compared.
+class FamilyIndex {
+public:
+    // Takes member j of `members` (normally the one just added).
+    void Add(const FamilyMembers& members, std::size_t j);
+
+    // False when a and e alone show that no member lies within `tolerance` (so the candidate's
+    // inclination need not be turned into a sine). True whenever there is any doubt.
+    bool MayBeWithin(double a, double e, double n, double tolerance) const;
+
+    // The same double as FamilyDistance(members, a, e, s, n) whenever that is at most
+    // `tolerance`; otherwise some value above `tolerance`. Members that can be shown to lie
+    // beyond the tolerance, with a margin far above rounding, are left out; where no such box
+    // can be drawn (a tolerance below 0, a candidate whose a is not a positive finite number, a
+    // scale that is not finite) every member is compared.
+    double Distance(const FamilyMembers& members, double a, double e, double s, double n,
+                    double tolerance) const;
+
+    std::size_t size() const { return count_; }
+
+private:
+    struct Cell {
+        std::int32_t ia, ie, is;
+        std::vector<double> a, e, s;
+    };
+    struct Box {
+        double lo[3];
+        double hi[3];
+    };
+
+    // The candidate's box in element space; false when none can be drawn.
+    static bool SearchBox(double a, double e, double s, double n, double tolerance, Box& box);
+    std::int64_t FindCell(std::uint64_t key) const;
+    void Rehash(std::size_t capacity);
+
+    std::vector<Cell> cells_;
+    std::vector<std::uint64_t> slotKeys_; // open addressing; kEmptySlot marks a free slot
+    std::vector<std::uint32_t> slotCells_;
+    std::vector<double> asideA_, asideE_, asideS_; // members off the grid
+    // Scratch space of Distance: the cells in a candidate's box with a bound below their
+    // members' distances.
+    mutable std::vector<std::pair<double, std::uint32_t>> nearCells_;
+    std::int32_t min_[3] = {0, 0, 0};
+    std::int32_t max_[3] = {-1, -1, -1};
+    std::size_t count_ = 0;
+};
+
+} // namespace quorvane

@@ -1,0 +1,250 @@
+// The quick scans against their plain reference on generated files: the same clipboard bytes,
+// messages, questions, browser moves, errors and CurrentRecord at the end, record for record.
+#include "astorb/numbers.h"
+#include "browse/search.h"
+#include "browse/search_plain.h"
+#include "core/fast_compare.h"
+#include "core/fast_generator.h"
+#include "lists/inclination.h"
+#include "lists/names.h"
+#include "lists/plain_scans.h"
+
+#include <gtest/gtest.h>
+
+namespace quorvane {
+namespace {
+
+using test::CompareRuns;
+using test::FakeWindow;
+using test::GenerateSpecs;
+using test::Observed;
+using test::RecordBytes;
+using test::WindowSetup;
+
+// What is done to a generated file before it is scanned.
+enum class Damage {
+    None,
+    MalformedAxis,   // record 150 has "2.5.1" as its semi-major axis
+    MalformedFlags,  // record 150 has a flag code that is no integer
+    ZeroInFields,    // record 120 has a zero byte at column 100: every later field is cut off
+    ZeroAfterFields, // record 120 has a zero byte at column 200: only the record text is cut
+    ShortLastRecord, // 100 bytes of a record after the last whole one
+    BlankUnnumbered, // one unnumbered record among the numbered ones, at index 60
+};
+
+struct FileCase {
+    const char* name;
+    std::uint64_t seed;
+    int count;
+    int numbered;
+    Damage damage;
+    char separator;
+};
+
+// Files of a few hundred records: the reader's first blocks (16, 32, 64, ... records) end
+// inside them, so block edges fall between every kind of record.
+constexpr FileCase kFiles[] = {
+    {"plain file", 1, 300, 200, Damage::None, '.'},
+    {"comma separator", 2, 260, 260, Damage::None, ','},
+    {"malformed axis", 3, 300, 250, Damage::MalformedAxis, '.'},
+    {"malformed flags", 4, 300, 250, Damage::MalformedFlags, '.'},
+    {"zero byte inside the fields", 5, 300, 150, Damage::ZeroInFields, '.'},
+    {"zero byte after the fields", 6, 300, 150, Damage::ZeroAfterFields, '.'},
+    {"short last record", 7, 290, 100, Damage::ShortLastRecord, '.'},
+    {"unnumbered record among numbered", 8, 300, 280, Damage::BlankUnnumbered, '.'},
+};
+
+class SeparatorScope {
+public:
+    explicit SeparatorScope(char separator) : saved_(DecimalSeparator()) {
+        SetDecimalSeparator(separator);
+    }
+    ~SeparatorScope() { SetDecimalSeparator(saved_); }
+
+private:
+    char saved_;
+};
+
+std::string WriteFile(const test::TempFolder& folder, const FileCase& file) {
+    test::GeneratedSpecs specs =
+        GenerateSpecs(file.seed, file.count, file.numbered, file.separator == ',');
+    if (file.damage == Damage::MalformedAxis) {
+        specs.records[150].semiMajorAxis = "2.5.1";
+    } else if (file.damage == Damage::MalformedFlags) {
+        specs.records[150].flags = "x1";
+    } else if (file.damage == Damage::BlankUnnumbered) {
+        specs.records[60].number.clear();
+    }
+    std::string bytes = RecordBytes(specs.records);
+    if (file.damage == Damage::ZeroInFields) {
+        bytes[120 * 267 + 99] = '\0';
+    } else if (file.damage == Damage::ZeroAfterFields) {
+        bytes[120 * 267 + 199] = '\0';
+    } else if (file.damage == Damage::ShortLastRecord) {
+        bytes += std::string(100, '7');
+    }
+    return folder.Write("AstOrb.dat", bytes);
+}
+
+// The browser reaches one record past the file when it ends in a short record, as it would if
+// the file shrank after it was opened.
+WindowSetup SetupFor(const FileCase& file) {
+    WindowSetup setup;
+    setup.maximumBeyondFile = file.damage == Damage::ShortLastRecord ? 1 : 0;
+    return setup;
+}
+
+TEST(QuickScans, OrbitTypeListMatchesThePlainScan) {
+    for (const FileCase& file : kFiles) {
+        SCOPED_TRACE(file.name);
+        const SeparatorScope separator(file.separator);
+        const test::TempFolder folder;
+        const std::string path = WriteFile(folder, file);
+        for (const bool numberedOnly : {true, false}) {
+            for (int type = -1; type <= 7; ++type) {
+                for (const int planet : {2, 3, 4}) {
+                    SCOPED_TRACE("type " + std::to_string(type) + " planet " +
+                                 std::to_string(planet) + (numberedOnly ? " numbered" : " all"));
+                    WindowSetup setup = SetupFor(file);
+                    setup.numberedOnly = numberedOnly;
+                    setup.type = type;
+                    setup.planet = planet;
+                    CompareRuns(
+                        path, setup,
+                        [](FakeWindow& w) { return ExtractOrbitTypeList(w.Ports(), w); },
+                        [](FakeWindow& w) { return ExtractOrbitTypeListPlain(w.Ports(), w); });
+                }
+            }
+        }
+    }
+}
+
+TEST(QuickScans, FamilyMatchesThePlainScan) {
+    for (const FileCase& file : kFiles) {
+        SCOPED_TRACE(file.name);
+        const SeparatorScope separator(file.separator);
+        const test::TempFolder folder;
+        const std::string path = WriteFile(folder, file);
+        const int seed = GenerateSpecs(file.seed, file.count, file.numbered).clusterSeed;
+        for (const bool numberedOnly : {true, false}) {
+            for (const int tolerance : {0, 15, 40, 200}) {
+                SCOPED_TRACE("tolerance " + std::to_string(tolerance) +
+                             (numberedOnly ? " numbered" : " all"));
+                WindowSetup setup = SetupFor(file);
+                setup.position = seed;
+                setup.numberedOnly = numberedOnly;
+                setup.tolerance = tolerance;
+                // Three passes; the tolerance is moved between them, as input handled while
+                // the pending messages run may do.
+                setup.answers = {true, true, false};
+                setup.onAsk = [](FakeWindow& w) { w.tolerance = w.tolerance / 2 + 7; };
+                const Observed plain = CompareRuns(
+                    path, setup, [](FakeWindow& w) { return ExtractFamily(w.Ports(), w); },
+                    [](FakeWindow& w) { return ExtractFamilyPlain(w.Ports(), w); });
+                if (file.damage == Damage::None && tolerance == 40) {
+                    // The case is meant to grow a family over several passes.
+                    EXPECT_GE(plain.clipboard.value_or("").size(), 200u) << plain.end;
+                }
+            }
+        }
+    }
+}
+
+TEST(QuickScans, FamilySeedsEverywhereMatchThePlainScan) {
+    // Seeds in every part of one file, unnumbered ones and the last record included.
+    const FileCase file = kFiles[0];
+    const test::TempFolder folder;
+    const std::string path = WriteFile(folder, file);
+    for (int seed = 0; seed < file.count; seed += 23) {
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        WindowSetup setup;
+        setup.position = seed;
+        setup.numberedOnly = false;
+        setup.tolerance = 30;
+        setup.answers = {true, false};
+        CompareRuns(
+            path, setup, [](FakeWindow& w) { return ExtractFamily(w.Ports(), w); },
+            [](FakeWindow& w) { return ExtractFamilyPlain(w.Ports(), w); });
+    }
+}
+
+TEST(QuickScans, NamesAndInclinationMatchThePlainScans) {
+    for (const FileCase& file : kFiles) {
+        SCOPED_TRACE(file.name);
+        const SeparatorScope separator(file.separator);
+        const test::TempFolder folder;
+        const std::string path = WriteFile(folder, file);
+        for (const bool numberedOnly : {true, false}) {
+            WindowSetup setup = SetupFor(file);
+            setup.numberedOnly = numberedOnly;
+            CompareRuns(
+                path, setup, [](FakeWindow& w) { return ExtractNames(w.Ports()); },
+                [](FakeWindow& w) { return ExtractNamesPlain(w.Ports()); });
+            for (const int start : {0, 5, 149, 150, file.count - 2, file.count - 1}) {
+                SCOPED_TRACE("inclination from " + std::to_string(start));
+                setup.position = start;
+                CompareRuns(
+                    path, setup, [](FakeWindow& w) { return ScanHighestInclination(w.Ports()); },
+                    [](FakeWindow& w) { return ScanHighestInclinationPlain(w.Ports()); });
+            }
+        }
+    }
+}
+
+struct SearchCase {
+    const char* name;
+    ValueLabel label;
+    std::u16string text;
+};
+
+const SearchCase kSearches[] = {
+    {"name found in places", ValueLabel::Name, u"name1"},
+    {"name found nowhere", ValueLabel::Name, u"zzz"},
+    {"empty text", ValueLabel::Name, u""},
+    {"digits of the axis", ValueLabel::SemiMajorAxis, u"2.7"},
+    {"designation year", ValueLabel::Name, u"19"},
+    {"number", ValueLabel::Number, u"9"},
+    {"flag set", ValueLabel::Amor, u"yes"},
+    {"flag clear", ValueLabel::OuterCrosser, u"no"},
+};
+
+TEST(QuickScans, FieldSearchMatchesThePlainSearch) {
+    for (const FileCase& file : kFiles) {
+        SCOPED_TRACE(file.name);
+        const SeparatorScope separator(file.separator);
+        const test::TempFolder folder;
+        const std::string path = WriteFile(folder, file);
+        for (const SearchCase& search : kSearches) {
+            for (const bool forward : {true, false}) {
+                for (const bool numberedOnly : {true, false}) {
+                    for (const int start : {0, 149, 151, file.count - 1}) {
+                        SCOPED_TRACE(std::string(search.name) + (forward ? " forward" : " back") +
+                                     (numberedOnly ? " numbered" : " all") + " from " +
+                                     std::to_string(start));
+                        WindowSetup setup = SetupFor(file);
+                        setup.numberedOnly = numberedOnly;
+                        setup.position = start;
+                        const auto run = [&](bool quick) {
+                            return [&, quick](FakeWindow& w) {
+                                SearchState state;
+                                state.SearchText = search.text;
+                                state.SearchLabel = search.label;
+                                state.AgainEnabled = true;
+                                state.SearchForward = forward;
+                                const SearchContext context{w.database, nullptr, w, w, w, w};
+                                const SearchOutcome outcome = quick ? FindNext(state, context)
+                                                                    : FindNextPlain(state, context);
+                                w.log.push_back("examined " + std::to_string(state.SearchPosition));
+                                return outcome;
+                            };
+                        };
+                        CompareRuns(path, setup, run(true), run(false));
+                    }
+                }
+            }
+        }
+    }
+}
+
+} // namespace
+} // namespace quorvane
