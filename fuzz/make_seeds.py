@@ -129,6 +129,18 @@ SEEDS = {
         "find": b"find\0@\0" + b"0\0--field\0NameUnicode\0--text\0\xc3\xa9\0--backward",
         "bad": b"show\0@\0+1\0--help",
     },
+    "fuzz_scans": {
+        # Front: search text; middle: AstOrb.dat; back (read last first): numbered only cleared,
+        # names, start, planet (from -1), type (from -1), tolerance, label, backward.
+        "sample-crossers": front(b"E") + SAMPLE[:12 * RECORD] + bytes([0, 1, 50, 4, 4, 2, 0, 1]),
+        "sample-family": front(b"ES") + SAMPLE[:12 * RECORD] + bytes([1, 14, 200, 0, 5, 2, 1, 0]),
+        "sample-retrograde": front(b"1") + SAMPLE[:6 * RECORD] + bytes([0, 16, 7, 8, 0, 0, 0, 1]),
+        "unnumbered": front(b"Yes") + SAMPLE[:2 * RECORD] +
+                      put(put(CERES, 1, b"     "), 7, b"2004 MN4          ") + CERES +
+                      bytes([0, 18, 20, 3, 3, 1, 1, 1]),
+        "bad-fields": front(b"") + CERES + put(put(CERES, 70, b" abc"), 147, b"    x     ") +
+                      CERES + bytes([1, 15, 10, 2, 4, 0, 0, 1]),
+    },
     "fuzz_cli": {
         # Front: names text, search text; middle: AstOrb.dat; back (read last first): separator,
         # tolerance (two bytes), type, planet, field, index, names present.
