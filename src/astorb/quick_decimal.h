@@ -9,6 +9,10 @@
 #include <optional>
 #include <string_view>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quorvane {
 
 // 10^0 to 10^22: every one is exact as a double.
@@ -16,6 +20,16 @@ inline constexpr std::array<double, 23> kExactPowersOfTen = {
     1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
 };
+
+// 10^0 to 10^-22, each the double nearest to it. A product by one of them is NOT the correctly
+// rounded quotient: it serves only for estimates within a known margin of the exact value.
+inline constexpr std::array<double, 23> kInversePowersOfTen = [] {
+    std::array<double, 23> inverse{};
+    for (std::size_t k = 0; k < inverse.size(); ++k) {
+        inverse[k] = 1.0 / kExactPowersOfTen[k];
+    }
+    return inverse;
+}();
 
 namespace detail {
 
@@ -134,5 +148,104 @@ inline std::optional<double> QuickDecimal(std::string_view text, char separator,
     }
     return value;
 }
+
+#if defined(__SSE2__)
+namespace detail {
+
+// The value of the `count` (1 to 8) digits that end just before `end`, read as one word; the
+// bytes before them are replaced by "0"s.
+inline std::uint64_t DigitsEndingAt(const char* end, int count) {
+    const int shift = 8 * (8 - count);
+    const std::uint64_t word = LoadWord(end - 8);
+    const std::uint64_t kept = ~std::uint64_t{0} << shift; // the last `count` bytes
+    return EightDigitsValue((word & kept) | (0x3030303030303030ULL & ~kept));
+}
+
+} // namespace detail
+
+// The separator as the fixed-column path looks for it, prepared once for a whole scan: a
+// separator that is a blank, a digit, a sign or an exponent mark is never looked for.
+struct FixedFieldSeparator {
+    __m128i bytes;
+    bool usable;
+};
+
+inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
+    const bool usable = static_cast<unsigned char>(separator) > 32 &&
+                        !detail::IsDecimalDigit(separator) && separator != '+' &&
+                        separator != '-' && separator != 'e' && separator != 'E';
+    return {_mm_set1_epi8(separator), usable};
+}
+
+// A numeric field of the common shape in its fixed columns, "." read as the separator as the
+// float rule does, decoded without a branch that depends on the digits: blanks (any
+// byte up to 32), 1 to 8 digits, the separator (or "."), 0 to 8 digits, blanks, within the
+// `width` (at most 16) bytes from `field`. The 16 bytes from `field` and the 8 before it must
+// be readable. Such a text has at most 15 digits, so the value is one correctly rounded
+// division of exact operands, as QuickDecimalTo gives it. False for any other text, which
+// then goes the longer way.
+// FixedFieldDecimalTo up to the division: the digits as an integer `mantissa` and the number
+// of them after the separator, so that a scan that only checks the field skips the division.
+[[gnu::always_inline]] inline bool FixedFieldDecimalParts(const char* field, std::size_t width,
+                                                          const FixedFieldSeparator& separator,
+                                                          std::uint64_t& mantissa,
+                                                          int& fractionDigits) {
+    if (width == 0 || width > 16 || !separator.usable) {
+        return false;
+    }
+    const unsigned widthMask = (1U << width) - 1U;
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field));
+    const __m128i fromZero = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
+    const __m128i blank = _mm_cmpeq_epi8(_mm_min_epu8(bytes, _mm_set1_epi8(32)), bytes);
+    const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')),
+                                       _mm_cmpeq_epi8(bytes, separator.bytes));
+    const unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(digit)) & widthMask;
+    const unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(blank)) & widthMask;
+    const unsigned points = static_cast<unsigned>(_mm_movemask_epi8(point)) & widthMask;
+    const unsigned body = digits | points;
+    if ((body | blanks) != widthMask || digits == 0 || (points & (points - 1U)) != 0) {
+        return false;
+    }
+    const int low = __builtin_ctz(body);
+    const unsigned run = body >> low;
+    if ((run & (run + 1U)) != 0) {
+        return false; // a blank inside the text
+    }
+    const int high = 32 - __builtin_clz(body);
+    const int at = points != 0 ? __builtin_ctz(points) : high;
+    const int integerDigits = at - low;
+    fractionDigits = points != 0 ? high - at - 1 : 0;
+    if (integerDigits < 1 || integerDigits > 8 || fractionDigits > 8) {
+        return false;
+    }
+    mantissa = detail::DigitsEndingAt(field + at, integerDigits);
+    if (fractionDigits > 0) {
+        mantissa =
+            mantissa * detail::kIntegerPowersOfTen[static_cast<std::size_t>(fractionDigits)] +
+            detail::DigitsEndingAt(field + high, fractionDigits);
+    }
+    return true;
+}
+
+[[gnu::always_inline]] inline bool FixedFieldDecimalTo(const char* field, std::size_t width,
+                                                       const FixedFieldSeparator& separator,
+                                                       double& value) {
+    std::uint64_t mantissa = 0;
+    int fractionDigits = 0;
+    if (!FixedFieldDecimalParts(field, width, separator, mantissa, fractionDigits)) {
+        return false;
+    }
+    value =
+        static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+    return true;
+}
+
+// FixedFieldDecimalTo with the separator prepared on the spot.
+inline bool FixedFieldDecimalTo(const char* field, std::size_t width, char separator,
+                                double& value) {
+    return FixedFieldDecimalTo(field, width, MakeFixedFieldSeparator(separator), value);
+}
+#endif
 
 } // namespace quorvane

@@ -14,6 +14,10 @@
 #include <cstdint>
 #include <optional>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace quorvane {
 
 namespace {
@@ -144,6 +148,75 @@ const std::array<char, 256>& UpperCaseTable() {
     return table;
 }
 
+// A field that holds no byte upper-casing to the search text's first character cannot contain
+// it: most records are passed over on one look at the field's bytes, without trimming or
+// upper-casing them. Only where that first character has few lower-case forms.
+class FirstCharacterFilter {
+public:
+    FirstCharacterFilter(const std::string& sought, const std::array<char, 256>& toUpper) {
+#if defined(__SSE2__)
+        if (sought.empty()) {
+            return;
+        }
+        std::array<char, kMaxForms> forms{};
+        int count = 0;
+        for (std::size_t c = 0; c < toUpper.size(); ++c) {
+            if (toUpper[c] == sought[0]) {
+                if (count == kMaxForms) {
+                    return;
+                }
+                forms[static_cast<std::size_t>(count++)] = static_cast<char>(c);
+            }
+        }
+        for (int k = 0; k < kMaxForms; ++k) {
+            // Unused slots repeat the first form.
+            forms_[k] = _mm_set1_epi8(forms[static_cast<std::size_t>(k < count ? k : 0)]);
+        }
+        active_ = count > 0;
+#else
+        (void)sought;
+        (void)toUpper;
+#endif
+    }
+
+    // False when none of the `field` columns of `record` can begin the search text, so the
+    // record cannot match; true when the record must be looked at in full.
+    bool MayContain(std::string_view record, Field field) const {
+#if defined(__SSE2__)
+        const FieldColumns columns = ColumnsOf(field);
+        const auto first = static_cast<std::size_t>(columns.start - 1);
+        if (!active_ || columns.width > 32 || first + 32 > record.size()) {
+            return true;
+        }
+        const char* p = record.data() + first;
+        const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
+        const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
+        __m128i lowHits = _mm_setzero_si128();
+        __m128i highHits = _mm_setzero_si128();
+        for (const __m128i& form : forms_) {
+            lowHits = _mm_or_si128(lowHits, _mm_cmpeq_epi8(low, form));
+            highHits = _mm_or_si128(highHits, _mm_cmpeq_epi8(high, form));
+        }
+        const auto hits = static_cast<std::uint32_t>(_mm_movemask_epi8(lowHits)) |
+                          (static_cast<std::uint32_t>(_mm_movemask_epi8(highHits)) << 16);
+        const std::uint32_t inField =
+            columns.width == 32 ? ~std::uint32_t{0} : (std::uint32_t{1} << columns.width) - 1U;
+        return (hits & inField) != 0;
+#else
+        (void)record;
+        (void)field;
+        return true;
+#endif
+    }
+
+private:
+    static constexpr int kMaxForms = 4;
+#if defined(__SSE2__)
+    __m128i forms_[kMaxForms] = {}; // a vector type in std::array loses its alignment attribute
+#endif
+    bool active_ = false;
+};
+
 // SearchFields through the block reader: the same records examined in the same order, the
 // field upper-cased in place, CurrentRecord brought up to date before every way out.
 SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context,
@@ -157,6 +230,7 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
     RecordBlockReader reader(context.database);
     const std::array<char, 256>& toUpper = UpperCaseTable();
     std::array<char, 32> upper{};
+    const FirstCharacterFilter filter(sought, toUpper);
     while (true) {
         const std::int64_t next = state.SearchPosition + step;
         if (next > maximum || next < minimum) {
@@ -180,7 +254,7 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
             if (((*code & field.bit) != 0) == wanted) {
                 return SearchOutcome::Found;
             }
-        } else if (!sought.empty()) {
+        } else if (!sought.empty() && filter.MayContain(*record, field.field)) {
             const std::string_view text = TrimmedField(*record, field.field);
             if (text.size() > upper.size()) {
                 if (Contains(Cp1252UpperCase(text), sought)) {

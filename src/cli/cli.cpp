@@ -33,7 +33,7 @@ constexpr std::string_view kUsage =
     "puts on the clipboard: UTF-8 with LF line ends, or with --raw the exact Windows-1252 bytes\n"
     "with CR LF line ends.\n";
 
-struct CommandSpec {
+struct CommandSyntax {
     std::string_view name;
     bool takesIndex;
     std::string_view valueOptions;  // blank-separated, each followed by a value
@@ -42,7 +42,7 @@ struct CommandSpec {
     int (*handler)(Session&, std::ostream&);
 };
 
-constexpr std::array<CommandSpec, 7> kCommands = {{
+constexpr std::array<CommandSyntax, 7> kCommands = {{
     {"show", true, "--diacriticals", "", "", RunShow},
     {"infobox", true, "--lang --diameter --albedo --density --diacriticals", "", "--lang",
      RunInfobox},
@@ -68,10 +68,10 @@ bool ListHas(std::string_view list, std::string_view word) {
     return false;
 }
 
-const CommandSpec* FindCommand(std::string_view name) {
-    for (const CommandSpec& spec : kCommands) {
-        if (spec.name == name) {
-            return &spec;
+const CommandSyntax* FindCommand(std::string_view name) {
+    for (const CommandSyntax& syntax : kCommands) {
+        if (syntax.name == name) {
+            return &syntax;
         }
     }
     return nullptr;
@@ -79,7 +79,7 @@ const CommandSpec* FindCommand(std::string_view name) {
 
 struct Parsed {
     Invocation invocation;
-    const CommandSpec* spec = nullptr;
+    const CommandSyntax* syntax = nullptr;
     bool help = false;
     std::optional<char> separator;
 };
@@ -116,8 +116,8 @@ Parsed Parse(const std::vector<std::string>& args) {
     if (i >= args.size()) {
         throw UsageError("no command given");
     }
-    parsed.spec = FindCommand(args[i]);
-    if (parsed.spec == nullptr) {
+    parsed.syntax = FindCommand(args[i]);
+    if (parsed.syntax == nullptr) {
         throw UsageError("unknown command: " + args[i]);
     }
     parsed.invocation.command = args[i++];
@@ -131,9 +131,9 @@ Parsed Parse(const std::vector<std::string>& args) {
             continue;
         }
         if (arg.size() > 2 && arg.compare(0, 2, "--") == 0) {
-            if (ListHas(parsed.spec->switchOptions, arg)) {
+            if (ListHas(parsed.syntax->switchOptions, arg)) {
                 parsed.invocation.switches.insert(arg);
-            } else if (ListHas(parsed.spec->valueOptions, arg)) {
+            } else if (ListHas(parsed.syntax->valueOptions, arg)) {
                 if (i + 1 >= args.size()) {
                     throw UsageError(arg + " needs a value");
                 }
@@ -145,12 +145,12 @@ Parsed Parse(const std::vector<std::string>& args) {
             parsed.invocation.positionals.push_back(arg);
         }
     }
-    const std::size_t wanted = parsed.spec->takesIndex ? 2 : 1;
+    const std::size_t wanted = parsed.syntax->takesIndex ? 2 : 1;
     if (parsed.invocation.positionals.size() != wanted) {
         throw UsageError(parsed.invocation.command +
-                         (parsed.spec->takesIndex ? " takes FOLDER and INDEX" : " takes FOLDER"));
+                         (parsed.syntax->takesIndex ? " takes FOLDER and INDEX" : " takes FOLDER"));
     }
-    std::string_view required = parsed.spec->required;
+    std::string_view required = parsed.syntax->required;
     while (!required.empty()) {
         const std::size_t end = std::min(required.find(' '), required.size());
         const std::string name(required.substr(0, end));
@@ -181,7 +181,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
     Session session(parsed.invocation, err);
     try {
         session.Open();
-        return parsed.spec->handler(session, out);
+        return parsed.syntax->handler(session, out);
     } catch (const UsageError& e) {
         err << "quorvane-cli: " << e.what() << "\n\n" << kUsage;
         return 2;

@@ -5,6 +5,7 @@
 #include "astorb/scanner.h"
 #include "lists/plain_scans.h"
 
+#include <cmath>
 #include <optional>
 
 namespace quorvane {
@@ -55,6 +56,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
     double highest = FoldedInclination(GetInclination(database.CurrentRecord()));
     {
         RecordBlockReader reader(database);
+        const FloatFieldReader fields;
         for (;;) {
             ++i;
             const std::optional<std::string_view> record = reader.Record(i);
@@ -64,8 +66,20 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
             if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
                 break;
             }
+            // The estimate is within 1e-15 * (|i| + 180) of the folded value: a record well
+            // below the highest needs no exact value.
+            double estimate = 0.0;
+            if (fields.Estimate(*record, Field::Inclination, estimate)) {
+                const double margin = 1e-12 * (1.0 + std::fabs(estimate));
+                if (FoldedInclination(estimate) < highest - margin) {
+                    if (i == ports.browser.Maximum()) {
+                        break;
+                    }
+                    continue;
+                }
+            }
             double inclination = 0.0;
-            if (!QuickFloatField(*record, Field::Inclination, inclination)) {
+            if (!fields.Read(*record, Field::Inclination, inclination)) {
                 reader.Sync();
                 inclination = GetInclination(database.CurrentRecord());
             }

@@ -6,6 +6,7 @@
 #include "infobox/title.h"
 #include "lists/plain_scans.h"
 
+#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -106,27 +107,47 @@ namespace {
 
 // RecordHasOrbitType with the fields decoded in the same order; nothing when one of them is
 // malformed, so that the plain test raises its error.
-std::optional<bool> QuickOrbitTypeTest(std::string_view record, int typeIndex,
-                                       const PlanetOrbit& planet) {
-    double a = 0.0;
-    double e = 0.0;
-    if (!QuickFloatField(record, Field::SemiMajorAxis, a) ||
-        !QuickFloatField(record, Field::Eccentricity, e)) {
-        return std::nullopt;
-    }
-    const double q = (1.0 - e) * a;
-    const double Q = (1.0 + e) * a;
-    if (typeIndex < 0 || typeIndex > static_cast<int>(OrbitType::Retrograde)) {
-        return false;
-    }
-    const auto type = static_cast<OrbitType>(typeIndex);
-    if (type == OrbitType::Retrograde) {
+std::optional<bool> QuickOrbitTypeTest(const FloatFieldReader& fields, std::string_view record,
+                                       int typeIndex, const PlanetOrbit& planet) {
+    if (typeIndex < 0 || typeIndex >= static_cast<int>(OrbitType::Retrograde)) {
+        // The axis and the eccentricity are only checked, as the plain test reads them first
+        // whatever the type.
+        if (!fields.Check(record, Field::SemiMajorAxis) ||
+            !fields.Check(record, Field::Eccentricity)) {
+            return std::nullopt;
+        }
+        if (typeIndex != static_cast<int>(OrbitType::Retrograde)) {
+            return false;
+        }
         double inclination = 0.0;
-        if (!QuickFloatField(record, Field::Inclination, inclination)) {
+        if (!fields.Read(record, Field::Inclination, inclination)) {
             return std::nullopt;
         }
         return IsRetrograde(inclination);
     }
+    const auto type = static_cast<OrbitType>(typeIndex);
+    double a = 0.0;
+    double e = 0.0;
+    if (fields.Estimate(record, Field::SemiMajorAxis, a) &&
+        fields.Estimate(record, Field::Eccentricity, e)) {
+        // Estimates within 1e-15 of their magnitudes put q and Q within 1e-14 * (1 + e) * a of
+        // their exact values: the test is decided on them when both stay clear of the planet's
+        // perihelion and aphelion by far more than that.
+        const double q = (1.0 - e) * a;
+        const double Q = (1.0 + e) * a;
+        const double margin = 1e-12 * (1.0 + std::fabs(e)) * (1.0 + std::fabs(a));
+        const auto clear = [margin](double x, double y) { return std::fabs(x - y) > margin; };
+        if (clear(q, planet.perihelion) && clear(q, planet.aphelion) &&
+            clear(Q, planet.perihelion) && clear(Q, planet.aphelion)) {
+            return IsOrbitOfType(type, q, Q, planet);
+        }
+    }
+    if (!fields.Read(record, Field::SemiMajorAxis, a) ||
+        !fields.Read(record, Field::Eccentricity, e)) {
+        return std::nullopt;
+    }
+    const double q = (1.0 - e) * a;
+    const double Q = (1.0 + e) * a;
     return IsOrbitOfType(type, q, Q, planet);
 }
 
@@ -146,6 +167,7 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
     int count = 0;
     {
         RecordBlockReader reader(database);
+        const FloatFieldReader fields;
         for (long long i = 0;; ++i) {
             const std::optional<std::string_view> record = reader.Record(i);
             if (!record) {
@@ -155,7 +177,7 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
                 break;
             }
             const int typeIndex = choice.TypeIndex();
-            std::optional<bool> listed = QuickOrbitTypeTest(*record, typeIndex, planet);
+            std::optional<bool> listed = QuickOrbitTypeTest(fields, *record, typeIndex, planet);
             if (!listed) {
                 reader.Sync();
                 listed = RecordHasOrbitType(database.CurrentRecord(), typeIndex, planet);
@@ -163,10 +185,12 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
             if (*listed) {
                 reader.Sync();
                 ports.browser.SetPosition(BrowserIndex(i));
-                list += "* [[" +
-                        AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true,
-                                      true) +
-                        "]]" + kListLineEnd;
+                // Appended piece by piece: no temporary line per result.
+                list += "* [[";
+                list +=
+                    AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true, true);
+                list += "]]";
+                list += kListLineEnd;
                 ++count;
             }
             if (i == ports.browser.Maximum()) {
