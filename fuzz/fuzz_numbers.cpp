@@ -142,6 +142,33 @@ void CheckEpoch(std::string_view text) {
     }
 }
 
+// The quick float path must be the general conversion exactly, acceptance included, and the
+// record rule read in place must equal the rule on the text with its points replaced.
+void CheckQuickPaths(std::string_view text, char separator) {
+    const std::optional<double> quick = ParseFloat(text, separator);
+    const std::optional<double> plain = ParseFloatPlain(text, separator);
+    Check(quick.has_value() == plain.has_value(),
+          "the quick and plain floats disagree on acceptance");
+    if (quick && plain) {
+        Check(std::signbit(*quick) == std::signbit(*plain) && (*quick == *plain),
+              "the quick and plain floats disagree on the value");
+    }
+    std::string replaced(text);
+    for (char& c : replaced) {
+        if (c == '.') {
+            c = separator;
+        }
+    }
+    const std::optional<double> rule = ParseFloatRule(text, separator);
+    const std::optional<double> reference = ParseFloat(replaced, separator);
+    Check(rule.has_value() == reference.has_value(),
+          "the record rule in place disagrees on acceptance");
+    if (rule && reference) {
+        Check(std::signbit(*rule) == std::signbit(*reference) && *rule == *reference,
+              "the record rule in place disagrees on the value");
+    }
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -154,6 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                                             : static_cast<char>(data[0] & 0x7F);
     const std::string_view text = fuzz::AsText(data + 1, size - 1);
     CheckFloat(text, separator);
+    CheckQuickPaths(text, separator);
     CheckInt(text);
     SetDecimalSeparator(separator);
     try {

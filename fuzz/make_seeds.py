@@ -57,6 +57,10 @@ SEEDS = {
         "overflow": b".1e400",
         "lone-point": b"..",
         "odd-separator": b"\xfe12\x7e5",
+        "epoch": b".20051018",
+        "epoch-30-february": b".20050230",
+        "epoch-month-13": b".20051300",
+        "epoch-blank-in-month": b".2020 201",
     },
     "fuzz_diacriticals": {
         "sample": front(b"101") + front(b"5") + NAMES + b"\x02",
@@ -111,6 +115,31 @@ SEEDS = {
         "open-orbit": front(b"") + front(b"") + front(b"") + put(CERES, 158, b"1.50000000") +
                       b"\x01\x00",
         "short": front(b"") + front(b"") + front(b"") + CERES[:200] + b"\x01\x00",
+    },
+    "fuzz_cli_args": {
+        # Arguments separated by zero bytes; "@" is a folder holding the sample's first records.
+        "show": b"show\0@\0" + b"3",
+        "show-names": b"--raw\0show\0@\0" + b"1\0--diacriticals\0@",
+        "infobox": b"--decimal-separator\0,\0infobox\0@\0" + b"0\0--lang\0en\0--diameter\0" +
+                   b"12,5\0--albedo\0x\0--density\0" + b"0",
+        "special": b"special\0@\0--planet\0mars\0--type\0crosser\0--all",
+        "family": b"family\0@\0" + b"5\0--tolerance\0" + b"200\0--passes\0" + b"2",
+        "names": b"names\0@\0--diacriticals\0@",
+        "inclination": b"inclination\0@\0" + b"0\0--all",
+        "find": b"find\0@\0" + b"0\0--field\0NameUnicode\0--text\0\xc3\xa9\0--backward",
+        "bad": b"show\0@\0+1\0--help",
+    },
+    "fuzz_scans": {
+        # Front: search text; middle: AstOrb.dat; back (read last first): numbered only cleared,
+        # names, start, planet (from -1), type (from -1), tolerance, label, backward.
+        "sample-crossers": front(b"E") + SAMPLE[:12 * RECORD] + bytes([0, 1, 50, 4, 4, 2, 0, 1]),
+        "sample-family": front(b"ES") + SAMPLE[:12 * RECORD] + bytes([1, 14, 200, 0, 5, 2, 1, 0]),
+        "sample-retrograde": front(b"1") + SAMPLE[:6 * RECORD] + bytes([0, 16, 7, 8, 0, 0, 0, 1]),
+        "unnumbered": front(b"Yes") + SAMPLE[:2 * RECORD] +
+                      put(put(CERES, 1, b"     "), 7, b"2004 MN4          ") + CERES +
+                      bytes([0, 18, 20, 3, 3, 1, 1, 1]),
+        "bad-fields": front(b"") + CERES + put(put(CERES, 70, b" abc"), 147, b"    x     ") +
+                      CERES + bytes([1, 15, 10, 2, 4, 0, 0, 1]),
     },
     "fuzz_cli": {
         # Front: names text, search text; middle: AstOrb.dat; back (read last first): separator,

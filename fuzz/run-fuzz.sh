@@ -13,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(fuzz_record fuzz_numbers fuzz_diacriticals fuzz_accents fuzz_title fuzz_settings
-             fuzz_cli fuzz_parameters fuzz_infobox)
+             fuzz_cli fuzz_cli_args fuzz_scans fuzz_parameters fuzz_infobox)
 fi
 
 # Longest input per target: a few records, a small names table, a short number text.
@@ -25,6 +25,8 @@ max_len() {
         fuzz_cli) echo 3000 ;;
         fuzz_parameters) echo 200 ;;
         fuzz_infobox) echo 400 ;;
+        fuzz_cli_args) echo 300 ;;
+        fuzz_scans) echo 6000 ;;
         *) echo 2000 ;;
     esac
 }
@@ -41,11 +43,13 @@ for target in "${targets[@]}"; do
     rm -rf "$work"
     mkdir -p "$work/corpus" "$work/artifacts"
     cp "$root/tests/fuzz-corpus/$target/"* "$work/corpus/" 2>/dev/null || true
+    dict=()
+    [ -f "$root/fuzz/$target.dict" ] && dict=(-dict="$root/fuzz/$target.dict")
     echo "== $target: $seconds s from $(ls "$work/corpus" | wc -l) seeds"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         "$binary" "$work/corpus" -max_total_time="$seconds" -max_len="$(max_len "$target")" \
         -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="$work/artifacts/" >"$work/log" 2>&1
+        -artifact_prefix="$work/artifacts/" "${dict[@]}" >"$work/log" 2>&1
     status=$?
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$work/log" | grep -o '[0-9]*$' | tail -1)
     if [ $status -ne 0 ] || [ -n "$(ls -A "$work/artifacts")" ]; then

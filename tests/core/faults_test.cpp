@@ -233,6 +233,9 @@ TEST(Faults, EpochThatIsNoDate) {
         {"month 00", "20050010",
          "'2005-00-10' ne correspond pas à une date et une heure correctes"},
         {"month of letters", "2005ab10", "'ab' n'est pas une valeur entière correcte"},
+        // The month name reads its two characters by the strict integer rule, blanks included,
+        // though the date conversion alone would skip them.
+        {"a blank in the month", "2020 201", "' 2' n'est pas une valeur entière correcte"},
         {"29 February 1900", "19000229",
          "'1900-02-29' ne correspond pas à une date et une heure correctes"},
     };
