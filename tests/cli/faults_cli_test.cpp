@@ -40,30 +40,30 @@ Result RunCli(std::vector<std::string> args, const std::string& folder) {
 }
 
 RecordSpec Ceres() {
-    RecordSpec spec;
-    spec.number = "1";
-    spec.name = "Ceres";
-    spec.h = "3.34";
-    spec.g = "0.12";
-    spec.bv = "0.72";
-    spec.diameter = "848.4";
-    spec.irasClass = "G";
-    spec.epoch = "20051018";
-    spec.meanAnomaly = "115.390000";
-    spec.argPerihelion = "73.150000";
-    spec.ascNode = "80.407000";
-    spec.inclination = "10.583000";
-    spec.eccentricity = "0.07890000";
-    spec.semiMajorAxis = "2.76630000";
-    return spec;
+    RecordSpec fields;
+    fields.number = "1";
+    fields.name = "Ceres";
+    fields.h = "3.34";
+    fields.g = "0.12";
+    fields.bv = "0.72";
+    fields.diameter = "848.4";
+    fields.irasClass = "G";
+    fields.epoch = "20051018";
+    fields.meanAnomaly = "115.390000";
+    fields.argPerihelion = "73.150000";
+    fields.ascNode = "80.407000";
+    fields.inclination = "10.583000";
+    fields.eccentricity = "0.07890000";
+    fields.semiMajorAxis = "2.76630000";
+    return fields;
 }
 
 RecordSpec Pallas() {
-    RecordSpec spec = Ceres();
-    spec.number = "2";
-    spec.name = "Pallas";
-    spec.inclination = "34.845000";
-    return spec;
+    RecordSpec fields = Ceres();
+    fields.number = "2";
+    fields.name = "Pallas";
+    fields.inclination = "34.845000";
+    return fields;
 }
 
 // `text` right-aligned in the columns of `field`.
@@ -304,19 +304,19 @@ TEST(FaultsCli, EpochThatIsNoDate) {
     std::vector<Row> rows;
     for (const auto& [epoch, joined] : std::vector<std::pair<std::string, std::string>>{
              {"20050230", "2005-02-30"}, {"20051300", "2005-13-00"}}) {
-        RecordSpec spec = Ceres();
-        spec.epoch = epoch;
+        RecordSpec fields = Ceres();
+        fields.epoch = epoch;
         for (const char* lang : {"fr", "en"}) {
             rows.push_back(
                 {epoch + " " + lang,
-                 AstOrbOf(MakeRecord(spec)),
+                 AstOrbOf(MakeRecord(fields)),
                  {"infobox", "{dir}", "0", "--lang", lang},
                  1,
                  "",
                  "'" + joined + "' ne correspond pas à une date et une heure correctes\n"});
         }
         rows.push_back(
-            {epoch + " shown", AstOrbOf(MakeRecord(spec)), {"show", "{dir}", "0"}, 0, "*", ""});
+            {epoch + " shown", AstOrbOf(MakeRecord(fields)), {"show", "{dir}", "0"}, 0, "*", ""});
     }
     RunRows(rows);
 }
@@ -459,9 +459,9 @@ TEST(FaultsCli, SparseFileBeyondTwoGigabytes) {
         ASSERT_GE(fd, 0);
         std::string tail;
         for (const char* inclination : {"5", "20", "170", "12"}) {
-            RecordSpec spec = Pallas();
-            spec.inclination = inclination;
-            tail += MakeRecord(spec);
+            RecordSpec fields = Pallas();
+            fields.inclination = inclination;
+            tail += MakeRecord(fields);
         }
         const std::string ceres = MakeRecord(Ceres());
         const auto written = [](ssize_t got, const std::string& bytes) {

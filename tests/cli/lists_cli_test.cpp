@@ -16,13 +16,13 @@ using test::RunCli;
 
 RecordSpec Orbit(std::string number, std::string name, std::string a, std::string e,
                  std::string inclination = "5") {
-    RecordSpec spec;
-    spec.number = std::move(number);
-    spec.name = std::move(name);
-    spec.semiMajorAxis = std::move(a);
-    spec.eccentricity = std::move(e);
-    spec.inclination = std::move(inclination);
-    return spec;
+    RecordSpec fields;
+    fields.number = std::move(number);
+    fields.name = std::move(name);
+    fields.semiMajorAxis = std::move(a);
+    fields.eccentricity = std::move(e);
+    fields.inclination = std::move(inclination);
+    return fields;
 }
 
 // Mars crossers, a retrograde orbit, an unnumbered crosser and a numbered one after it.

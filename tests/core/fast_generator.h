@@ -84,38 +84,38 @@ inline GeneratedSpecs GenerateSpecs(std::uint64_t seed, int count, int numbered,
             orbit = {90.0, 0.0, 90.0}; // exactly polar
         }
         orbits.push_back(orbit);
-        RecordSpec spec;
+        RecordSpec fields;
         if (k < numbered) {
-            spec.number = std::to_string(k + 1);
+            fields.number = std::to_string(k + 1);
         }
-        spec.name = random.Below(3) == 0 ? "19" + std::to_string(50 + random.Below(50)) + " AB" +
-                                               std::to_string(random.Below(99))
-                                         : "Name" + std::to_string(k);
-        spec.flags = std::to_string(random.Below(32));
-        spec.semiMajorAxis = Fixed(orbit.a, 8);
-        spec.eccentricity = Fixed(orbit.e, 8);
-        spec.inclination = Fixed(orbit.i, 5);
+        fields.name = random.Below(3) == 0 ? "19" + std::to_string(50 + random.Below(50)) + " AB" +
+                                                 std::to_string(random.Below(99))
+                                           : "Name" + std::to_string(k);
+        fields.flags = std::to_string(random.Below(32));
+        fields.semiMajorAxis = Fixed(orbit.a, 8);
+        fields.eccentricity = Fixed(orbit.e, 8);
+        fields.inclination = Fixed(orbit.i, 5);
         switch (random.Below(16)) {
         case 0: // a comma, read as the separator when that is the decimal separator
             if (withCommas) {
-                spec.eccentricity[spec.eccentricity.find('.')] = ',';
+                fields.eccentricity[fields.eccentricity.find('.')] = ',';
             }
             break;
         case 1: // an exponent
-            spec.semiMajorAxis = Fixed(orbit.a * 10.0, 4) + "E-1";
+            fields.semiMajorAxis = Fixed(orbit.a * 10.0, 4) + "E-1";
             break;
         case 2: // more digits than the quick path takes
-            spec.semiMajorAxis = Fixed(orbit.a, 8) + "0001";
-            spec.semiMajorAxis = spec.semiMajorAxis.substr(0, 12);
-            spec.eccentricity = "0.0000000001";
+            fields.semiMajorAxis = Fixed(orbit.a, 8) + "0001";
+            fields.semiMajorAxis = fields.semiMajorAxis.substr(0, 12);
+            fields.eccentricity = "0.0000000001";
             break;
         case 3:
-            spec.inclination = "+" + Fixed(orbit.i, 4);
+            fields.inclination = "+" + Fixed(orbit.i, 4);
             break;
         default:
             break;
         }
-        out.records.push_back(spec);
+        out.records.push_back(fields);
     }
     return out;
 }
@@ -123,8 +123,8 @@ inline GeneratedSpecs GenerateSpecs(std::uint64_t seed, int count, int numbered,
 // The bytes of the records, with whatever damage the test adds afterwards.
 inline std::string RecordBytes(const std::vector<RecordSpec>& records) {
     std::string bytes;
-    for (const RecordSpec& spec : records) {
-        bytes += MakeRecord(spec);
+    for (const RecordSpec& fields : records) {
+        bytes += MakeRecord(fields);
     }
     return bytes;
 }

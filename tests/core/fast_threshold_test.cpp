@@ -43,14 +43,14 @@ std::string ThresholdFile(const test::TempFolder& folder) {
                                         "90",   "90.0000001", "134.5", "134.50"};
     for (const Orbit& orbit : kOrbits) {
         for (const char* inclination : inclinations) {
-            RecordSpec spec;
-            spec.number = std::to_string(number);
-            spec.name = "Rock" + std::to_string(number);
+            RecordSpec fields;
+            fields.number = std::to_string(number);
+            fields.name = "Rock" + std::to_string(number);
             ++number;
-            spec.semiMajorAxis = orbit.axis;
-            spec.eccentricity = orbit.eccentricity;
-            spec.inclination = inclination;
-            records.push_back(spec);
+            fields.semiMajorAxis = orbit.axis;
+            fields.eccentricity = orbit.eccentricity;
+            fields.inclination = inclination;
+            records.push_back(fields);
         }
     }
     return folder.Write("AstOrb.dat", test::RecordBytes(records));

@@ -33,23 +33,23 @@ using namespace std::string_literals;
 
 // Ceres as the bundled sample holds it.
 RecordSpec Ceres() {
-    RecordSpec spec;
-    spec.number = "1";
-    spec.name = "Ceres";
-    spec.h = "3.34";
-    spec.g = "0.12";
-    spec.bv = "0.72";
-    spec.diameter = "848.4";
-    spec.irasClass = "G";
-    spec.flags = "0";
-    spec.epoch = "20051018";
-    spec.meanAnomaly = "115.390000";
-    spec.argPerihelion = "73.150000";
-    spec.ascNode = "80.407000";
-    spec.inclination = "10.583000";
-    spec.eccentricity = "0.07890000";
-    spec.semiMajorAxis = "2.76630000";
-    return spec;
+    RecordSpec fields;
+    fields.number = "1";
+    fields.name = "Ceres";
+    fields.h = "3.34";
+    fields.g = "0.12";
+    fields.bv = "0.72";
+    fields.diameter = "848.4";
+    fields.irasClass = "G";
+    fields.flags = "0";
+    fields.epoch = "20051018";
+    fields.meanAnomaly = "115.390000";
+    fields.argPerihelion = "73.150000";
+    fields.ascNode = "80.407000";
+    fields.inclination = "10.583000";
+    fields.eccentricity = "0.07890000";
+    fields.semiMajorAxis = "2.76630000";
+    return fields;
 }
 
 // `text` right-aligned in the columns of `field`, blanks before it.
@@ -241,9 +241,9 @@ TEST(Faults, EpochThatIsNoDate) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        RecordSpec spec = Ceres();
-        spec.epoch = row.epoch;
-        const std::string record = MakeRecord(spec);
+        RecordSpec fields = Ceres();
+        fields.epoch = row.epoch;
+        const std::string record = MakeRecord(fields);
         const std::string error = ErrorOf([&] {
             GetEpochMonthNameFR(record);
             GetEpochJulianDate(record);
@@ -391,10 +391,10 @@ TEST(Faults, SparseFileBeyondTwoGigabytes) {
 TEST(Faults, DatabaseChangedOnDiskWhileOpen) {
     std::vector<RecordSpec> specs;
     for (const char* name : {"Ceres", "Pallas", "Juno", "Vesta", "Astraea"}) {
-        RecordSpec spec = Ceres();
-        spec.number = std::to_string(specs.size() + 1);
-        spec.name = name;
-        specs.push_back(spec);
+        RecordSpec fields = Ceres();
+        fields.number = std::to_string(specs.size() + 1);
+        fields.name = name;
+        specs.push_back(fields);
     }
     TempFolder folder;
     const std::string path = folder.WriteAstOrb(specs);

@@ -10,9 +10,9 @@ namespace quorvane {
 namespace {
 
 std::string EpochRecord(const std::string& epoch) {
-    test::RecordSpec spec;
-    spec.epoch = epoch;
-    return test::MakeRecord(spec);
+    test::RecordSpec fields;
+    fields.epoch = epoch;
+    return test::MakeRecord(fields);
 }
 
 TEST(EpochPieces, JulianDayNumbers) {

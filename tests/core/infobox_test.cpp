@@ -112,10 +112,10 @@ TEST_F(InfoboxTest, SeparatorAcrossFrenchAndEnglish) {
 }
 
 TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
-    test::RecordSpec spec = test::ExampleRecord();
-    spec.epoch = "20050105";
-    spec.irasClass = "";
-    Open({spec});
+    test::RecordSpec fields = test::ExampleRecord();
+    fields.epoch = "20050105";
+    fields.irasClass = "";
+    Open({fields});
     for (const char* text : {"", "0", "-3"}) {
         SCOPED_TRACE(text);
         diameter.SetText(text);
@@ -147,10 +147,10 @@ TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
 }
 
 TEST_F(InfoboxTest, RecordTextsAndCorrectedBoxes) {
-    test::RecordSpec spec = test::ExampleRecord();
-    spec.h = "3.34";
-    spec.irasClass = "G";
-    Open({spec});
+    test::RecordSpec fields = test::ExampleRecord();
+    fields.h = "3.34";
+    fields.irasClass = "G";
+    Open({fields});
     SetDecimalSeparator(',');
     albedo.SetText("1.01");
     density.SetText("2,5"); // a comma, refused while the English text forces a point
@@ -224,14 +224,14 @@ TEST_F(InfoboxTest, ErrorsAbandonTheCommand) {
     };
     struct Row {
         const char* name;
-        test::RecordSpec spec;
+        test::RecordSpec fields;
         const char* densityText;
         std::string message;
     };
     auto with = [](auto change) {
-        test::RecordSpec spec = test::ExampleRecord();
-        change(spec);
-        return spec;
+        test::RecordSpec fields = test::ExampleRecord();
+        change(fields);
+        return fields;
     };
     const Row rows[] = {
         {"density 0 with a known diameter", test::ExampleRecord(), "0", divisionByZero},
@@ -246,7 +246,7 @@ TEST_F(InfoboxTest, ErrorsAbandonTheCommand) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        Open({row.spec});
+        Open({row.fields});
         density.SetText(row.densityText);
         SetDecimalSeparator(',');
         EXPECT_EQ(PressFailing("btnWikiFR"), row.message);
@@ -258,9 +258,9 @@ TEST_F(InfoboxTest, ErrorsAbandonTheCommand) {
 }
 
 TEST_F(InfoboxTest, BadSemiMajorAxisFailsBeforeTheLanguageIsChosen) {
-    test::RecordSpec spec = test::ExampleRecord();
-    spec.semiMajorAxis = "-1";
-    Open({spec});
+    test::RecordSpec fields = test::ExampleRecord();
+    fields.semiMajorAxis = "-1";
+    Open({fields});
     SetDecimalSeparator(',');
     EXPECT_EQ(PressFailing("btnWikiEN"), "Op\xC3\xA9ration en virgule flottante incorrecte");
     EXPECT_EQ(DecimalSeparator(), ',');

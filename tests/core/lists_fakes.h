@@ -136,13 +136,13 @@ private:
 // A numbered record with its name and orbit (a in AU, e, i in degrees) as record texts.
 inline RecordSpec Orbit(std::string number, std::string name, std::string a, std::string e,
                         std::string inclination = "5") {
-    RecordSpec spec;
-    spec.number = std::move(number);
-    spec.name = std::move(name);
-    spec.semiMajorAxis = std::move(a);
-    spec.eccentricity = std::move(e);
-    spec.inclination = std::move(inclination);
-    return spec;
+    RecordSpec fields;
+    fields.number = std::move(number);
+    fields.name = std::move(name);
+    fields.semiMajorAxis = std::move(a);
+    fields.eccentricity = std::move(e);
+    fields.inclination = std::move(inclination);
+    return fields;
 }
 
 } // namespace quorvane::test

@@ -11,10 +11,10 @@ using test::FakeWindow;
 using test::RecordSpec;
 
 RecordSpec Named(std::string number, std::string name) {
-    RecordSpec spec;
-    spec.number = std::move(number);
-    spec.name = std::move(name);
-    return spec;
+    RecordSpec fields;
+    fields.number = std::move(number);
+    fields.name = std::move(name);
+    return fields;
 }
 
 TEST(NameExtraction, ListsNumberedRecordsUpToTheFirstUnnumbered) {

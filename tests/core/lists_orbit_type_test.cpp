@@ -124,12 +124,12 @@ TEST(OrbitType, PlanetGroupIsDisabledOnlyForRetrograde) {
 }
 
 TEST(OrbitType, InclinationIsDecodedOnlyForRetrograde) {
-    test::RecordSpec spec = Orbit("1", "Test", "1.5", "0.05", "x5");
-    const std::string badInclination = MakeRecord(spec);
+    test::RecordSpec fields = Orbit("1", "Test", "1.5", "0.05", "x5");
+    const std::string badInclination = MakeRecord(fields);
     EXPECT_TRUE(RecordHasOrbitType(badInclination, 2, PlanetOrbits[kMars]));
     EXPECT_THROW(RecordHasOrbitType(badInclination, 6, PlanetOrbits[kMars]), Error);
-    spec = Orbit("1", "Test", "1.5", "0,05x");
-    EXPECT_THROW(RecordHasOrbitType(MakeRecord(spec), 6, PlanetOrbits[kMars]), Error);
+    fields = Orbit("1", "Test", "1.5", "0,05x");
+    EXPECT_THROW(RecordHasOrbitType(MakeRecord(fields), 6, PlanetOrbits[kMars]), Error);
 }
 
 // Five numbered records (the worked orbits for Mars) and one unnumbered Mars crosser after them.

@@ -25,24 +25,24 @@ void PutAt(std::string& record, int start, const std::string& text) {
     record.replace(static_cast<std::size_t>(start - 1), text.size(), text);
 }
 
-std::string MakeRecord(const RecordSpec& spec) {
+std::string MakeRecord(const RecordSpec& fields) {
     std::string record(266, ' ');
     record += '\n';
-    PutRight(record, 1, 5, spec.number);
-    PutAt(record, 7, spec.name.substr(0, 18));
-    PutRight(record, 42, 5, spec.h);
-    PutRight(record, 48, 5, spec.g);
-    PutRight(record, 54, 4, spec.bv);
-    PutRight(record, 59, 5, spec.diameter);
-    PutAt(record, 65, spec.irasClass.substr(0, 4));
-    PutRight(record, 70, 4, spec.flags);
-    PutAt(record, 106, spec.epoch.substr(0, 8));
-    PutRight(record, 115, 10, spec.meanAnomaly);
-    PutRight(record, 126, 10, spec.argPerihelion);
-    PutRight(record, 137, 10, spec.ascNode);
-    PutRight(record, 147, 10, spec.inclination);
-    PutRight(record, 158, 10, spec.eccentricity);
-    PutRight(record, 169, 12, spec.semiMajorAxis);
+    PutRight(record, 1, 5, fields.number);
+    PutAt(record, 7, fields.name.substr(0, 18));
+    PutRight(record, 42, 5, fields.h);
+    PutRight(record, 48, 5, fields.g);
+    PutRight(record, 54, 4, fields.bv);
+    PutRight(record, 59, 5, fields.diameter);
+    PutAt(record, 65, fields.irasClass.substr(0, 4));
+    PutRight(record, 70, 4, fields.flags);
+    PutAt(record, 106, fields.epoch.substr(0, 8));
+    PutRight(record, 115, 10, fields.meanAnomaly);
+    PutRight(record, 126, 10, fields.argPerihelion);
+    PutRight(record, 137, 10, fields.ascNode);
+    PutRight(record, 147, 10, fields.inclination);
+    PutRight(record, 158, 10, fields.eccentricity);
+    PutRight(record, 169, 12, fields.semiMajorAxis);
     record.resize(267);
     return record;
 }
@@ -72,8 +72,8 @@ std::string TempFolder::Write(const std::string& name, const std::string& bytes)
 
 std::string TempFolder::WriteAstOrb(const std::vector<RecordSpec>& records) const {
     std::string bytes;
-    for (const RecordSpec& spec : records) {
-        bytes += MakeRecord(spec);
+    for (const RecordSpec& fields : records) {
+        bytes += MakeRecord(fields);
     }
     return Write("AstOrb.dat", bytes);
 }

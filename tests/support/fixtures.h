@@ -29,7 +29,7 @@ struct RecordSpec {
 
 // A 267-byte record: fields right-aligned in their columns (the name left-aligned), line feed
 // at the end.
-std::string MakeRecord(const RecordSpec& spec);
+std::string MakeRecord(const RecordSpec& fields);
 
 // Puts `text` at 1-based column `start` of `record` (no alignment).
 void PutAt(std::string& record, int start, const std::string& text);
