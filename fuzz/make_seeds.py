@@ -122,7 +122,7 @@ SEEDS = {
         "show-names": b"--raw\0show\0@\0" + b"1\0--diacriticals\0@",
         "infobox": b"--decimal-separator\0,\0infobox\0@\0" + b"0\0--lang\0en\0--diameter\0" +
                    b"12,5\0--albedo\0x\0--density\0" + b"0",
-        "special": b"special\0@\0--planet\0mars\0--type\0crosser\0--all",
+        "orbit-type-list": b"special\0@\0--planet\0mars\0--type\0crosser\0--all",
         "family": b"family\0@\0" + b"5\0--tolerance\0" + b"200\0--passes\0" + b"2",
         "names": b"names\0@\0--diacriticals\0@",
         "inclination": b"inclination\0@\0" + b"0\0--all",
