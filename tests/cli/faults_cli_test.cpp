@@ -2,6 +2,7 @@
 // a quiet stop, in a bounded time, and AstOrb.dat and Diacriticals.txt are left as they were.
 #include "astorb/record.h"
 #include "cli/cli_harness.h"
+#include "support/fault_support.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +18,11 @@
 
 namespace quorvane {
 namespace {
+
+using test::Ceres;
+using test::Fingerprint;
+using test::FingerprintOf;
+using test::WithField;
 
 using test::MakeRecord;
 using test::RecordSpec;
@@ -39,74 +45,12 @@ Result RunCli(std::vector<std::string> args, const std::string& folder) {
     return test::RunCli(args);
 }
 
-RecordSpec Ceres() {
-    RecordSpec fields;
-    fields.number = "1";
-    fields.name = "Ceres";
-    fields.h = "3.34";
-    fields.g = "0.12";
-    fields.bv = "0.72";
-    fields.diameter = "848.4";
-    fields.irasClass = "G";
-    fields.epoch = "20051018";
-    fields.meanAnomaly = "115.390000";
-    fields.argPerihelion = "73.150000";
-    fields.ascNode = "80.407000";
-    fields.inclination = "10.583000";
-    fields.eccentricity = "0.07890000";
-    fields.semiMajorAxis = "2.76630000";
-    return fields;
-}
-
 RecordSpec Pallas() {
     RecordSpec fields = Ceres();
     fields.number = "2";
     fields.name = "Pallas";
     fields.inclination = "34.845000";
     return fields;
-}
-
-// `text` right-aligned in the columns of `field`.
-std::string WithField(std::string record, Field field, const std::string& text) {
-    const FieldColumns columns = ColumnsOf(field);
-    std::string cell(static_cast<std::size_t>(columns.width), ' ');
-    cell.replace(cell.size() - text.size(), text.size(), text);
-    test::PutAt(record, columns.start, cell);
-    return record;
-}
-
-// Size, modification time and an FNV-1a hash of the bytes (of the last 64 KiB for a file over
-// 64 MiB: the sparse file is mostly a hole); all zero for a missing file.
-struct Fingerprint {
-    std::int64_t size = -1;
-    std::int64_t modifiedNs = 0;
-    std::uint64_t hash = 0;
-    bool operator==(const Fingerprint&) const = default;
-};
-
-Fingerprint FingerprintOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        return {};
-    }
-    Fingerprint print;
-    print.size = info.st_size;
-    print.modifiedNs =
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    if (S_ISDIR(info.st_mode)) {
-        return print;
-    }
-    std::ifstream file(path, std::ios::binary);
-    if (print.size > 64 * 1024 * 1024) {
-        file.seekg(print.size - 64 * 1024);
-    }
-    std::uint64_t hash = 14695981039346656037ull;
-    char c = 0;
-    while (file.get(c)) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    print.hash = hash;
-    return print;
 }
 
 // Runs a row's command line and checks what every row shares: no input file changes, and the

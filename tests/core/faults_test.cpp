@@ -10,6 +10,7 @@
 #include "browse/display.h"
 #include "infobox/epoch.h"
 #include "infobox/infobox.h"
+#include "support/fault_support.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -30,71 +31,10 @@ using test::MakeRecord;
 using test::RecordSpec;
 using test::TempFolder;
 using namespace std::string_literals;
-
-// Ceres as the bundled sample holds it.
-RecordSpec Ceres() {
-    RecordSpec fields;
-    fields.number = "1";
-    fields.name = "Ceres";
-    fields.h = "3.34";
-    fields.g = "0.12";
-    fields.bv = "0.72";
-    fields.diameter = "848.4";
-    fields.irasClass = "G";
-    fields.flags = "0";
-    fields.epoch = "20051018";
-    fields.meanAnomaly = "115.390000";
-    fields.argPerihelion = "73.150000";
-    fields.ascNode = "80.407000";
-    fields.inclination = "10.583000";
-    fields.eccentricity = "0.07890000";
-    fields.semiMajorAxis = "2.76630000";
-    return fields;
-}
-
-// `text` right-aligned in the columns of `field`, blanks before it.
-std::string WithField(std::string record, Field field, const std::string& text) {
-    const FieldColumns columns = ColumnsOf(field);
-    std::string cell(static_cast<std::size_t>(columns.width), ' ');
-    cell.replace(cell.size() - text.size(), text.size(), text);
-    test::PutAt(record, columns.start, cell);
-    return record;
-}
-
-// What a file looks like from outside: its size, modification time and a hash of its bytes
-// (for a file of more than 64 MiB, of its last 64 KiB: the big sparse file is mostly a hole).
-struct Fingerprint {
-    std::int64_t size = -1;
-    std::int64_t modifiedNs = 0;
-    std::uint64_t hash = 0;
-    bool operator==(const Fingerprint&) const = default;
-};
-
-Fingerprint FingerprintOf(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        return {};
-    }
-    Fingerprint print;
-    print.size = info.st_size;
-    print.modifiedNs =
-        static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec;
-    if (S_ISDIR(info.st_mode)) {
-        return print;
-    }
-    std::ifstream file(path, std::ios::binary);
-    constexpr std::int64_t kTail = 64 * 1024;
-    if (print.size > 64 * 1024 * 1024) {
-        file.seekg(print.size - kTail);
-    }
-    std::uint64_t hash = 14695981039346656037ull; // FNV-1a
-    char c = 0;
-    while (file.get(c)) {
-        hash = (hash ^ static_cast<unsigned char>(c)) * 1099511628211ull;
-    }
-    print.hash = hash;
-    return print;
-}
+using test::Ceres;
+using test::Fingerprint;
+using test::FingerprintOf;
+using test::WithField;
 
 // Checks at the end of a row that the two input files of a folder did not change.
 class InputsUnchanged {
