@@ -144,13 +144,9 @@ public:
     [[gnu::always_inline]] bool Estimate(std::string_view record, Field field,
                                          double& estimate) const {
 #if defined(__SSE2__)
-        const FieldColumns columns = ColumnsOf(field);
-        const auto first = static_cast<std::size_t>(columns.start - 1);
         std::uint64_t mantissa = 0;
         int fractionDigits = 0;
-        if (first >= 8 && first + 16 <= record.size() &&
-            FixedFieldDecimalParts(record.data() + first, static_cast<std::size_t>(columns.width),
-                                   fixed_, mantissa, fractionDigits)) {
+        if (FixedParts(record, field, mantissa, fractionDigits)) {
             estimate = static_cast<double>(mantissa) *
                        kInversePowersOfTen[static_cast<std::size_t>(fractionDigits)];
             return true;
@@ -167,13 +163,9 @@ public:
     // well formed skips the division.
     [[gnu::always_inline]] bool Check(std::string_view record, Field field) const {
 #if defined(__SSE2__)
-        const FieldColumns columns = ColumnsOf(field);
-        const auto first = static_cast<std::size_t>(columns.start - 1);
         std::uint64_t mantissa = 0;
         int fractionDigits = 0;
-        if (first >= 8 && first + 16 <= record.size() &&
-            FixedFieldDecimalParts(record.data() + first, static_cast<std::size_t>(columns.width),
-                                   fixed_, mantissa, fractionDigits)) {
+        if (FixedParts(record, field, mantissa, fractionDigits)) {
             return true;
         }
 #endif
@@ -182,6 +174,20 @@ public:
     }
 
 private:
+#if defined(__SSE2__)
+    // The digits and the number of decimals of a field in the fixed-column form, where the
+    // 16-byte look at the field stays inside the record.
+    [[gnu::always_inline]] bool FixedParts(std::string_view record, Field field,
+                                           std::uint64_t& mantissa, int& fractionDigits) const {
+        const FieldColumns columns = ColumnsOf(field);
+        const auto first = static_cast<std::size_t>(columns.start - 1);
+        return first >= 8 && first + 16 <= record.size() &&
+               FixedFieldDecimalParts(record.data() + first,
+                                      static_cast<std::size_t>(columns.width), fixed_, mantissa,
+                                      fractionDigits);
+    }
+#endif
+
     char separator_;
 #if defined(__SSE2__)
     FixedFieldSeparator fixed_;
