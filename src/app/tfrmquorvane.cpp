@@ -591,7 +591,7 @@ void TfrmQuorvane::SetPosition(int position) {
         if (!pendingLabels_) {
             pendingLabels_.emplace();
         }
-        ShowRecord(database_, Names(), clamped, *pendingLabels_);
+        heldBackDisplay_.Show(database_, Names(), clamped, *pendingLabels_);
         return;
     }
     inPortCall_ = true;
@@ -653,6 +653,7 @@ void TfrmQuorvane::FlushDisplay() {
     if (!pendingLabels_) {
         return;
     }
+    heldBackDisplay_.Flush(Names(), *pendingLabels_);
     PendingLabels pending = std::move(*pendingLabels_);
     pendingLabels_.reset();
     for (std::size_t i = 0; i < kValueLabelCount; ++i) {

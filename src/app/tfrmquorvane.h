@@ -218,6 +218,7 @@ private:
     bool scanRunning_ = false;
     bool throttleEvents_ = false;
     std::optional<PendingLabels> pendingLabels_;
+    HeldBackDisplay heldBackDisplay_;
     std::int64_t lastEventPumpMs_ = 0;
 
 public:

@@ -59,6 +59,7 @@ std::size_t AstOrbFile::ReadAt(std::int64_t offset, char* buffer, std::size_t co
 
 void AstOrbDatabase::ReplaceFile(const std::string& path) {
     ++generation_;
+    currentIndex_ = -1;
     file_.reset();
     file_ = std::make_unique<AstOrbFile>(path);
 }
@@ -75,13 +76,14 @@ bool AstOrbDatabase::ReadRecord(std::int64_t index) {
     if (file_->ReadAt(index * RecordLength, buffer.data(), buffer.size()) < buffer.size()) {
         return false;
     }
-    SetCurrentRecord(std::string_view(buffer.data(), buffer.size()));
+    SetCurrentRecord(std::string_view(buffer.data(), buffer.size()), index);
     return true;
 }
 
-void AstOrbDatabase::SetCurrentRecord(std::string_view record) {
+void AstOrbDatabase::SetCurrentRecord(std::string_view record, std::int64_t index) {
     const auto zero = record.find('\0');
     currentRecord_.assign(record.substr(0, zero));
+    currentIndex_ = index;
 }
 
 } // namespace quorvane

@@ -49,9 +49,12 @@ public:
     // first successful read.
     const std::string& CurrentRecord() const { return currentRecord_; }
 
-    // Puts a record text in place as if it had been read (used when a scan has decoded a
-    // record from its own block read).
-    void SetCurrentRecord(std::string_view record);
+    // Puts a record text in place as if ReadRecord(index) had read it (used when a scan has
+    // decoded a record from its own block read).
+    void SetCurrentRecord(std::string_view record, std::int64_t index);
+    // The index CurrentRecord was read from in the open file; -1 before the first read and
+    // after the file is replaced.
+    std::int64_t CurrentIndex() const { return currentIndex_; }
 
     const AstOrbFile* file() const { return file_.get(); }
 
@@ -63,6 +66,7 @@ private:
     std::unique_ptr<AstOrbFile> file_;
     std::uint64_t generation_ = 0;
     std::string currentRecord_;
+    std::int64_t currentIndex_ = -1;
 };
 
 } // namespace quorvane

@@ -24,9 +24,12 @@ RecordBlockReader::~RecordBlockReader() {
 }
 
 void RecordBlockReader::Sync() {
-    if (lastPending_) {
-        database_.SetCurrentRecord(last_);
-        lastPending_ = false;
+    if (pending_ >= 0) {
+        // Bytes read ahead from a file since replaced no longer say where they came from.
+        const bool sameFile = generation_ == database_.Generation();
+        database_.SetCurrentRecord(RecordAt(static_cast<std::uint64_t>(pending_ - first_)),
+                                   sameFile ? pending_ : -1);
+        pending_ = -1;
     }
 }
 

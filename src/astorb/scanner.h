@@ -9,6 +9,7 @@
 #include "astorb/record.h"
 
 #include <algorithm>
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -44,18 +45,15 @@ public:
     // Record `index`; the view stays valid until the next call. `forward` tells which way the
     // scan goes, so that blocks reach ahead of it.
     std::optional<std::string_view> Record(std::int64_t index, bool forward = true) {
-        if (index < first_ || index >= first_ + count_ || generation_ != database_.Generation()) {
+        auto offset = static_cast<std::uint64_t>(index - first_);
+        if (offset >= static_cast<std::uint64_t>(count_) || generation_ != database_.Generation()) {
             if (!Fill(index, forward)) {
                 return std::nullopt;
             }
+            offset = static_cast<std::uint64_t>(index - first_);
         }
-        std::string_view record(buffer_.data() + (index - first_) * RecordLength, RecordLength);
-        if (hasZeroByte_) {
-            record = record.substr(0, record.find('\0'));
-        }
-        last_ = record;
-        lastPending_ = true;
-        return record;
+        pending_ = index;
+        return RecordAt(offset);
     }
 
     // Writes the last record handed out into CurrentRecord unless that is already done.
@@ -63,6 +61,12 @@ public:
 
 private:
     bool Fill(std::int64_t index, bool forward);
+
+    // The record `offset` records into the buffer, cut at its first zero byte.
+    std::string_view RecordAt(std::uint64_t offset) const {
+        const std::string_view record(buffer_.data() + offset * RecordLength, RecordLength);
+        return hasZeroByte_ ? record.substr(0, record.find('\0')) : record;
+    }
 
     AstOrbDatabase& database_;
     std::size_t maxBlockRecords_;
@@ -72,8 +76,7 @@ private:
     std::int64_t count_ = 0;   // whole records in the buffer
     bool hasZeroByte_ = false; // some record in the buffer is cut short by a zero byte
     std::uint64_t generation_ = 0;
-    std::string_view last_;    // the record handed out last
-    bool lastPending_ = false; // last_ is not in CurrentRecord yet
+    std::int64_t pending_ = -1; // the record handed out last, while it is not in CurrentRecord
 };
 
 // The trimmed text of a field, as FieldText gives it, without a copy: FieldChars and
@@ -119,11 +122,11 @@ public:
     // in the scan's loop.
     [[gnu::always_inline]] bool Read(std::string_view record, Field field, double& value) const {
 #if defined(__SSE2__)
-        const FieldColumns columns = ColumnsOf(field);
-        const auto first = static_cast<std::size_t>(columns.start - 1);
-        if (first >= 8 && first + 16 <= record.size() &&
-            FixedFieldDecimalTo(record.data() + first, static_cast<std::size_t>(columns.width),
-                                fixed_, value)) {
+        std::uint64_t mantissa = 0;
+        int fractionDigits = 0;
+        if (FixedParts(record, field, mantissa, fractionDigits)) {
+            value = static_cast<double>(mantissa) /
+                    kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
             return true;
         }
 #endif
@@ -176,29 +179,38 @@ public:
 private:
 #if defined(__SSE2__)
     // The digits and the number of decimals of a field in the fixed-column form, where the
-    // 16-byte look at the field stays inside the record.
+    // 16-byte look at the field stays inside the record: through the layout the field had
+    // last time when it still has it, else by the general fixed-column path, whose field then
+    // teaches the layout.
     [[gnu::always_inline]] bool FixedParts(std::string_view record, Field field,
                                            std::uint64_t& mantissa, int& fractionDigits) const {
         const FieldColumns columns = ColumnsOf(field);
         const auto first = static_cast<std::size_t>(columns.start - 1);
-        return first >= 8 && first + 16 <= record.size() &&
-               FixedFieldDecimalParts(record.data() + first,
-                                      static_cast<std::size_t>(columns.width), fixed_, mantissa,
-                                      fractionDigits);
+        if (first < 8 || first + 16 > record.size()) {
+            return false;
+        }
+        const char* text = record.data() + first;
+        FixedFieldLayout& layout = layouts_[static_cast<std::size_t>(field)];
+        if (layout.usable && FixedLayoutDecimalParts(text, layout, fixed_, mantissa)) {
+            fractionDigits = layout.fractionDigits;
+            return true;
+        }
+        const auto width = static_cast<std::size_t>(columns.width);
+        if (!FixedFieldDecimalParts(text, width, fixed_, mantissa, fractionDigits)) {
+            return false;
+        }
+        layout = LearnFixedFieldLayout(text, width, fixed_);
+        return true;
     }
 #endif
 
     char separator_;
 #if defined(__SSE2__)
     FixedFieldSeparator fixed_;
+    // What each field looked like when the general path last took it; a cache that changes
+    // no result, hence mutable.
+    mutable std::array<FixedFieldLayout, kFieldColumns.size()> layouts_{};
 #endif
 };
-
-// A float field by the float rule with the current separator into `value`, as
-// FloatFieldReader reads it.
-[[gnu::always_inline]] inline bool QuickFloatField(std::string_view record, Field field,
-                                                   double& value) {
-    return FloatFieldReader().Read(record, field, value);
-}
 
 } // namespace quorvane

@@ -2,6 +2,7 @@
 
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
+#include "astorb/numbers.h"
 #include "astorb/record.h"
 
 namespace quorvane {
@@ -44,12 +45,7 @@ constexpr std::array<FlagRow, 5> kFlags = {{
 
 } // namespace
 
-bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                RecordLabels& labels) {
-    if (!database.ReadRecord(position)) {
-        return false;
-    }
-    const std::string& record = database.CurrentRecord();
+void DisplayRecord(std::string_view record, const DiacriticalNames* names, RecordLabels& labels) {
     const std::string number = FieldText(record, Field::Number);
     labels.SetValueText(ValueLabel::Number, number);
     labels.SetValueText(ValueLabel::Name, FieldText(record, Field::Name));
@@ -68,7 +64,35 @@ bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int pos
         labels.SetValueText(row.label, std::string(FlagText[set ? 1 : 0]));
     }
     labels.SetDiameterBox(diameter);
+}
+
+bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int position,
+                RecordLabels& labels) {
+    if (!database.ReadRecord(position)) {
+        return false;
+    }
+    DisplayRecord(database.CurrentRecord(), names, labels);
     return true;
+}
+
+bool HeldBackDisplay::Show(AstOrbDatabase& database, const DiacriticalNames* names, int position,
+                           RecordLabels& labels) {
+    const std::string& record = database.CurrentRecord();
+    if (position >= 0 && database.CurrentIndex() == position &&
+        ParseInt(TrimControls(FieldChars(record, Field::FlagCode)))) {
+        record_.assign(record);
+        held_ = true;
+        return true;
+    }
+    Flush(names, labels);
+    return ShowRecord(database, names, position, labels);
+}
+
+void HeldBackDisplay::Flush(const DiacriticalNames* names, RecordLabels& labels) {
+    if (held_) {
+        held_ = false;
+        DisplayRecord(record_, names, labels);
+    }
 }
 
 } // namespace quorvane

@@ -51,10 +51,14 @@ public:
 
     AstOrbDatabase& Database() { return database_; }
     const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
-    const LabelTexts& Labels() const { return labels_; }
-    LabelTexts& Labels() { return labels_; }
+    // The labels as the window would show them now.
+    const LabelTexts& Labels() {
+        display_.Flush(Names(), labels_);
+        return labels_;
+    }
 
-    // Browser: the position starts at 0 without any display; SetPosition displays on change.
+    // Browser: the position starts at 0 without any display; SetPosition displays on change,
+    // the label writes held back until the labels are asked for.
     int Position() const override { return position_; }
     int Minimum() const override { return 0; }
     int Maximum() const override { return maximum_; }
@@ -91,6 +95,7 @@ private:
     AstOrbDatabase database_;
     std::optional<DiacriticalNames> names_;
     LabelTexts labels_;
+    HeldBackDisplay display_;
     int position_ = 0;
     int maximum_ = 0;
     std::optional<std::string> clipboard_;

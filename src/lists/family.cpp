@@ -158,6 +158,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
         const int countAtStart = count;
         {
             RecordBlockReader reader(database);
+            const FloatFieldReader fields;
             for (long long i = 0;; ++i) {
                 if (!isMember.Has(i)) {
                     const std::optional<std::string_view> record = reader.Record(i);
@@ -170,9 +171,9 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                     double a = 0.0;
                     double e = 0.0;
                     double inclination = 0.0;
-                    if (!QuickFloatField(*record, Field::SemiMajorAxis, a) ||
-                        !QuickFloatField(*record, Field::Eccentricity, e) ||
-                        !QuickFloatField(*record, Field::Inclination, inclination)) {
+                    if (!fields.Read(*record, Field::SemiMajorAxis, a) ||
+                        !fields.Read(*record, Field::Eccentricity, e) ||
+                        !fields.Read(*record, Field::Inclination, inclination)) {
                         // The accessors raise the error of the first malformed field.
                         reader.Sync();
                         const std::string& text = database.CurrentRecord();

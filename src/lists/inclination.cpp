@@ -57,13 +57,16 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
     {
         RecordBlockReader reader(database);
         const FloatFieldReader fields;
+        // Read once: the scan lets no event through, so neither can change while it runs.
+        const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
+        const long long last = ports.browser.Maximum();
         for (;;) {
             ++i;
             const std::optional<std::string_view> record = reader.Record(i);
             if (!record) {
                 return ScanEnd::ReadFailed;
             }
-            if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
+            if (numberedOnly && !IsNumberedRecord(*record)) {
                 break;
             }
             // The estimate is within 1e-15 * (|i| + 180) of the folded value: a record well
@@ -72,7 +75,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
             if (fields.Estimate(*record, Field::Inclination, estimate)) {
                 const double margin = 1e-12 * (1.0 + std::fabs(estimate));
                 if (FoldedInclination(estimate) < highest - margin) {
-                    if (i == ports.browser.Maximum()) {
+                    if (i == last) {
                         break;
                     }
                     continue;
@@ -89,7 +92,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
                 ports.browser.SetPosition(BrowserIndex(i));
                 highest = x;
             }
-            if (i == ports.browser.Maximum()) {
+            if (i == last) {
                 break;
             }
         }

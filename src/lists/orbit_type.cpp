@@ -105,19 +105,59 @@ namespace quorvane {
 
 namespace {
 
-// RecordHasOrbitType with the fields decoded in the same order; nothing when one of them is
-// malformed, so that the plain test raises its error.
-std::optional<bool> QuickOrbitTypeTest(const FloatFieldReader& fields, std::string_view record,
-                                       int typeIndex, const PlanetOrbit& planet) {
-    if (typeIndex < 0 || typeIndex >= static_cast<int>(OrbitType::Retrograde)) {
-        // The axis and the eccentricity are only checked, as the plain test reads them first
-        // whatever the type.
+// Whether a record's estimated q and Q decide a planet-relative test: estimates within 1e-15
+// of their magnitudes put q and Q within 1e-14 * (1 + e) * a of their exact values, so the
+// test holds on them when both stay clear of the planet's perihelion and aphelion by far more.
+bool ClearOfPlanet(double a, double e, const PlanetOrbit& planet) {
+    const double q = (1.0 - e) * a;
+    const double Q = (1.0 + e) * a;
+    const double margin = 1e-12 * (1.0 + std::fabs(e)) * (1.0 + std::fabs(a));
+    const auto clear = [margin](double x, double y) { return std::fabs(x - y) > margin; };
+    return clear(q, planet.perihelion) && clear(q, planet.aphelion) &&
+           clear(Q, planet.perihelion) && clear(Q, planet.aphelion);
+}
+
+// RecordHasOrbitType for one of the six planet-relative types, fixed for the whole scan, with
+// the fields decoded in the same order; nothing when one of them is malformed, so that the
+// plain test raises its error.
+template <OrbitType type> struct PlanetRelativeTest {
+    const FloatFieldReader& fields;
+    const PlanetOrbit& planet;
+
+    [[gnu::always_inline]] std::optional<bool> operator()(std::string_view record) const {
+        double a = 0.0;
+        double e = 0.0;
+        if (fields.Estimate(record, Field::SemiMajorAxis, a) &&
+            fields.Estimate(record, Field::Eccentricity, e) && ClearOfPlanet(a, e, planet)) {
+            return IsOrbitOfType(type, (1.0 - e) * a, (1.0 + e) * a, planet);
+        }
+        if (!fields.Read(record, Field::SemiMajorAxis, a) ||
+            !fields.Read(record, Field::Eccentricity, e)) {
+            return std::nullopt;
+        }
+        return IsOrbitOfType(type, (1.0 - e) * a, (1.0 + e) * a, planet);
+    }
+};
+
+// The retrograde test, and (with `retrograde` false) a type index outside the list, which
+// lists nothing: the axis and the eccentricity are only checked, as the plain test reads them
+// first whatever the type.
+template <bool retrograde> struct AxisCheckedTest {
+    const FloatFieldReader& fields;
+
+    [[gnu::always_inline]] std::optional<bool> operator()(std::string_view record) const {
         if (!fields.Check(record, Field::SemiMajorAxis) ||
             !fields.Check(record, Field::Eccentricity)) {
             return std::nullopt;
         }
-        if (typeIndex != static_cast<int>(OrbitType::Retrograde)) {
+        if (!retrograde) {
             return false;
+        }
+        // An estimate within 1e-15 of its magnitude decides the test away from 90 degrees.
+        double estimate = 0.0;
+        if (fields.Estimate(record, Field::Inclination, estimate) &&
+            std::fabs(estimate - 90.0) > 1e-12 * (1.0 + std::fabs(estimate))) {
+            return estimate > 90.0;
         }
         double inclination = 0.0;
         if (!fields.Read(record, Field::Inclination, inclination)) {
@@ -125,30 +165,50 @@ std::optional<bool> QuickOrbitTypeTest(const FloatFieldReader& fields, std::stri
         }
         return IsRetrograde(inclination);
     }
-    const auto type = static_cast<OrbitType>(typeIndex);
-    double a = 0.0;
-    double e = 0.0;
-    if (fields.Estimate(record, Field::SemiMajorAxis, a) &&
-        fields.Estimate(record, Field::Eccentricity, e)) {
-        // Estimates within 1e-15 of their magnitudes put q and Q within 1e-14 * (1 + e) * a of
-        // their exact values: the test is decided on them when both stay clear of the planet's
-        // perihelion and aphelion by far more than that.
-        const double q = (1.0 - e) * a;
-        const double Q = (1.0 + e) * a;
-        const double margin = 1e-12 * (1.0 + std::fabs(e)) * (1.0 + std::fabs(a));
-        const auto clear = [margin](double x, double y) { return std::fabs(x - y) > margin; };
-        if (clear(q, planet.perihelion) && clear(q, planet.aphelion) &&
-            clear(Q, planet.perihelion) && clear(Q, planet.aphelion)) {
-            return IsOrbitOfType(type, q, Q, planet);
+};
+
+// The scan itself with the record test `listed`, whose nothing sends the record to the plain
+// test for its error.
+template <typename Test>
+ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& planet,
+                   RecordBlockReader& reader, const Test& listedQuick) {
+    AstOrbDatabase& database = ports.database;
+    std::string list;
+    int count = 0;
+    // Read once: the scan lets no event through, so neither can change while it runs.
+    const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
+    const long long last = ports.browser.Maximum();
+    for (long long i = 0;; ++i) {
+        const std::optional<std::string_view> record = reader.Record(i);
+        if (!record) {
+            return ScanEnd::ReadFailed;
+        }
+        if (numberedOnly && !IsNumberedRecord(*record)) {
+            break;
+        }
+        std::optional<bool> listed = listedQuick(*record);
+        if (!listed) {
+            reader.Sync();
+            listed = RecordHasOrbitType(database.CurrentRecord(), typeIndex, planet);
+        }
+        if (*listed) {
+            reader.Sync();
+            ports.browser.SetPosition(BrowserIndex(i));
+            // Appended piece by piece: no temporary line per result.
+            list += "* [[";
+            list += AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true, true);
+            list += "]]";
+            list += kListLineEnd;
+            ++count;
+        }
+        if (i == last) {
+            break;
         }
     }
-    if (!fields.Read(record, Field::SemiMajorAxis, a) ||
-        !fields.Read(record, Field::Eccentricity, e)) {
-        return std::nullopt;
-    }
-    const double q = (1.0 - e) * a;
-    const double Q = (1.0 + e) * a;
-    return IsOrbitOfType(type, q, Q, planet);
+    reader.Sync();
+    ports.clipboard.TakeText(std::move(list));
+    ports.messages.Inform(DoneMessage(count));
+    return ScanEnd::Finished;
 }
 
 } // namespace
@@ -161,46 +221,31 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
         return ScanEnd::NoPlanetChosen;
     }
     const PlanetOrbit& planet = PlanetOrbitAt(planetIndex);
-
-    AstOrbDatabase& database = ports.database;
-    std::string list;
-    int count = 0;
-    {
-        RecordBlockReader reader(database);
-        const FloatFieldReader fields;
-        for (long long i = 0;; ++i) {
-            const std::optional<std::string_view> record = reader.Record(i);
-            if (!record) {
-                return ScanEnd::ReadFailed;
-            }
-            if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
-                break;
-            }
-            const int typeIndex = choice.TypeIndex();
-            std::optional<bool> listed = QuickOrbitTypeTest(fields, *record, typeIndex, planet);
-            if (!listed) {
-                reader.Sync();
-                listed = RecordHasOrbitType(database.CurrentRecord(), typeIndex, planet);
-            }
-            if (*listed) {
-                reader.Sync();
-                ports.browser.SetPosition(BrowserIndex(i));
-                // Appended piece by piece: no temporary line per result.
-                list += "* [[";
-                list +=
-                    AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true, true);
-                list += "]]";
-                list += kListLineEnd;
-                ++count;
-            }
-            if (i == ports.browser.Maximum()) {
-                break;
-            }
-        }
+    // The type index is read once: nothing can change it while the scan runs.
+    const int typeIndex = choice.TypeIndex();
+    RecordBlockReader reader(ports.database);
+    const FloatFieldReader fields;
+    const auto run = [&](const auto& test) {
+        return ListOrbits(ports, typeIndex, planet, reader, test);
+    };
+    switch (typeIndex) {
+    case static_cast<int>(OrbitType::Inner):
+        return run(PlanetRelativeTest<OrbitType::Inner>{fields, planet});
+    case static_cast<int>(OrbitType::InnerGrazer):
+        return run(PlanetRelativeTest<OrbitType::InnerGrazer>{fields, planet});
+    case static_cast<int>(OrbitType::CoOrbital):
+        return run(PlanetRelativeTest<OrbitType::CoOrbital>{fields, planet});
+    case static_cast<int>(OrbitType::Crosser):
+        return run(PlanetRelativeTest<OrbitType::Crosser>{fields, planet});
+    case static_cast<int>(OrbitType::OuterGrazer):
+        return run(PlanetRelativeTest<OrbitType::OuterGrazer>{fields, planet});
+    case static_cast<int>(OrbitType::Outer):
+        return run(PlanetRelativeTest<OrbitType::Outer>{fields, planet});
+    case static_cast<int>(OrbitType::Retrograde):
+        return run(AxisCheckedTest<true>{fields});
+    default:
+        return run(AxisCheckedTest<false>{fields});
     }
-    ports.clipboard.TakeText(std::move(list));
-    ports.messages.Inform(DoneMessage(count));
-    return ScanEnd::Finished;
 }
 
 } // namespace quorvane
