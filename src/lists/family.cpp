@@ -159,14 +159,31 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
         {
             RecordBlockReader reader(database);
             const FloatFieldReader fields;
+            // Read once a pass: messages run only between passes, so none of them can change
+            // while one runs.
+            const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
+            const long long last = ports.browser.Maximum();
+            const int limit = tolerance.Tolerance();
             for (long long i = 0;; ++i) {
                 if (!isMember.Has(i)) {
                     const std::optional<std::string_view> record = reader.Record(i);
                     if (!record) {
                         return ScanEnd::ReadFailed;
                     }
-                    if (ports.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
+                    if (numberedOnly && !IsNumberedRecord(*record)) {
                         break;
+                    }
+                    // Well-formed fields whose estimates lie far from every member: not one.
+                    double aEstimate = 0.0;
+                    double eEstimate = 0.0;
+                    if (fields.Estimate(*record, Field::SemiMajorAxis, aEstimate) &&
+                        fields.Estimate(*record, Field::Eccentricity, eEstimate) &&
+                        fields.Check(*record, Field::Inclination) &&
+                        !index.MayBeNearEstimate(aEstimate, eEstimate, limit)) {
+                        if (i == last) {
+                            break;
+                        }
+                        continue;
                     }
                     double a = 0.0;
                     double e = 0.0;
@@ -182,7 +199,6 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                         inclination = GetInclination(text);
                     }
                     const double n = MeanMotion(a);
-                    const int limit = tolerance.Tolerance();
                     // Far from every member: no need for the sine.
                     if (index.MayBeWithin(a, e, n, limit)) {
                         const double s = SineOfInclination(inclination);
@@ -201,7 +217,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                         }
                     }
                 }
-                if (i == ports.browser.Maximum()) {
+                if (i == last) {
                     break;
                 }
             }

@@ -14,6 +14,12 @@ constexpr double kCellSide[3] = {0.01, 0.005, 0.005};
 constexpr std::int64_t kCellOffset = std::int64_t{1} << 20;
 constexpr double kCellLimit = static_cast<double>(kCellOffset - 2);
 constexpr std::uint64_t kEmptySlot = ~std::uint64_t{0};
+// The (a, e) plane of occupied cells stays under this many bits (512 KiB); members spread
+// wider leave it empty, and every candidate then goes on to the exact test.
+constexpr std::int64_t kMaxPlaneBits = std::int64_t{1} << 22;
+// Room left around the members' cells when the plane is laid out, so that a family growing
+// outwards seldom lays it out again.
+constexpr std::int32_t kPlaneRoom = 32;
 // Boxes of more cells than this walk the list of cells instead of probing each.
 constexpr double kMaxProbes = 256;
 // Widening of every box: rounding in d_j is a few units in 1e16, so 1e-6 relative is far on the
@@ -150,11 +156,54 @@ void FamilyIndex::Add(const FamilyMembers& members, std::size_t j) {
                 max_[d] = std::max(max_[d], coordinate);
             }
         }
+        MarkPlane(static_cast<std::int32_t>(c[0]), static_cast<std::int32_t>(c[1]));
     }
     Cell& target = cells_[static_cast<std::size_t>(cell)];
     target.a.push_back(v[0]);
     target.e.push_back(v[1]);
     target.s.push_back(v[2]);
+}
+
+void FamilyIndex::MarkPlane(std::int32_t ia, std::int32_t ie) {
+    if (planeTooWide_) {
+        return;
+    }
+    const std::int32_t cell[2] = {ia, ie};
+    bool inside = !plane_.empty();
+    for (int d = 0; d < 2 && inside; ++d) {
+        inside = cell[d] >= planeLow_[d] && cell[d] <= planeHigh_[d];
+    }
+    if (!inside) {
+        // Lay the plane out again around every cell, with room to grow.
+        plane_.clear();
+        std::int64_t low[2];
+        std::int64_t high[2];
+        for (int d = 0; d < 2; ++d) {
+            low[d] = static_cast<std::int64_t>(min_[d]) - kPlaneRoom;
+            high[d] = static_cast<std::int64_t>(max_[d]) + kPlaneRoom;
+        }
+        const std::int64_t words = (high[1] - low[1]) / 64 + 1;
+        if ((high[0] - low[0] + 1) * words * 64 > kMaxPlaneBits) {
+            // The members only spread further from here on.
+            planeTooWide_ = true;
+            return;
+        }
+        for (int d = 0; d < 2; ++d) {
+            planeLow_[d] = static_cast<std::int32_t>(low[d]);
+            planeHigh_[d] = static_cast<std::int32_t>(high[d]);
+        }
+        planeWords_ = static_cast<std::size_t>(words);
+        plane_.assign(static_cast<std::size_t>(high[0] - low[0] + 1) * planeWords_, 0);
+        for (const Cell& existing : cells_) {
+            const auto row = static_cast<std::size_t>(existing.ia - planeLow_[0]);
+            const auto bit = static_cast<std::size_t>(existing.ie - planeLow_[1]);
+            plane_[row * planeWords_ + bit / 64] |= std::uint64_t{1} << (bit % 64);
+        }
+        return;
+    }
+    const auto row = static_cast<std::size_t>(ia - planeLow_[0]);
+    const auto bit = static_cast<std::size_t>(ie - planeLow_[1]);
+    plane_[row * planeWords_ + bit / 64] |= std::uint64_t{1} << (bit % 64);
 }
 
 bool FamilyIndex::SearchBox(double a, double e, double s, double n, double tolerance, Box& box) {
@@ -207,6 +256,86 @@ bool FamilyIndex::MayBeWithin(double a, double e, double n, double tolerance) co
     return true;
 }
 
+namespace {
+
+// floor(x) as an integer, for |x| below 2^52.
+std::int64_t FloorToInteger(double x) {
+    auto i = static_cast<std::int64_t>(x);
+    if (x < static_cast<double>(i)) {
+        --i;
+    }
+    return i;
+}
+
+// 1 / (C k): with n = k / sqrt(a^3), tolerance / (C n a) is tolerance sqrt(a) / (C k).
+constexpr double kInverseVelocityUnit = 1.0 / (kAuPerDayInMetresPerSecond * kGaussK);
+constexpr double kInverseCellSide[2] = {1.0 / kCellSide[0], 1.0 / kCellSide[1]};
+
+} // namespace
+
+bool FamilyIndex::MayBeNearEstimate(double a, double e, double tolerance) const {
+    if (!asideA_.empty() || tolerance >= kDistanceStart) {
+        return true;
+    }
+    if (cells_.empty()) {
+        return false;
+    }
+    if (plane_.empty() || !(a > 0.0 && a < 1e9) || !(e > -1e9 && e < 1e9) || !(tolerance >= 0.0)) {
+        return true;
+    }
+    // First with (a + 1) / 2 for sqrt(a), which it never falls below: the reach is then too
+    // long, and a candidate whose longer box misses every member's cell needs no more.
+    const double longUnit = tolerance * (0.5 * a + 0.5) * kInverseVelocityUnit * (1.0 + 1e-5);
+    const double longReach[2] = {a * longUnit, longUnit};
+    const double centre[2] = {a, e};
+    for (int d = 0; d < 2; ++d) {
+        const double widen = (std::fabs(centre[d]) + longReach[d]) * 1e-9 + 1e-300;
+        if ((centre[d] + longReach[d] + widen) * kInverseCellSide[d] < min_[d] ||
+            (centre[d] - longReach[d] - widen) * kInverseCellSide[d] >= max_[d] + 1.0) {
+            return false;
+        }
+    }
+    // The box SearchBox draws, in products instead of quotients, widened by far more than
+    // every rounding here and the estimates' distance from the exact values.
+    const double unit = tolerance * std::sqrt(a) * kInverseVelocityUnit;
+    const double reach[2] = {a * unit * 0.8944271909999159 * (1.0 + 1e-5),
+                             unit * 0.7071067811865475 * (1.0 + 1e-5)};
+    std::int64_t low[2];
+    std::int64_t high[2];
+    for (int d = 0; d < 2; ++d) {
+        const double widen = (std::fabs(centre[d]) + reach[d]) * 1e-9 + 1e-300;
+        const double lo = (centre[d] - reach[d] - widen) * kInverseCellSide[d];
+        const double hi = (centre[d] + reach[d] + widen) * kInverseCellSide[d];
+        if (!(lo > -1e15 && hi < 1e15)) {
+            return true;
+        }
+        low[d] = std::max<std::int64_t>(FloorToInteger(lo), planeLow_[d]);
+        high[d] = std::min<std::int64_t>(FloorToInteger(hi), planeHigh_[d]);
+        if (high[d] < low[d]) {
+            return false;
+        }
+    }
+    for (std::int64_t ia = low[0]; ia <= high[0]; ++ia) {
+        const std::uint64_t* row =
+            plane_.data() + static_cast<std::size_t>(ia - planeLow_[0]) * planeWords_;
+        const auto first = static_cast<std::size_t>(low[1] - planeLow_[1]);
+        const auto last = static_cast<std::size_t>(high[1] - planeLow_[1]);
+        for (std::size_t word = first / 64; word <= last / 64; ++word) {
+            std::uint64_t bits = row[word];
+            if (word == first / 64) {
+                bits &= ~std::uint64_t{0} << (first % 64);
+            }
+            if (word == last / 64) {
+                bits &= ~std::uint64_t{0} >> (63 - last % 64);
+            }
+            if (bits != 0) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
 double FamilyIndex::Distance(const FamilyMembers& members, double a, double e, double s, double n,
                              double tolerance) const {
     Box box{};
@@ -215,12 +344,35 @@ double FamilyIndex::Distance(const FamilyMembers& members, double a, double e, d
     }
     const double scale = kAuPerDayInMetresPerSecond * n * a;
     double smallest = kDistanceStart;
+    // A member whose d_j, squared and with a product for the quotient (within some units in
+    // 1e16 of the exact square), lies clearly beyond both the smallest distance so far and the
+    // tolerance can neither be the minimum nor be within the tolerance: its exact d_j is not
+    // needed. Only where the squares stay far from overflow and underflow.
+    const bool screen = scale > 1e-100 && scale < 1e100 && std::fabs(a) > 1e-100 &&
+                        std::fabs(a) < 1e100 && std::fabs(e) < 1e100 && std::fabs(s) < 1e100;
+    const double inverseA = 1.0 / a;
+    const double scaleSquared = scale * scale;
+    const auto screenLimit = [&] {
+        const double limit = std::min(smallest, tolerance);
+        return limit * limit * (1.0 + 1e-9);
+    };
+    double limitSquared = screenLimit();
     const auto take = [&](const std::vector<double>& as, const std::vector<double>& es,
                           const std::vector<double>& ss) {
         for (std::size_t j = 0; j < as.size(); ++j) {
+            if (screen) {
+                const double qa = (a - as[j]) * inverseA;
+                const double qe = e - es[j];
+                const double qs = s - ss[j];
+                if (scaleSquared * (1.25 * (qa * qa) + 2.0 * (qe * qe) + 2.0 * (qs * qs)) >
+                    limitSquared) {
+                    continue;
+                }
+            }
             const double d = MemberDistance(scale, a, e, s, as[j], es[j], ss[j]);
             if (d < smallest) {
                 smallest = d;
+                limitSquared = screenLimit();
             }
         }
     };

@@ -50,6 +50,11 @@ public:
     // inclination need not be turned into a sine). True whenever there is any doubt.
     bool MayBeWithin(double a, double e, double n, double tolerance) const;
 
+    // MayBeWithin for estimates of a and e, each within 1e-15 of its magnitude, looking only at
+    // the (a, e) cells that hold members: a record far from every member is set aside before
+    // its fields are decoded exactly. True whenever there is any doubt.
+    bool MayBeNearEstimate(double a, double e, double tolerance) const;
+
     // The same double as FamilyDistance(members, a, e, s, n) whenever that is at most
     // `tolerance`; otherwise some value above `tolerance`. Members that can be shown to lie
     // beyond the tolerance, with a margin far above rounding, are left out; where no such box
@@ -74,6 +79,9 @@ private:
     static bool SearchBox(double a, double e, double s, double n, double tolerance, Box& box);
     std::int64_t FindCell(std::uint64_t key) const;
     void Rehash(std::size_t capacity);
+    // Marks the (a, e) cell of a new grid cell in the plane, laying the plane out again when
+    // the cell falls outside it.
+    void MarkPlane(std::int32_t ia, std::int32_t ie);
 
     std::vector<Cell> cells_;
     std::vector<std::uint64_t> slotKeys_; // open addressing; kEmptySlot marks a free slot
@@ -82,6 +90,13 @@ private:
     // Scratch space of Distance: the cells in a candidate's box with a bound below their
     // members' distances.
     mutable std::vector<std::pair<double, std::uint32_t>> nearCells_;
+    // One bit per (a, e) cell from planeLow_ on, a row of planeWords_ words per a cell: set
+    // where some grid cell holds members. Empty when the members spread too far for it.
+    std::vector<std::uint64_t> plane_;
+    std::int32_t planeLow_[2] = {0, 0};
+    std::int32_t planeHigh_[2] = {-1, -1};
+    std::size_t planeWords_ = 0;
+    bool planeTooWide_ = false;
     std::int32_t min_[3] = {0, 0, 0};
     std::int32_t max_[3] = {-1, -1, -1};
     std::size_t count_ = 0;

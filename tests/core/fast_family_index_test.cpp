@@ -23,6 +23,11 @@ void ExpectAgrees(const FamilyMembers& members, const FamilyIndex& index, double
         if (brute <= tolerance) {
             EXPECT_EQ(quick, brute) << "tolerance " << tolerance << " a " << a << " e " << e;
             EXPECT_TRUE(index.MayBeWithin(a, e, n, tolerance));
+            // Estimates a little off the exact values, either way.
+            for (const double off : {-1e-15, 0.0, 1e-15}) {
+                EXPECT_TRUE(index.MayBeNearEstimate(a * (1 + off), e * (1 - off), tolerance))
+                    << "tolerance " << tolerance << " a " << a << " e " << e << " off " << off;
+            }
         } else {
             EXPECT_GT(quick, tolerance) << "a " << a << " e " << e;
         }
@@ -79,6 +84,45 @@ TEST(FamilyIndex, AgreesWithTheBruteForceOnClusters) {
             break;
         }
     }
+}
+
+TEST(FamilyIndex, EstimatesSetAsideOnlyFarCandidates) {
+    // A tight cluster: candidates across the belt are mostly set aside, never one within reach
+    // (checked against the brute force), whatever the tolerance.
+    test::SmallRandom random(7);
+    FamilyMembers members;
+    FamilyIndex index;
+    for (int k = 0; k < 300; ++k) {
+        members.Add(3.0 + random.Uniform(-0.02, 0.02), 0.15 + random.Uniform(-0.01, 0.01),
+                    0.1 + random.Uniform(-0.01, 0.01), k);
+        index.Add(members, members.size() - 1);
+    }
+    int setAside = 0;
+    for (int k = 0; k < 20000; ++k) {
+        const double a = random.Uniform(2.0, 4.0);
+        const double e = random.Uniform(0.0, 0.3);
+        const double s = random.Uniform(0.0, 0.2);
+        for (const double tolerance : {0.0, 50.0, 200.0}) {
+            const double brute = FamilyDistance(members, a, e, s, MeanMotion(a));
+            if (!index.MayBeNearEstimate(a, e, tolerance)) {
+                EXPECT_GT(brute, tolerance) << "a " << a << " e " << e;
+                ++setAside;
+            }
+        }
+    }
+    EXPECT_GT(setAside, 50000);
+    // Members spread over more cells than the plane holds: every candidate goes on.
+    FamilyMembers wide;
+    FamilyIndex wideIndex;
+    for (const double a : {0.5, 40000.0}) {
+        wide.Add(a, 0.1, 0.1, static_cast<int>(wide.size()));
+        wideIndex.Add(wide, wide.size() - 1);
+    }
+    EXPECT_TRUE(wideIndex.MayBeNearEstimate(20000.0, 0.5, 10.0));
+    // An empty grid holds no member; a tolerance at the start value reaches everything.
+    FamilyIndex empty;
+    EXPECT_FALSE(empty.MayBeNearEstimate(2.5, 0.1, 50.0));
+    EXPECT_TRUE(index.MayBeNearEstimate(40.0, 0.9, kDistanceStart));
 }
 
 TEST(FamilyIndex, OrbitsOffTheGridAndOddCandidates) {

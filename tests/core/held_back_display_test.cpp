@@ -84,9 +84,10 @@ TEST(HeldBackDisplay, EndsAsShowingEveryRecordInTurn) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         HeldBackDisplay held;
-        Outcome quick = RunMoves(path, c.moves, [&](AstOrbDatabase& db, int position, LabelTexts& l) {
-            held.Show(db, nullptr, position, l);
-        });
+        Outcome quick =
+            RunMoves(path, c.moves, [&](AstOrbDatabase& db, int position, LabelTexts& l) {
+                held.Show(db, nullptr, position, l);
+            });
         held.Flush(nullptr, quick.labels);
         const Outcome plain =
             RunMoves(path, c.moves, [](AstOrbDatabase& db, int position, LabelTexts& l) {
