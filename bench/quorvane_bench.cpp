@@ -239,7 +239,9 @@ std::pair<double, std::string> TimeInProcess(const std::string& folder, int posi
     const auto start = Clock::now();
     scan(run.Ports());
     const double seconds = Seconds(start);
-    return {seconds, run.session.ClipboardText().value_or("") + "\n" + run.err.str()};
+    std::ostringstream clipboard;
+    run.session.WriteClipboard(clipboard);
+    return {seconds, clipboard.str() + "\n" + run.err.str()};
 }
 
 int Main() {

@@ -170,8 +170,19 @@ std::string Utf16ToCp1252(std::u16string_view text) {
 std::string Cp1252ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
-    for (char b : bytes) {
-        AppendUtf8(out, DecodeCp1252(static_cast<unsigned char>(b)));
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        // ASCII stands for itself: copied a run at a time.
+        std::size_t run = i;
+        while (run < bytes.size() && static_cast<unsigned char>(bytes[run]) < 0x80) {
+            ++run;
+        }
+        out.append(bytes.substr(i, run - i));
+        if (run < bytes.size()) {
+            AppendUtf8(out, DecodeCp1252(static_cast<unsigned char>(bytes[run])));
+            ++run;
+        }
+        i = run;
     }
     return out;
 }

@@ -2,6 +2,8 @@
 // command-line tool, the tests) implements them its own way.
 #pragma once
 
+#include "browse/list_text.h"
+
 #include <cstdint>
 #include <string>
 
@@ -43,6 +45,9 @@ public:
     virtual void SetText(const std::string& cp1252) = 0;
     // The same, taking the text over: a front end that keeps the text needs no copy of it.
     virtual void TakeText(std::string&& cp1252) { SetText(cp1252); }
+    // The same for a list a scan has built; a front end that writes it out as it goes needs
+    // no copy of it in one piece.
+    virtual void TakeList(ListText&& list) { TakeText(list.Join()); }
     // A Unicode text (the copied value of a label).
     virtual void SetUnicodeText(const std::u16string& text) = 0;
 };

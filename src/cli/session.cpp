@@ -6,6 +6,8 @@
 #include "astorb/paths.h"
 #include "astorb/record.h"
 
+#include <algorithm>
+#include <cstring>
 #include <limits>
 
 namespace quorvane::cli {
@@ -70,8 +72,13 @@ bool Session::AskYesNo(const std::string& text) {
     return answerYesNo(text);
 }
 
+void Session::SetText(const std::string& cp1252) {
+    clipboard_.emplace();
+    clipboard_->Append(cp1252);
+}
+
 void Session::SetUnicodeText(const std::u16string& text) {
-    clipboard_ = Utf16ToCp1252(text);
+    SetText(Utf16ToCp1252(text));
 }
 
 void Session::WriteClipboard(std::ostream& out) const {
@@ -79,37 +86,55 @@ void Session::WriteClipboard(std::ostream& out) const {
         return;
     }
     if (invocation_.raw) {
-        out << *clipboard_;
+        clipboard_->ForEachPiece([&out](std::string_view piece) { out << piece; });
         return;
     }
-    // Converted piece by piece, so that a list of a million lines is not held twice more.
-    constexpr std::size_t kPiece = 1 << 16;
-    const std::string& text = *clipboard_;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = std::min(text.size(), start + kPiece);
-        if (end < text.size() && text[end - 1] == '\r') {
-            ++end; // a CR LF pair stays in one piece
+    // Converted piece by piece, so that a list of a million lines is never held twice; a CR
+    // that ends a piece waits for the next one, which may begin with its LF.
+    bool heldCr = false;
+    bool endsWithLf = false;
+    std::string text;
+    clipboard_->ForEachPiece([&](std::string_view piece) {
+        text.assign(heldCr ? "\r" : "");
+        text.append(piece);
+        heldCr = !text.empty() && text.back() == '\r';
+        if (heldCr) {
+            text.pop_back();
         }
-        out << TerminalText(std::string_view(text).substr(start, end - start));
-        start = end;
+        if (!text.empty()) {
+            endsWithLf = text.back() == '\n';
+        }
+        out << TerminalText(text);
+    });
+    if (heldCr) {
+        out << TerminalText("\r");
+        endsWithLf = false;
     }
-    if (!text.empty() && text.back() != '\n') {
+    if (!clipboard_->empty() && !endsWithLf) {
         out << '\n';
     }
 }
 
 std::string TerminalText(std::string_view cp1252) {
-    const std::string text = Cp1252ToUtf8(cp1252);
-    std::string out;
-    out.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-            continue;
-        }
-        out += text[i];
+    std::string text = Cp1252ToUtf8(cp1252);
+    // Every CR that a LF follows is dropped, the text closing up in place.
+    char* const data = text.data();
+    const std::size_t size = text.size();
+    std::size_t kept = 0;
+    std::size_t from = 0;
+    while (from < size) {
+        const void* found = std::memchr(data + from, '\r', size - from);
+        const std::size_t cr =
+            found != nullptr ? static_cast<std::size_t>(static_cast<const char*>(found) - data)
+                             : size;
+        const bool dropped = cr + 1 < size && data[cr + 1] == '\n';
+        const std::size_t end = dropped ? cr : std::min(cr + 1, size);
+        std::memmove(data + kept, data + from, end - from);
+        kept += end - from;
+        from = dropped ? cr + 1 : end;
     }
-    return out;
+    text.resize(kept);
+    return text;
 }
 
 } // namespace quorvane::cli

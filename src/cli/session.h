@@ -73,10 +73,9 @@ public:
     bool AskYesNo(const std::string& text) override;
     std::function<bool(const std::string&)> answerYesNo = [](const std::string&) { return false; };
 
-    void SetText(const std::string& cp1252) override { clipboard_ = cp1252; }
-    void TakeText(std::string&& cp1252) override { clipboard_ = std::move(cp1252); }
+    void SetText(const std::string& cp1252) override;
+    void TakeList(ListText&& list) override { clipboard_ = std::move(list); }
     void SetUnicodeText(const std::u16string& text) override;
-    const std::optional<std::string>& ClipboardText() const { return clipboard_; }
 
     void Show() override {}
     void Restore() override {}
@@ -98,7 +97,7 @@ private:
     HeldBackDisplay display_;
     int position_ = 0;
     int maximum_ = 0;
-    std::optional<std::string> clipboard_;
+    std::optional<ListText> clipboard_;
 };
 
 // Text from the core for the terminal: Windows-1252 to UTF-8, CR LF to LF.

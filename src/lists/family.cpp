@@ -135,10 +135,11 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
     if (!database.ReadRecord(seed)) {
         return ScanEnd::ReadFailed;
     }
-    std::string list =
-        "[[" + AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), false, false) +
-        " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) + " m/s" +
-        kListLineEnd;
+    ListText list;
+    list += "[[" +
+            AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), false, false) +
+            " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) + " m/s" +
+            kListLineEnd;
 
     FamilyMembers members;
     FamilyIndex index;
@@ -226,7 +227,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
         ports.events.ProcessPendingEvents();
         again = ports.messages.AskYesNo(PassCompleteQuestion(count - countAtStart));
     }
-    ports.clipboard.TakeText(std::move(list));
+    ports.clipboard.TakeList(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }

@@ -60,7 +60,7 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
     WaitCursorScope wait(ports.cursor);
     WindowDisabledScope disabled(ports.window);
     AstOrbDatabase& database = ports.database;
-    std::string list;
+    ListText list;
     int count = 0;
     long long i = ports.browser.Minimum();
     {
@@ -74,8 +74,8 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
                 break;
             }
             if (!StartsWithDesignationDigit(*record)) {
-                list +=
-                    AsteroidTitle(*record, ports.names.CurrentNames(), false, false) + kListLineEnd;
+                list += AsteroidTitle(*record, ports.names.CurrentNames(), false, false);
+                list += kListLineEnd;
                 ++count;
             }
             if (i == ports.browser.Maximum()) {
@@ -88,7 +88,7 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
         }
     }
     ports.browser.SetPosition(BrowserIndex(i - 1));
-    ports.clipboard.TakeText(std::move(list));
+    ports.clipboard.TakeList(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }

@@ -173,7 +173,7 @@ template <typename Test>
 ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& planet,
                    RecordBlockReader& reader, const Test& listedQuick) {
     AstOrbDatabase& database = ports.database;
-    std::string list;
+    ListText list;
     int count = 0;
     // Read once: the scan lets no event through, so neither can change while it runs.
     const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
@@ -206,7 +206,7 @@ ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& pla
         }
     }
     reader.Sync();
-    ports.clipboard.TakeText(std::move(list));
+    ports.clipboard.TakeList(std::move(list));
     ports.messages.Inform(DoneMessage(count));
     return ScanEnd::Finished;
 }

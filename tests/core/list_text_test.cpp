@@ -1,0 +1,64 @@
+// The list text keeps every byte in order wherever its pieces live: in memory, or partly in
+// its temporary file once the text outgrows the memory it may hold.
+#include "browse/list_text.h"
+#include "core/fast_generator.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+
+namespace quorvane {
+namespace {
+
+std::string Pieces(const ListText& list) {
+    std::string text;
+    list.ForEachPiece([&text](std::string_view piece) { text.append(piece); });
+    return text;
+}
+
+TEST(ListText, EveryByteInOrderInMemoryAndInTheFile) {
+    // Memory limits from none at all to more than the text.
+    for (const std::size_t memory : {std::size_t{0}, std::size_t{100}, std::size_t{3} << 20,
+                                     std::size_t{64} << 20}) {
+        SCOPED_TRACE(memory);
+        test::SmallRandom random(memory + 1);
+        ListText list(memory);
+        std::string expected;
+        // Lines of every length, a few longer than the pieces the text is kept in.
+        for (int k = 0; k < 60000; ++k) {
+            const std::size_t length = k % 9973 == 0 ? (std::size_t{3} << 19)
+                                                     : static_cast<std::size_t>(random.Below(120));
+            std::string line(length, static_cast<char>('a' + k % 26));
+            line += "\r\n";
+            list += line;
+            expected += line;
+        }
+        EXPECT_EQ(list.size(), expected.size());
+        EXPECT_EQ(list.Join(), expected);
+        EXPECT_EQ(Pieces(list), expected) << "read twice";
+        // More text after a reading goes after what is there.
+        list += "tail";
+        expected += "tail";
+        EXPECT_EQ(Pieces(list), expected);
+
+        ListText moved(std::move(list));
+        EXPECT_EQ(moved.Join(), expected);
+        ListText assigned(0);
+        assigned += "replaced";
+        assigned = std::move(moved);
+        EXPECT_EQ(assigned.Join(), expected);
+    }
+}
+
+TEST(ListText, EmptyListHandsOutNothing) {
+    ListText list(0);
+    EXPECT_TRUE(list.empty());
+    int pieces = 0;
+    list.ForEachPiece([&pieces](std::string_view) { ++pieces; });
+    EXPECT_EQ(pieces, 0);
+    EXPECT_EQ(list.Join(), "");
+}
+
+} // namespace
+} // namespace quorvane
