@@ -19,8 +19,8 @@ std::string Pieces(const ListText& list) {
 
 TEST(ListText, EveryByteInOrderInMemoryAndInTheFile) {
     // Memory limits from none at all to more than the text.
-    for (const std::size_t memory : {std::size_t{0}, std::size_t{100}, std::size_t{3} << 20,
-                                     std::size_t{64} << 20}) {
+    for (const std::size_t memory :
+         {std::size_t{0}, std::size_t{100}, std::size_t{3} << 20, std::size_t{64} << 20}) {
         SCOPED_TRACE(memory);
         test::SmallRandom random(memory + 1);
         ListText list(memory);
