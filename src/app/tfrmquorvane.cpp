@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <utility>
 
 namespace quorvane::app {
 
@@ -81,8 +82,9 @@ void AutoSize(QLabel* label) {
 } // namespace
 
 QString FromCp1252(const std::string& bytes) {
-    const std::u16string text = Cp1252ToUtf16(bytes);
-    return QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size()));
+    QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
+    Cp1252ToUtf16(bytes, reinterpret_cast<char16_t*>(text.data()));
+    return text;
 }
 
 std::string ToCp1252(const QString& text) {
@@ -565,7 +567,7 @@ void TfrmQuorvane::LoadNames(const QString& folder) {
 // The window's side of the core's seams.
 
 int TfrmQuorvane::Position() const {
-    return scbBrowser->value();
+    return pendingPosition_ ? *pendingPosition_ : scbBrowser->value();
 }
 
 int TfrmQuorvane::Minimum() const {
@@ -578,16 +580,14 @@ int TfrmQuorvane::Maximum() const {
 
 void TfrmQuorvane::SetPosition(int position) {
     if (scanRunning_) {
-        // The scroll bar moves without its change event; the display runs into the held-back
-        // labels, so the shared record, the diameter box and any error come as they would.
+        // The scroll bar moves, without its change event, when the window is next seen; the
+        // display runs into the held-back labels, so the shared record, the diameter box and
+        // any error come as they would.
         const int clamped = std::clamp(position, scbBrowser->minimum(), scbBrowser->maximum());
-        if (clamped == scbBrowser->value()) {
+        if (clamped == Position()) {
             return;
         }
-        {
-            const QSignalBlocker blocker(scbBrowser);
-            scbBrowser->setValue(clamped);
-        }
+        pendingPosition_ = clamped;
         if (!pendingLabels_) {
             pendingLabels_.emplace();
         }
@@ -620,6 +620,18 @@ void TfrmQuorvane::SetText(const std::string& cp1252) {
     QApplication::clipboard()->setText(FromCp1252(cp1252));
 }
 
+void TfrmQuorvane::TakeList(ListText&& list) {
+    // Decoded piece by piece straight into the clipboard's text: a list of the whole catalogue
+    // is never held in one piece of bytes as well.
+    QString text(static_cast<qsizetype>(list.size()), Qt::Uninitialized);
+    auto* out = reinterpret_cast<char16_t*>(text.data());
+    list.ForEachPiece([&out](std::string_view piece) {
+        Cp1252ToUtf16(piece, out);
+        out += piece.size();
+    });
+    QApplication::clipboard()->setText(text);
+}
+
 void TfrmQuorvane::SetUnicodeText(const std::u16string& text) {
     QApplication::clipboard()->setText(
         QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
@@ -650,6 +662,10 @@ void TfrmQuorvane::ProcessPendingEvents() {
 }
 
 void TfrmQuorvane::FlushDisplay() {
+    if (pendingPosition_) {
+        const QSignalBlocker blocker(scbBrowser);
+        scbBrowser->setValue(*std::exchange(pendingPosition_, std::nullopt));
+    }
     if (!pendingLabels_) {
         return;
     }

@@ -100,6 +100,7 @@ public:
     bool AskYesNo(const std::string& text) override;
     // Clipboard
     void SetText(const std::string& cp1252) override;
+    void TakeList(ListText&& list) override;
     void SetUnicodeText(const std::u16string& text) override;
     // WaitCursor
     void Show() override;
@@ -218,6 +219,7 @@ private:
     bool scanRunning_ = false;
     bool throttleEvents_ = false;
     std::optional<PendingLabels> pendingLabels_;
+    std::optional<int> pendingPosition_; // where a running scan has moved the browser
     HeldBackDisplay heldBackDisplay_;
     std::int64_t lastEventPumpMs_ = 0;
 

@@ -150,12 +150,15 @@ char32_t NextUtf8(std::string_view s, std::size_t& i) {
 } // namespace
 
 std::u16string Cp1252ToUtf16(std::string_view bytes) {
-    std::u16string out;
-    out.reserve(bytes.size());
-    for (char b : bytes) {
-        out += static_cast<char16_t>(DecodeCp1252(static_cast<unsigned char>(b)));
-    }
+    std::u16string out(bytes.size(), u'\0');
+    Cp1252ToUtf16(bytes, out.data());
     return out;
+}
+
+void Cp1252ToUtf16(std::string_view bytes, char16_t* out) {
+    for (const char b : bytes) {
+        *out++ = static_cast<char16_t>(DecodeCp1252(static_cast<unsigned char>(b)));
+    }
 }
 
 std::string Utf16ToCp1252(std::u16string_view text) {

@@ -8,6 +8,8 @@
 namespace quorvane {
 
 std::u16string Cp1252ToUtf16(std::string_view bytes);
+// The same into `out`, which has room for bytes.size() units: every byte is one unit.
+void Cp1252ToUtf16(std::string_view bytes, char16_t* out);
 
 // Letters that Windows-1252 lacks become the same letter without its accent where there is one
 // (ř to r, Ł to L), anything else "?": nothing is dropped, one UTF-16 character (or surrogate
