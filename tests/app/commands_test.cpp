@@ -119,6 +119,10 @@ TEST_F(CommandsTest, SpecialListMatchesTheCommandLine) {
                  w.findChild<QLabel*>("lblApolloVal")->text().isEmpty() &&
                  w.findChild<QLabel*>("lblAmorVal")->text().isEmpty())
         << "the browser shows the last listed record";
+    // The scroll bar and the labels both stand on the last listed record.
+    const QStringList listed = expected.split("\r\n", Qt::SkipEmptyParts);
+    EXPECT_EQ(LabelText("lblNumberVal"), QString::number(w.scbBrowser->value() + 1));
+    EXPECT_TRUE(listed.last().contains(LabelText("lblNameVal"))) << listed.last().toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
