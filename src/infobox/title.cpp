@@ -29,25 +29,47 @@ bool IsProvisionalDesignation(std::string_view name) {
 
 std::string AsteroidTitle(std::string_view record, const DiacriticalNames* names, bool wikiMarkup,
                           bool pipedLink) {
-    const std::string number = FieldText(record, Field::Number);
+    const std::string_view number = TrimControls(FieldChars(record, Field::Number));
     const std::string_view storedName = FieldChars(record, Field::Name);
     const char first = storedName.empty() ? ' ' : storedName[0];
 
-    std::string prefix;
-    if (!number.empty()) {
-        prefix = (first >= '1' && first <= '9') ? "(" + number + ") " : number + " ";
-    }
+    const std::string accented =
+        names != nullptr ? Utf16ToCp1252(LookupDiacriticalName(names, number, wikiMarkup))
+                         : std::string();
+    const std::string_view name =
+        accented.empty() ? TrimControls(storedName) : std::string_view(accented);
 
-    std::string name = Utf16ToCp1252(LookupDiacriticalName(names, number, wikiMarkup));
-    if (name.empty()) {
-        name = FieldText(record, Field::Name);
-    }
-
+    // Built in one string: a list calls this for every record it takes.
+    std::string title;
+    title.reserve(2 * (number.size() + name.size()) + 24);
+    const auto appendPrefix = [&] {
+        if (number.empty()) {
+            return;
+        }
+        if (first >= '1' && first <= '9') {
+            title += '(';
+            title += number;
+            title += ") ";
+        } else {
+            title += number;
+            title += ' ';
+        }
+    };
+    appendPrefix();
     if ((pipedLink || wikiMarkup) && IsProvisionalDesignation(name)) {
-        const std::string marked = name.substr(0, 7) + "<sub>" + name.substr(7) + "</sub>";
-        name = pipedLink ? name + "|" + prefix + marked : marked;
+        if (pipedLink) {
+            title += name;
+            title += '|';
+            appendPrefix();
+        }
+        title += name.substr(0, 7);
+        title += "<sub>";
+        title += name.substr(7);
+        title += "</sub>";
+    } else {
+        title += name;
     }
-    return prefix + name;
+    return title;
 }
 
 } // namespace quorvane
