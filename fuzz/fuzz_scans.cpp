@@ -50,6 +50,7 @@ struct Seen {
     std::optional<std::string> clipboard;
     std::string currentRecord;
     int position = 0;
+    std::string labels; // every label and the diameter box, as the window would show them
     bool operator==(const Seen&) const = default;
 };
 
@@ -81,6 +82,11 @@ Seen Observe(const cli::Invocation& invocation, int start, const Command& comman
     seen.clipboard = session.ClipboardText();
     seen.currentRecord = session.Database().CurrentRecord();
     seen.position = session.Position();
+    const LabelTexts& labels = session.Labels();
+    for (const std::string& value : labels.values) {
+        seen.labels += value + "\n";
+    }
+    seen.labels += labels.diameterBox;
     return seen;
 }
 

@@ -75,6 +75,10 @@ public:
 
     void SetText(const std::string& cp1252) override;
     void TakeList(ListText&& list) override { clipboard_ = std::move(list); }
+    // The clipboard's bytes in one piece; nothing when nothing was copied.
+    std::optional<std::string> ClipboardText() const {
+        return clipboard_ ? std::optional<std::string>(clipboard_->Join()) : std::nullopt;
+    }
     void SetUnicodeText(const std::u16string& text) override;
 
     void Show() override {}
