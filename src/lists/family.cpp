@@ -141,7 +141,8 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
             " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) + " m/s" +
             kListLineEnd;
 
-    FamilyMembers members;
+    // The members live in the index and the bitmap only: a family chained across the whole
+    // catalogue keeps one copy of each orbit.
     FamilyIndex index;
     MemberBitmap isMember;
     {
@@ -149,8 +150,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
         const double a = GetSemiMajorAxis(record);
         const double e = GetEccentricity(record);
         const double s = SineOfInclination(GetInclination(record));
-        members.Add(a, e, s, seed);
-        index.Add(members, 0);
+        index.Add(a, e, s);
         isMember.Set(seed);
     }
     int count = 1;
@@ -203,7 +203,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                     // Far from every member: no need for the sine.
                     if (index.MayBeWithin(a, e, n, limit)) {
                         const double s = SineOfInclination(inclination);
-                        const double d = index.Distance(members, a, e, s, n, limit);
+                        const double d = index.Distance(a, e, s, n, limit);
                         if (d <= limit) {
                             reader.Sync();
                             ports.browser.SetPosition(BrowserIndex(i));
@@ -212,8 +212,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                                                   ports.names.CurrentNames(), true, true) +
                                     "]] " + FormatOneDecimal(d) + kListLineEnd;
                             ++count;
-                            members.Add(a, e, s, BrowserIndex(i));
-                            index.Add(members, members.size() - 1);
+                            index.Add(a, e, s);
                             isMember.Set(BrowserIndex(i));
                         }
                     }

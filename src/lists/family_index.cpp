@@ -107,9 +107,8 @@ std::int64_t FamilyIndex::FindCell(std::uint64_t key) const {
     }
 }
 
-void FamilyIndex::Add(const FamilyMembers& members, std::size_t j) {
-    const double v[3] = {members.semiMajorAxis[j], members.eccentricity[j],
-                         members.sineInclination[j]};
+void FamilyIndex::Add(double a, double e, double s) {
+    const double v[3] = {a, e, s};
     ++count_;
     std::int64_t c[3] = {0, 0, 0};
     for (int d = 0; d < 3; ++d) {
@@ -336,13 +335,27 @@ bool FamilyIndex::MayBeNearEstimate(double a, double e, double tolerance) const 
     return false;
 }
 
-double FamilyIndex::Distance(const FamilyMembers& members, double a, double e, double s, double n,
-                             double tolerance) const {
+double FamilyIndex::Distance(double a, double e, double s, double n, double tolerance) const {
+    const double scale = kAuPerDayInMetresPerSecond * n * a;
     Box box{};
     if (!SearchBox(a, e, s, n, tolerance, box)) {
-        return FamilyDistance(members, a, e, s, n);
+        // Every member, by the brute-force formula.
+        double smallest = kDistanceStart;
+        const auto all = [&](const std::vector<double>& as, const std::vector<double>& es,
+                             const std::vector<double>& ss) {
+            for (std::size_t j = 0; j < as.size(); ++j) {
+                const double d = MemberDistance(scale, a, e, s, as[j], es[j], ss[j]);
+                if (d < smallest) {
+                    smallest = d;
+                }
+            }
+        };
+        all(asideA_, asideE_, asideS_);
+        for (const Cell& cell : cells_) {
+            all(cell.a, cell.e, cell.s);
+        }
+        return smallest;
     }
-    const double scale = kAuPerDayInMetresPerSecond * n * a;
     double smallest = kDistanceStart;
     // A member whose d_j, squared and with a product for the quotient (within some units in
     // 1e16 of the exact square), lies clearly beyond both the smallest distance so far and the

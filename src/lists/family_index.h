@@ -43,8 +43,9 @@ private:
 // whose elements fall outside the grid's range are kept aside and always compared.
 class FamilyIndex {
 public:
-    // Takes member j of `members` (normally the one just added).
-    void Add(const FamilyMembers& members, std::size_t j);
+    // Takes a member: its semi-major axis, eccentricity and sine of inclination. The index
+    // keeps the only copy of them.
+    void Add(double a, double e, double s);
 
     // False when a and e alone show that no member lies within `tolerance` (so the candidate's
     // inclination need not be turned into a sine). True whenever there is any doubt.
@@ -55,13 +56,13 @@ public:
     // its fields are decoded exactly. True whenever there is any doubt.
     bool MayBeNearEstimate(double a, double e, double tolerance) const;
 
-    // The same double as FamilyDistance(members, a, e, s, n) whenever that is at most
+    // The same double as FamilyDistance over the members taken whenever that is at most
     // `tolerance`; otherwise some value above `tolerance`. Members that can be shown to lie
     // beyond the tolerance, with a margin far above rounding, are left out; where no such box
     // can be drawn (a tolerance below 0, a candidate whose a is not a positive finite number, a
-    // scale that is not finite) every member is compared.
-    double Distance(const FamilyMembers& members, double a, double e, double s, double n,
-                    double tolerance) const;
+    // scale that is not finite) every member is compared. The smallest distance does not depend
+    // on the order the members are compared in.
+    double Distance(double a, double e, double s, double n, double tolerance) const;
 
     std::size_t size() const { return count_; }
 

@@ -19,7 +19,7 @@ void ExpectAgrees(const FamilyMembers& members, const FamilyIndex& index, double
     const double n = MeanMotion(a);
     const double brute = FamilyDistance(members, a, e, s, n);
     for (const double tolerance : {0.0, 1.0, 10.0, 50.0, 200.0, 1e5, 2e8}) {
-        const double quick = index.Distance(members, a, e, s, n, tolerance);
+        const double quick = index.Distance(a, e, s, n, tolerance);
         if (brute <= tolerance) {
             EXPECT_EQ(quick, brute) << "tolerance " << tolerance << " a " << a << " e " << e;
             EXPECT_TRUE(index.MayBeWithin(a, e, n, tolerance));
@@ -58,7 +58,8 @@ TEST(FamilyIndex, AgreesWithTheBruteForceOnClusters) {
             s = members.sineInclination[0];
         }
         members.Add(a, e, s, k);
-        index.Add(members, members.size() - 1);
+        index.Add(members.semiMajorAxis.back(), members.eccentricity.back(),
+                  members.sineInclination.back());
         orbits.push_back({a, e, s});
     }
     for (int k = 0; k < 3000; ++k) {
@@ -95,7 +96,8 @@ TEST(FamilyIndex, EstimatesSetAsideOnlyFarCandidates) {
     for (int k = 0; k < 300; ++k) {
         members.Add(3.0 + random.Uniform(-0.02, 0.02), 0.15 + random.Uniform(-0.01, 0.01),
                     0.1 + random.Uniform(-0.01, 0.01), k);
-        index.Add(members, members.size() - 1);
+        index.Add(members.semiMajorAxis.back(), members.eccentricity.back(),
+                  members.sineInclination.back());
     }
     int setAside = 0;
     for (int k = 0; k < 20000; ++k) {
@@ -116,7 +118,8 @@ TEST(FamilyIndex, EstimatesSetAsideOnlyFarCandidates) {
     FamilyIndex wideIndex;
     for (const double a : {0.5, 40000.0}) {
         wide.Add(a, 0.1, 0.1, static_cast<int>(wide.size()));
-        wideIndex.Add(wide, wide.size() - 1);
+        wideIndex.Add(wide.semiMajorAxis.back(), wide.eccentricity.back(),
+                      wide.sineInclination.back());
     }
     EXPECT_TRUE(wideIndex.MayBeNearEstimate(20000.0, 0.5, 10.0));
     // An empty grid holds no member; a tolerance at the start value reaches everything.
@@ -137,7 +140,8 @@ TEST(FamilyIndex, OrbitsOffTheGridAndOddCandidates) {
     };
     for (const auto& orbit : orbits) {
         members.Add(orbit[0], orbit[1], orbit[2], 0);
-        index.Add(members, members.size() - 1);
+        index.Add(members.semiMajorAxis.back(), members.eccentricity.back(),
+                  members.sineInclination.back());
     }
     const double candidates[][3] = {
         {2.5, 0.1, 0.1},       {1e30, 0.1, 0.1},  {2.5, 1e300, 0.1}, {-3.0, 0.1, 0.1},
@@ -153,17 +157,16 @@ TEST(FamilyIndex, OrbitsOffTheGridAndOddCandidates) {
     FamilyMembers far;
     FamilyIndex farIndex;
     far.Add(2.5, 5000.0, 0.1, 0);
-    farIndex.Add(far, 0);
+    farIndex.Add(2.5, 5000.0, 0.1);
     ExpectAgrees(far, farIndex, 1e-6, 0.1, 0.1);
     EXPECT_TRUE(farIndex.MayBeWithin(1e-6, 0.1, MeanMotion(1e-6), 2e8));
     // A negative tolerance admits nothing, as with the brute force.
-    EXPECT_GT(index.Distance(members, 2.5, 0.1, 0.1, MeanMotion(2.5), -1.0), -1.0);
+    EXPECT_GT(index.Distance(2.5, 0.1, 0.1, MeanMotion(2.5), -1.0), -1.0);
 }
 
 TEST(FamilyIndex, EmptyIndexGivesTheStartValue) {
-    const FamilyMembers members;
     const FamilyIndex index;
-    EXPECT_EQ(index.Distance(members, 2.5, 0.1, 0.1, MeanMotion(2.5), 200.0), kDistanceStart);
+    EXPECT_EQ(index.Distance(2.5, 0.1, 0.1, MeanMotion(2.5), 200.0), kDistanceStart);
     EXPECT_FALSE(index.MayBeWithin(2.5, 0.1, MeanMotion(2.5), 200.0));
 }
 
