@@ -3,13 +3,42 @@
 #include "astorb/error.h"
 
 #include <cerrno>
+#include <filesystem>
+#include <string>
+#include <system_error>
 #include <utility>
+
+#if defined(__unix__)
+#include <stdlib.h>
+#include <unistd.h>
+#endif
 
 namespace quorvane {
 
 namespace {
 
 constexpr std::size_t kPieceBytes = std::size_t{1} << 20;
+
+// An unnamed file in the temporary folder (TMPDIR where it is set), gone once closed; the C
+// library's own temporary file where that cannot be made; nothing where neither can.
+std::FILE* OpenScratchFile() {
+#if defined(__unix__)
+    std::error_code error;
+    const std::filesystem::path folder = std::filesystem::temp_directory_path(error);
+    if (!error) {
+        std::string name = (folder / "quorvane-list-XXXXXX").string();
+        const int fd = ::mkstemp(name.data());
+        if (fd >= 0) {
+            ::unlink(name.c_str());
+            if (std::FILE* file = ::fdopen(fd, "w+b")) {
+                return file;
+            }
+            ::close(fd);
+        }
+    }
+#endif
+    return std::tmpfile();
+}
 
 } // namespace
 
@@ -64,7 +93,7 @@ void ListText::MoveToFile() {
         return;
     }
     if (file_ == nullptr) {
-        file_ = std::tmpfile();
+        file_ = OpenScratchFile();
         if (file_ == nullptr) {
             fileFailed_ = true;
             return;

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <utility>
 
@@ -49,6 +50,27 @@ TEST(ListText, EveryByteInOrderInMemoryAndInTheFile) {
         assigned = std::move(moved);
         EXPECT_EQ(assigned.Join(), expected);
     }
+}
+
+TEST(ListText, TemporaryFolderThatCannotHoldTheFile) {
+    // TMPDIR names a folder that does not exist: the text still comes back whole.
+    const char* saved = std::getenv("TMPDIR");
+    const std::string previous = saved != nullptr ? saved : "";
+    ::setenv("TMPDIR", "/nonexistent/quorvane-test", 1);
+    ListText list(0);
+    std::string expected;
+    for (int k = 0; k < 5000; ++k) {
+        const std::string line = std::string(300, static_cast<char>('a' + k % 26)) + "\r\n";
+        list += line;
+        expected += line;
+    }
+    const std::string joined = list.Join();
+    if (saved != nullptr) {
+        ::setenv("TMPDIR", previous.c_str(), 1);
+    } else {
+        ::unsetenv("TMPDIR");
+    }
+    EXPECT_EQ(joined, expected);
 }
 
 TEST(ListText, EmptyListHandsOutNothing) {
