@@ -58,6 +58,7 @@ public:
 
     // Writes the last record handed out into CurrentRecord unless that is already done.
     void Sync();
+    AstOrbDatabase& Database() { return database_; }
 
 private:
     bool Fill(std::int64_t index, bool forward);

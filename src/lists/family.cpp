@@ -128,6 +128,41 @@ ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& toler
 
 namespace quorvane {
 
+namespace {
+
+// The exact test of one candidate: when its distance to the family is within `limit`, adds it
+// to the index and gives the distance; nothing otherwise. A malformed field raises its error,
+// as the accessors do, in their order.
+std::optional<double> AddIfWithin(RecordBlockReader& reader, std::string_view record,
+                                  const FloatFieldReader& fields, FamilyIndex& index, int limit) {
+    double a = 0.0;
+    double e = 0.0;
+    double inclination = 0.0;
+    if (!fields.Read(record, Field::SemiMajorAxis, a) ||
+        !fields.Read(record, Field::Eccentricity, e) ||
+        !fields.Read(record, Field::Inclination, inclination)) {
+        reader.Sync();
+        const std::string& text = reader.Database().CurrentRecord();
+        a = GetSemiMajorAxis(text);
+        e = GetEccentricity(text);
+        inclination = GetInclination(text);
+    }
+    const double n = MeanMotion(a);
+    // Far from every member: no need for the sine.
+    if (!index.MayBeWithin(a, e, n, limit)) {
+        return std::nullopt;
+    }
+    const double s = SineOfInclination(inclination);
+    const double d = index.Distance(a, e, s, n, limit);
+    if (!(d <= limit)) {
+        return std::nullopt;
+    }
+    index.Add(a, e, s);
+    return d;
+}
+
+} // namespace
+
 ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance) {
     WaitCursorScope wait(ports.cursor);
     AstOrbDatabase& database = ports.database;
@@ -177,42 +212,22 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                     // Well-formed fields whose estimates lie far from every member: not one.
                     double aEstimate = 0.0;
                     double eEstimate = 0.0;
-                    if (fields.Estimate(*record, Field::SemiMajorAxis, aEstimate) &&
+                    const bool setAside =
+                        fields.Estimate(*record, Field::SemiMajorAxis, aEstimate) &&
                         fields.Estimate(*record, Field::Eccentricity, eEstimate) &&
                         fields.Check(*record, Field::Inclination) &&
-                        !index.MayBeNearEstimate(aEstimate, eEstimate, limit)) {
-                        if (i == last) {
-                            break;
-                        }
-                        continue;
-                    }
-                    double a = 0.0;
-                    double e = 0.0;
-                    double inclination = 0.0;
-                    if (!fields.Read(*record, Field::SemiMajorAxis, a) ||
-                        !fields.Read(*record, Field::Eccentricity, e) ||
-                        !fields.Read(*record, Field::Inclination, inclination)) {
-                        // The accessors raise the error of the first malformed field.
-                        reader.Sync();
-                        const std::string& text = database.CurrentRecord();
-                        a = GetSemiMajorAxis(text);
-                        e = GetEccentricity(text);
-                        inclination = GetInclination(text);
-                    }
-                    const double n = MeanMotion(a);
-                    // Far from every member: no need for the sine.
-                    if (index.MayBeWithin(a, e, n, limit)) {
-                        const double s = SineOfInclination(inclination);
-                        const double d = index.Distance(a, e, s, n, limit);
-                        if (d <= limit) {
+                        !index.MayBeNearEstimate(aEstimate, eEstimate, limit);
+                    if (!setAside) {
+                        const std::optional<double> distance =
+                            AddIfWithin(reader, *record, fields, index, limit);
+                        if (distance) {
                             reader.Sync();
                             ports.browser.SetPosition(BrowserIndex(i));
                             list += "* [[" +
                                     AsteroidTitle(database.CurrentRecord(),
                                                   ports.names.CurrentNames(), true, true) +
-                                    "]] " + FormatOneDecimal(d) + kListLineEnd;
+                                    "]] " + FormatOneDecimal(*distance) + kListLineEnd;
                             ++count;
-                            index.Add(a, e, s);
                             isMember.Set(BrowserIndex(i));
                         }
                     }

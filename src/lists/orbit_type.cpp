@@ -167,8 +167,8 @@ template <bool retrograde> struct AxisCheckedTest {
     }
 };
 
-// The scan itself with the record test `listed`, whose nothing sends the record to the plain
-// test for its error.
+// The scan itself, with `listedQuick` as the record test; where that gives nothing (a malformed
+// field) the plain test decides, and raises the field's error.
 template <typename Test>
 ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& planet,
                    RecordBlockReader& reader, const Test& listedQuick) {
