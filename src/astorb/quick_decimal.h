@@ -182,11 +182,9 @@ inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
 // float rule does, decoded without a branch that depends on the digits: blanks (any
 // byte up to 32), 1 to 8 digits, the separator (or "."), 0 to 8 digits, blanks, within the
 // `width` (at most 16) bytes from `field`. The 16 bytes from `field` and the 8 before it must
-// be readable. Such a text has at most 15 digits, so the value is one correctly rounded
-// division of exact operands, as QuickDecimalTo gives it. False for any other text, which
-// then goes the longer way.
-// FixedFieldDecimalTo up to the division: the digits as an integer `mantissa` and the number
-// of them after the separator, so that a scan that only checks the field skips the division.
+// be readable. Gives the digits as an integer `mantissa` and the number of them after the
+// separator (FixedFieldValue turns them into the value), so that a scan that only checks the
+// field skips the division. False for any other text, which then goes the longer way.
 [[gnu::always_inline]] inline bool FixedFieldDecimalParts(const char* field, std::size_t width,
                                                           const FixedFieldSeparator& separator,
                                                           std::uint64_t& mantissa,
@@ -229,17 +227,11 @@ inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
     return true;
 }
 
-[[gnu::always_inline]] inline bool FixedFieldDecimalTo(const char* field, std::size_t width,
-                                                       const FixedFieldSeparator& separator,
-                                                       double& value) {
-    std::uint64_t mantissa = 0;
-    int fractionDigits = 0;
-    if (!FixedFieldDecimalParts(field, width, separator, mantissa, fractionDigits)) {
-        return false;
-    }
-    value =
-        static_cast<double>(mantissa) / kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
-    return true;
+// The value of a fixed-column field from its parts: at most 16 digits, so one correctly rounded
+// division of exact operands, the double the decimal conversion gives.
+[[gnu::always_inline]] inline double FixedFieldValue(std::uint64_t mantissa, int fractionDigits) {
+    return static_cast<double>(mantissa) /
+           kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
 }
 
 // Where a field's separator stands and how many digits follow it, as the records of one file
@@ -323,11 +315,6 @@ inline FixedFieldLayout LearnFixedFieldLayout(const char* field, std::size_t wid
     return true;
 }
 
-// FixedFieldDecimalTo with the separator prepared on the spot.
-inline bool FixedFieldDecimalTo(const char* field, std::size_t width, char separator,
-                                double& value) {
-    return FixedFieldDecimalTo(field, width, MakeFixedFieldSeparator(separator), value);
-}
 #endif
 
 } // namespace quorvane

@@ -126,8 +126,7 @@ public:
         std::uint64_t mantissa = 0;
         int fractionDigits = 0;
         if (FixedParts(record, field, mantissa, fractionDigits)) {
-            value = static_cast<double>(mantissa) /
-                    kExactPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+            value = FixedFieldValue(mantissa, fractionDigits);
             return true;
         }
 #endif

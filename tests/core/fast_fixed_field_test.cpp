@@ -17,6 +17,19 @@ namespace {
 
 #if defined(__SSE2__)
 
+// The fixed-column path's value of `field` (with the 8 bytes before it and 16 from it
+// readable), as the scans' float reader takes it.
+bool FixedFieldDecimalTo(const char* field, std::size_t width, char separator, double& value) {
+    std::uint64_t mantissa = 0;
+    int fractionDigits = 0;
+    if (!FixedFieldDecimalParts(field, width, MakeFixedFieldSeparator(separator), mantissa,
+                                fractionDigits)) {
+        return false;
+    }
+    value = FixedFieldValue(mantissa, fractionDigits);
+    return true;
+}
+
 std::optional<std::uint64_t> Bits(std::optional<double> value) {
     if (!value) {
         return std::nullopt;
