@@ -231,6 +231,8 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
     const std::array<char, 256>& toUpper = UpperCaseTable();
     std::array<char, 32> upper{};
     const FirstCharacterFilter filter(sought, toUpper);
+    // Read once: the search lets no event through, so the check box cannot change meanwhile.
+    const bool numberedOnly = context.numberedOnly.IsNumberedOnly();
     while (true) {
         const std::int64_t next = state.SearchPosition + step;
         if (next > maximum || next < minimum) {
@@ -242,7 +244,7 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
         if (!record) {
             return SearchOutcome::ReadFailed;
         }
-        if (context.numberedOnly.IsNumberedOnly() && !IsNumberedRecord(*record)) {
+        if (numberedOnly && !IsNumberedRecord(*record)) {
             return SearchOutcome::NotFound;
         }
         if (field.kind == SearchKind::Flag) {
