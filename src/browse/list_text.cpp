@@ -98,14 +98,14 @@ void ListText::MoveToFile() {
             fileFailed_ = true;
             return;
         }
+        // Whole pieces go straight to the file: a write that fails leaves nothing behind in a
+        // buffer to be written later.
+        std::setvbuf(file_, nullptr, _IONBF, 0);
     }
     for (const std::string& piece : pieces_) {
         if (std::fwrite(piece.data(), 1, piece.size(), file_) != piece.size()) {
-            // Whatever reached the file stays there; the rest, and all that follows, stays
-            // in memory: nothing of the list is lost.
-            std::fclose(file_);
-            file_ = nullptr;
-            inFile_ = 0;
+            // The file keeps the text it held before (what this batch wrote past it is never
+            // read); this batch and all that follows stay in memory: nothing is lost.
             fileFailed_ = true;
             return;
         }

@@ -5,9 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstdlib>
 #include <string>
 #include <utility>
+
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace quorvane {
 namespace {
@@ -80,6 +85,33 @@ TEST(ListText, EmptyListHandsOutNothing) {
     list.ForEachPiece([&pieces](std::string_view) { ++pieces; });
     EXPECT_EQ(pieces, 0);
     EXPECT_EQ(list.Join(), "");
+}
+
+TEST(ListText, FileThatFillsUpLosesNothing) {
+    // In a child whose files may not grow past 3 MiB, a list of 10 MiB: what the file could
+    // not take stays in memory, and the text comes back whole.
+    std::string expected;
+    for (int k = 0; expected.size() < (std::size_t{10} << 20); ++k) {
+        expected += std::to_string(k) + " " + std::string(static_cast<std::size_t>(k % 97), 'x');
+        expected += "\r\n";
+    }
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{std::size_t{3} << 20, std::size_t{3} << 20};
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+        ListText list(0);
+        for (std::size_t at = 0; at < expected.size(); at += 4096) {
+            list += std::string_view(expected).substr(at, 4096);
+        }
+        const bool same = list.Join() == expected && Pieces(list) == expected;
+        std::_Exit(same ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 } // namespace
