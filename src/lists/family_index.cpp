@@ -288,21 +288,22 @@ bool FamilyIndex::MayBeNearEstimate(double a, double e, double tolerance) const 
     const double longReach[2] = {a * longUnit, longUnit};
     const double centre[2] = {a, e};
     for (int d = 0; d < 2; ++d) {
-        const double widen = (std::fabs(centre[d]) + longReach[d]) * 1e-9 + 1e-300;
+        const double widen = (std::fabs(centre[d]) + longReach[d]) * 1e-9 + 1e-140;
         if ((centre[d] + longReach[d] + widen) * kInverseCellSide[d] < min_[d] ||
             (centre[d] - longReach[d] - widen) * kInverseCellSide[d] >= max_[d] + 1.0) {
             return false;
         }
     }
     // The box SearchBox draws, in products instead of quotients, widened by far more than
-    // every rounding here and the estimates' distance from the exact values.
+    // every rounding here, the estimates' distance from the exact values and SearchBox's own
+    // absolute margin for squares that underflow.
     const double unit = tolerance * std::sqrt(a) * kInverseVelocityUnit;
     const double reach[2] = {a * unit * 0.8944271909999159 * (1.0 + 1e-5),
                              unit * 0.7071067811865475 * (1.0 + 1e-5)};
     std::int64_t low[2];
     std::int64_t high[2];
     for (int d = 0; d < 2; ++d) {
-        const double widen = (std::fabs(centre[d]) + reach[d]) * 1e-9 + 1e-300;
+        const double widen = (std::fabs(centre[d]) + reach[d]) * 1e-9 + 1e-140;
         const double lo = (centre[d] - reach[d] - widen) * kInverseCellSide[d];
         const double hi = (centre[d] + reach[d] + widen) * kInverseCellSide[d];
         if (!(lo > -1e15 && hi < 1e15)) {
