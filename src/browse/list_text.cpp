@@ -2,6 +2,7 @@
 
 #include "astorb/error.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <string>
