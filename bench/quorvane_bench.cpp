@@ -188,9 +188,6 @@ void Row(const std::string& name, double seconds, double cpuSeconds, double base
     std::cout << line << "\n";
 }
 
-struct Names : NamesSource {
-    const DiacriticalNames* CurrentNames() const override { return nullptr; }
-};
 struct Choice : OrbitTypeChoice {
     int planet = 3;
     int type = 3;
@@ -216,21 +213,10 @@ struct InProcess {
         session.ShowAt(position);
         session.answerYesNo = [](const std::string&) { return false; };
     }
-    ScanPorts Ports() {
-        return {session.Database(),
-                names,
-                session,
-                session,
-                session,
-                session,
-                session,
-                session,
-                session};
-    }
+    ScanPorts Ports() { return session.Ports(); }
     cli::Invocation invocation;
     std::ostringstream err;
     cli::Session session{invocation, err};
-    Names names;
 };
 
 template <typename Scan>

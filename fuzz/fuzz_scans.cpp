@@ -34,15 +34,6 @@ struct Settings : OrbitTypeChoice, ToleranceSetting {
     int Tolerance() const override { return tolerance; }
 };
 
-class SessionNames : public NamesSource {
-public:
-    explicit SessionNames(const cli::Session& session) : session_(session) {}
-    const DiacriticalNames* CurrentNames() const override { return session_.Names(); }
-
-private:
-    const cli::Session& session_;
-};
-
 // Everything a run lets the world see.
 struct Seen {
     std::string end;
@@ -64,17 +55,7 @@ Seen Observe(const cli::Invocation& invocation, int start, const Command& comman
     try {
         session.Open();
         session.ShowAt(start);
-        const SessionNames names(session);
-        const ScanPorts ports{session.Database(),
-                              names,
-                              session,
-                              session,
-                              session,
-                              session,
-                              session,
-                              session,
-                              session};
-        seen.end = command(session, ports);
+        seen.end = command(session, session.Ports());
     } catch (const Error& e) {
         seen.end = std::string("error: ") + e.what();
     }

@@ -130,20 +130,9 @@ std::optional<double> ParseFloatMapped(std::string_view text, char separator, bo
     int digits = 0;
     int significant = 0; // digits after the leading zeros
     int scale = 0;       // power of ten that the mantissa's digits lack
-    while (i < size && IsDigit(at(i))) {
-        const int digit = at(i++) - '0';
-        ++digits;
-        if (significant > 0 || digit != 0) {
-            ++significant;
-        }
-        if (significant <= 19) {
-            mantissa = mantissa * 10 + static_cast<std::uint64_t>(digit);
-        } else {
-            ++scale;
-        }
-    }
-    if (i < size && at(i) == separator) {
-        ++i;
+    // The first 19 significant digits go into the mantissa; an integer digit beyond them
+    // raises the scale, a fraction digit within them lowers it.
+    const auto takeDigits = [&](bool fraction) {
         while (i < size && IsDigit(at(i))) {
             const int digit = at(i++) - '0';
             ++digits;
@@ -152,9 +141,16 @@ std::optional<double> ParseFloatMapped(std::string_view text, char separator, bo
             }
             if (significant <= 19) {
                 mantissa = mantissa * 10 + static_cast<std::uint64_t>(digit);
-                --scale;
+                scale -= fraction ? 1 : 0;
+            } else {
+                scale += fraction ? 0 : 1;
             }
         }
+    };
+    takeDigits(false);
+    if (i < size && at(i) == separator) {
+        ++i;
+        takeDigits(true);
     }
     if (digits == 0) {
         return std::nullopt;

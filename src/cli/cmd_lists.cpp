@@ -53,15 +53,6 @@ int NumberOption(const Session& session, const std::string& option, int low, int
     return *value;
 }
 
-class SessionNames : public NamesSource {
-public:
-    explicit SessionNames(const Session& session) : session_(session) {}
-    const DiacriticalNames* CurrentNames() const override { return session_.Names(); }
-
-private:
-    const Session& session_;
-};
-
 struct FixedChoice : OrbitTypeChoice {
     int planet = 0;
     int type = 0;
@@ -73,12 +64,6 @@ struct FixedTolerance : ToleranceSetting {
     int tolerance = 0;
     int Tolerance() const override { return tolerance; }
 };
-
-// The session stands in for every part of the window.
-ScanPorts PortsOf(Session& session, const NamesSource& names) {
-    return {
-        session.Database(), names, session, session, session, session, session, session, session};
-}
 
 // What a list command prints: the clipboard text, or nothing when the scan ended on a failed
 // read (exit status 1, as the window ends it without a word).
@@ -96,8 +81,7 @@ int RunSpecial(Session& session, std::ostream& out) {
     FixedChoice choice;
     choice.planet = ItemIndex(kPlanetNames, session, "--planet");
     choice.type = ItemIndex(kTypeNames, session, "--type");
-    const SessionNames names(session);
-    return ListOutcome(ExtractOrbitTypeList(PortsOf(session, names), choice), session, out);
+    return ListOutcome(ExtractOrbitTypeList(session.Ports(), choice), session, out);
 }
 
 int RunFamily(Session& session, std::ostream& out) {
@@ -114,19 +98,16 @@ int RunFamily(Session& session, std::ostream& out) {
         return passes ? asked < *passes : question != PassCompleteQuestion(0);
     };
     session.ShowAt(seed);
-    const SessionNames names(session);
-    return ListOutcome(ExtractFamily(PortsOf(session, names), tolerance), session, out);
+    return ListOutcome(ExtractFamily(session.Ports(), tolerance), session, out);
 }
 
 int RunNames(Session& session, std::ostream& out) {
-    const SessionNames names(session);
-    return ListOutcome(ExtractNames(PortsOf(session, names)), session, out);
+    return ListOutcome(ExtractNames(session.Ports()), session, out);
 }
 
 int RunInclination(Session& session, std::ostream& out) {
     session.ShowAt(session.IndexArgument());
-    const SessionNames names(session);
-    ScanHighestInclination(PortsOf(session, names));
+    ScanHighestInclination(session.Ports());
     out << session.Position() << '\n';
     return 0;
 }

@@ -6,6 +6,7 @@
 #include "astorb/diacriticals.h"
 #include "browse/display.h"
 #include "browse/ports.h"
+#include "lists/scan.h"
 
 #include <functional>
 #include <map>
@@ -34,7 +35,8 @@ struct Invocation {
     std::optional<std::string> Option(const std::string& name) const;
 };
 
-class Session : public Browser,
+class Session : public NamesSource,
+                public Browser,
                 public NumberedOnly,
                 public Messages,
                 public Clipboard,
@@ -51,6 +53,11 @@ public:
 
     AstOrbDatabase& Database() { return database_; }
     const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
+    const DiacriticalNames* CurrentNames() const override { return Names(); }
+    // The session stands in for every part of the window a scan works with.
+    ScanPorts Ports() {
+        return {database_, *this, *this, *this, *this, *this, *this, *this, *this};
+    }
     // The labels as the window would show them now.
     const LabelTexts& Labels() {
         display_.Flush(Names(), labels_);

@@ -62,14 +62,28 @@ bool PlanetGroupEnabled(int typeIndex) {
     return typeIndex != static_cast<int>(OrbitType::Retrograde);
 }
 
-ScanEnd ExtractOrbitTypeListPlain(const ScanPorts& ports, const OrbitTypeChoice& choice) {
-    WaitCursorScope wait(ports.cursor);
+namespace {
+
+// The planet row of the chosen item; none, after "Must select a planet.", when no planet is
+// chosen. The quick list below starts the same way.
+const PlanetOrbit* ChosenPlanet(const ScanPorts& ports, const OrbitTypeChoice& choice) {
     const int planetIndex = choice.PlanetIndex();
     if (planetIndex < 0) {
         ports.messages.Inform("Must select a planet.");
+        return nullptr;
+    }
+    return &PlanetOrbitAt(planetIndex);
+}
+
+} // namespace
+
+ScanEnd ExtractOrbitTypeListPlain(const ScanPorts& ports, const OrbitTypeChoice& choice) {
+    WaitCursorScope wait(ports.cursor);
+    const PlanetOrbit* chosen = ChosenPlanet(ports, choice);
+    if (chosen == nullptr) {
         return ScanEnd::NoPlanetChosen;
     }
-    const PlanetOrbit& planet = PlanetOrbitAt(planetIndex);
+    const PlanetOrbit& planet = *chosen;
 
     AstOrbDatabase& database = ports.database;
     std::string list;
@@ -215,12 +229,11 @@ ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& pla
 
 ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choice) {
     WaitCursorScope wait(ports.cursor);
-    const int planetIndex = choice.PlanetIndex();
-    if (planetIndex < 0) {
-        ports.messages.Inform("Must select a planet.");
+    const PlanetOrbit* chosen = ChosenPlanet(ports, choice);
+    if (chosen == nullptr) {
         return ScanEnd::NoPlanetChosen;
     }
-    const PlanetOrbit& planet = PlanetOrbitAt(planetIndex);
+    const PlanetOrbit& planet = *chosen;
     // The type index is read once: nothing can change it while the scan runs.
     const int typeIndex = choice.TypeIndex();
     RecordBlockReader reader(ports.database);
