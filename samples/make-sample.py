@@ -1,10 +1,18 @@
 #!/usr/bin/env python3
-"""Writes the bundled sample AstOrb.dat and Diacriticals.txt.
+"""Writes the bundled sample AstOrb.dat and Diacriticals.txt files.
 
-AstOrb.dat: 450 numbered asteroids (number n at index n-1) then 60 unnumbered ones, each record
-266 characters and a line feed, in the published column layout. The famous asteroids carry their
-published elements (rounded); the rest are made-up main-belt orbits from a fixed seed, with a tight
-cluster around asteroid 200 so that the family command has something to find.
+samples/AstOrb.dat, which `make run` opens, is in the layout AstOrb.dat is published in today: 267
+characters and a line feed per record, a six-column number and every later field one column to
+the right (the semi-major axis one column wider instead). samples/five-digit/AstOrb.dat is the
+layout of the files published until about 2005: 266 characters and a line feed, a five-column
+number. The tests use the five-digit one.
+
+Both hold 450 numbered asteroids (number n at index n-1), and the six-digit one then some famous
+asteroids numbered above 450 (their elements typed in, rounded, from published values), then 60
+unnumbered ones, the last one of the six-digit file far enough out to fill the widened
+semi-major axis column. The famous asteroids carry their published elements (rounded); the rest
+are made-up main-belt orbits from a fixed seed, with a tight cluster around asteroid 200 so that
+the family command has something to find. Each folder has the same Diacriticals.txt.
 """
 import math
 import os
@@ -61,10 +69,34 @@ def made_up_name(rng):
     return name.capitalize()
 
 
+# Numbered above 450, only in the six-digit file, at an epoch of today's files:
+# number: (name, H, G, flags, a, e, i, node, peri, M)
+BEYOND = {
+    90377: ("Sedna", 1.50, 0.15, 0, 506.8, 0.8613, 11.93, 144.25, 311.35, 358.16),
+    99942: ("Apophis", 19.09, 0.24, 1, 0.9224, 0.1914, 3.339, 203.96, 126.60, 142.0),
+    101955: ("Bennu", 20.21, -0.08, 2, 1.1260, 0.2037, 6.035, 2.06, 66.22, 101.70),
+    136108: ("Haumea", 0.20, 0.15, 0, 43.12, 0.1950, 28.21, 121.80, 239.50, 218.0),
+    136199: ("Eris", -1.10, 0.15, 0, 67.86, 0.4370, 44.04, 35.95, 151.64, 205.99),
+    136472: ("Makemake", -0.20, 0.15, 0, 45.43, 0.1610, 28.98, 79.62, 294.83, 165.5),
+    162173: ("Ryugu", 19.30, 0.15, 2, 1.1896, 0.1902, 5.884, 251.29, 211.61, 200.0),
+    225088: ("Gonggong", 1.80, 0.15, 0, 67.49, 0.5030, 30.63, 336.84, 207.67, 107.0),
+    486958: ("Arrokoth", 11.10, 0.15, 0, 44.58, 0.0417, 2.454, 158.99, 174.42, 316.5),
+}
+BEYOND_EPOCH = "20231222"
+# An unnumbered scattered-disc object whose semi-major axis needs all thirteen columns.
+FAR_OUT = ("2014 FE72", 6.10, 0.15, 0, 2155.12345678, 0.9800, 20.60, 336.90, 133.90, 0.05)
+
+
 def record(number, name, h, g, bv, diameter, iras_class, flags, a, e, i, node, peri, m,
-           epoch=EPOCH):
+           epoch=EPOCH, six_digit=False):
+    if six_digit:
+        number_field = f"{number:6d}" if number else " " * 6
+        axis = f"{a:13.8f}"
+    else:
+        number_field = f"{number:5d}" if number else " " * 5
+        axis = f"{a:12.8f}"
     fields = [
-        f"{number:5d}" if number else " " * 5, " ",
+        number_field, " ",
         f"{name:<18.18}", " ",
         f"{'E. Bowell':<15}", " ",
         f"{h:5.2f}", " ",
@@ -76,13 +108,14 @@ def record(number, name, h, g, bv, diameter, iras_class, flags, a, e, i, node, p
         f"{8000:5d}", " ", f"{1200:4d}", " ",
         epoch, " ",
         f"{m:10.6f}", " ", f"{peri:10.6f}", " ", f"{node:10.6f}",
-        f"{i:10.6f}", " ", f"{e:10.8f}", " ", f"{a:12.8f}", " ",
+        f"{i:10.6f}", " ", f"{e:10.8f}", axis if six_digit else " " + axis, " ",
         "20051115", " ", "4.02E-01", " ", "-1.59E-06", " ", "20051018", " ", "4.02E-01", " ",
         "20150101", " ", "4.98E-01", " ", "20150101", " ", "4.98E-01", " ", "20150101",
     ]
     text = "".join(fields)
-    text = f"{text:<266.266}"
-    assert len(text) == 266, len(text)
+    length = 267 if six_digit else 266
+    text = f"{text:<{length}.{length}}"
+    assert len(text) == length, len(text)
     return text + "\n"
 
 
@@ -92,7 +125,7 @@ def main():
     flag_cycle = [0, 0, 0, 0, 1, 2, 4, 8, 16, 5, 32, 0, 3, 24, 0, 0]
     for n in range(1, 451):
         if n in FAMOUS:
-            records.append(record(n, *FAMOUS[n]))
+            records.append((n, *FAMOUS[n]))
             continue
         if n in ACCENTED:
             name = ACCENTED[n][0]
@@ -131,8 +164,10 @@ def main():
         diameter = round(rng.uniform(5, 150), 1) if n % 4 else None
         iras_class = rng.choice(["S", "C", "X", "SU", "CX", "B"]) if n % 5 else ""
         h = round(rng.uniform(7.0, 14.0), 2)
-        records.append(record(n, name, h, 0.15, bv, diameter, iras_class, flags, a, e, i,
-                              rng.uniform(0, 360), rng.uniform(0, 360), rng.uniform(0, 360)))
+        records.append((n, name, h, 0.15, bv, diameter, iras_class, flags, a, e, i,
+                        rng.uniform(0, 360), rng.uniform(0, 360), rng.uniform(0, 360)))
+    numbered = records
+    records = []
     retrograde = {3: (41.50, 0.49, 103.43), 17: (8.13, 0.47, 151.80), 40: (22.0, 0.65, 170.0)}
     for k in range(60):
         a = rng.uniform(2.1, 3.4)
@@ -145,11 +180,23 @@ def main():
         elif flags & 7:
             a = rng.uniform(0.7, 1.9)
             e = rng.uniform(0.2, 0.7)
-        records.append(record(0, designation(rng, rng.randint(1995, 2008)), round(
+        records.append((0, designation(rng, rng.randint(1995, 2008)), round(
             rng.uniform(12.0, 19.0), 2), 0.15, None, None, "", flags, a, e, i,
             rng.uniform(0, 360), rng.uniform(0, 360), rng.uniform(0, 360)))
-    with open(os.path.join(HERE, "AstOrb.dat"), "w", newline="\n", encoding="ascii") as out:
-        out.writelines(records)
+    unnumbered = records
+
+    def beyond(number, name, h, g, flags, a, e, i, node, peri, m):
+        return (number, name, h, g, None, None, "", flags, a, e, i, node, peri, m, BEYOND_EPOCH)
+
+    five_digit = [record(*fields) for fields in numbered + unnumbered]
+    six_digit = [record(*fields, six_digit=True)
+                 for fields in numbered + [beyond(n, *BEYOND[n]) for n in sorted(BEYOND)] +
+                 unnumbered + [beyond(0, *FAR_OUT)]]
+    for folder, lines in ((HERE, six_digit), (os.path.join(HERE, "five-digit"), five_digit)):
+        os.makedirs(folder, exist_ok=True)
+        with open(os.path.join(folder, "AstOrb.dat"), "w", newline="\n",
+                  encoding="ascii") as out:
+            out.writelines(lines)
 
     lines = [
         "Asteroid names with their diacritical marks, in TeX notation.",
@@ -158,9 +205,10 @@ def main():
     ]
     for n in sorted(ACCENTED):
         lines.append(f" {n:6d}{'':22}{ACCENTED[n][1]}")
-    with open(os.path.join(HERE, "Diacriticals.txt"), "w", newline="\r\n",
-              encoding="ascii") as out:
-        out.write("\n".join(lines) + "\n")
+    for folder in (HERE, os.path.join(HERE, "five-digit")):
+        with open(os.path.join(folder, "Diacriticals.txt"), "w", newline="\r\n",
+                  encoding="ascii") as out:
+            out.write("\n".join(lines) + "\n")
 
 
 if __name__ == "__main__":

@@ -25,6 +25,9 @@ AstOrbFile::AstOrbFile(const std::string& path) : path_(path) {
         fd_ = -1;
         RaiseCannotOpen(path, std::strerror(error));
     }
+    std::array<char, kLongestRecordLength> start{};
+    const std::size_t got = ReadAt(0, start.data(), start.size());
+    format_ = DetectRecordFormat(std::string_view(start.data(), got));
 }
 
 AstOrbFile::~AstOrbFile() {
@@ -38,7 +41,7 @@ std::int64_t AstOrbFile::RecordCount() const {
     if (::fstat(fd_, &info) != 0) {
         return 0;
     }
-    return static_cast<std::int64_t>(info.st_size) / RecordLength;
+    return static_cast<std::int64_t>(info.st_size) / format_.length;
 }
 
 std::size_t AstOrbFile::ReadAt(std::int64_t offset, char* buffer, std::size_t count) const {
@@ -69,20 +72,27 @@ std::int64_t AstOrbDatabase::RecordCount() const {
 }
 
 bool AstOrbDatabase::ReadRecord(std::int64_t index) {
-    if (!file_ || index < 0 || index > INT64_MAX / RecordLength) {
+    if (!file_) {
         return false;
     }
-    std::array<char, RecordLength> buffer{};
-    if (file_->ReadAt(index * RecordLength, buffer.data(), buffer.size()) < buffer.size()) {
+    const RecordFormat format = file_->Format();
+    if (index < 0 || index > INT64_MAX / format.length) {
         return false;
     }
-    SetCurrentRecord(std::string_view(buffer.data(), buffer.size()), index);
+    std::array<char, kLongestRecordLength> buffer{};
+    const auto length = static_cast<std::size_t>(format.length);
+    if (file_->ReadAt(index * format.length, buffer.data(), length) < length) {
+        return false;
+    }
+    SetCurrentRecord(std::string_view(buffer.data(), length), format.layout, index);
     return true;
 }
 
-void AstOrbDatabase::SetCurrentRecord(std::string_view record, std::int64_t index) {
+void AstOrbDatabase::SetCurrentRecord(std::string_view record, RecordLayout layout,
+                                      std::int64_t index) {
     const auto zero = record.find('\0');
     currentRecord_.assign(record.substr(0, zero));
+    currentLayout_ = layout;
     currentIndex_ = index;
 }
 

@@ -1,13 +1,17 @@
 // The open AstOrb.dat and the one shared record text, CurrentRecord, that every read fills.
 #pragma once
 
+#include "astorb/record.h"
+
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace quorvane {
 
-// One AstOrb.dat opened read-only, addressed with 64-bit offsets, never loaded whole.
+// One AstOrb.dat opened read-only, addressed with 64-bit offsets, never loaded whole. Its record
+// format is told once, at opening, from its first record.
 class AstOrbFile {
 public:
     // Raises "Impossible d'ouvrir le fichier "%s". %s" with the system's reason.
@@ -16,8 +20,10 @@ public:
     AstOrbFile(const AstOrbFile&) = delete;
     AstOrbFile& operator=(const AstOrbFile&) = delete;
 
-    // The current file size, div 267.
+    // The current file size, div the record length.
     std::int64_t RecordCount() const;
+
+    const RecordFormat& Format() const { return format_; }
 
     // Reads `count` bytes at `offset`; returns how many were read (fewer at the end of the file
     // or on a read error).
@@ -28,6 +34,7 @@ public:
 private:
     int fd_ = -1;
     std::string path_;
+    RecordFormat format_;
 };
 
 class AstOrbDatabase {
@@ -41,17 +48,22 @@ public:
     // The record count of the open file; 0 with no file.
     std::int64_t RecordCount() const;
 
+    // The record format of the open file; the five-digit one of 267 bytes with no file.
+    RecordFormat Format() const { return file_ ? file_->Format() : RecordFormat{}; }
+
     // Reads record `index` into CurrentRecord. False, CurrentRecord unchanged, when fewer than
-    // 267 bytes could be read there (outside the file, no file open, a read error).
+    // a whole record's bytes could be read there (outside the file, no file open, a read error).
     bool ReadRecord(std::int64_t index);
 
-    // The record most recently read: its 267 bytes up to the first zero byte; empty before the
-    // first successful read.
+    // The record most recently read: its bytes, line end included, up to the first zero byte;
+    // empty before the first successful read.
     const std::string& CurrentRecord() const { return currentRecord_; }
+    // CurrentRecord with the layout of the file it was read from.
+    AstOrbRecord Current() const { return {currentRecord_, currentLayout_}; }
 
-    // Puts a record text in place as if ReadRecord(index) had read it (used when a scan has
-    // decoded a record from its own block read).
-    void SetCurrentRecord(std::string_view record, std::int64_t index);
+    // Puts a record text in place as if ReadRecord(index) had read it from a file of `layout`
+    // (used when a scan has decoded a record from its own block read).
+    void SetCurrentRecord(std::string_view record, RecordLayout layout, std::int64_t index);
     // The index CurrentRecord was read from in the open file; -1 before the first read and
     // after the file is replaced.
     std::int64_t CurrentIndex() const { return currentIndex_; }
@@ -66,6 +78,7 @@ private:
     std::unique_ptr<AstOrbFile> file_;
     std::uint64_t generation_ = 0;
     std::string currentRecord_;
+    RecordLayout currentLayout_ = RecordLayout::FiveDigit;
     std::int64_t currentIndex_ = -1;
 };
 

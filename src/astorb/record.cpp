@@ -12,9 +12,28 @@ std::string_view FieldChars(std::string_view record, int start, int width) {
     return record.substr(first, static_cast<std::size_t>(width));
 }
 
-std::string_view FieldChars(std::string_view record, Field field) {
-    const FieldColumns columns = ColumnsOf(field);
-    return FieldChars(record, columns.start, columns.width);
+RecordFormat DetectRecordFormat(std::string_view start) {
+    const auto at = [start](std::size_t offset, char c) {
+        return offset < start.size() && start[offset] == c;
+    };
+    if (at(266, '\n')) {
+        return {RecordLayout::FiveDigit, 267};
+    }
+    if (at(266, '\r') && at(267, '\n')) {
+        return {RecordLayout::FiveDigit, 268};
+    }
+    if (at(267, '\n')) {
+        return {RecordLayout::SixDigit, 268};
+    }
+    if (at(267, '\r') && at(268, '\n')) {
+        return {RecordLayout::SixDigit, 269};
+    }
+    return {RecordLayout::FiveDigit, 267};
+}
+
+std::string_view FieldChars(AstOrbRecord record, Field field) {
+    const FieldColumns columns = ColumnsOf(record.layout, field);
+    return FieldChars(record.text, columns.start, columns.width);
 }
 
 std::string_view TrimControls(std::string_view text) {
@@ -33,68 +52,78 @@ std::string FieldText(std::string_view record, int start, int width) {
     return std::string(TrimControls(FieldChars(record, start, width)));
 }
 
-std::string FieldText(std::string_view record, Field field) {
+std::string FieldText(AstOrbRecord record, Field field) {
     return std::string(TrimControls(FieldChars(record, field)));
 }
 
-bool IsNumbered(std::string_view record) {
+bool IsNumbered(AstOrbRecord record) {
     return !TrimControls(FieldChars(record, Field::Number)).empty();
 }
 
 namespace {
 
-double FloatField(std::string_view record, Field field) {
+double FloatField(AstOrbRecord record, Field field) {
     return FloatRule(TrimControls(FieldChars(record, field)));
 }
 
 } // namespace
 
-double GetSemiMajorAxis(std::string_view record) {
+double GetSemiMajorAxis(AstOrbRecord record) {
     return FloatField(record, Field::SemiMajorAxis);
 }
 
-double GetEccentricity(std::string_view record) {
+double GetEccentricity(AstOrbRecord record) {
     return FloatField(record, Field::Eccentricity);
 }
 
-double GetInclination(std::string_view record) {
+double GetInclination(AstOrbRecord record) {
     return FloatField(record, Field::Inclination);
 }
 
-double GetAscNode(std::string_view record) {
+double GetAscNode(AstOrbRecord record) {
     return FloatField(record, Field::AscNode);
 }
 
-double GetArgPerihelion(std::string_view record) {
+double GetArgPerihelion(AstOrbRecord record) {
     return FloatField(record, Field::ArgPerihelion);
 }
 
-double GetMeanAnomaly(std::string_view record) {
+double GetMeanAnomaly(AstOrbRecord record) {
     return FloatField(record, Field::MeanAnomaly);
 }
 
-std::string GetH(std::string_view record) {
+std::string GetH(AstOrbRecord record) {
     return FieldText(record, Field::H);
 }
 
-std::string GetIRASClass(std::string_view record) {
+std::string GetIRASClass(AstOrbRecord record) {
     return FieldText(record, Field::IRASClass);
 }
 
-std::int32_t GetFlagCode(std::string_view record) {
+std::int32_t GetFlagCode(AstOrbRecord record) {
     return StrToInt(TrimControls(FieldChars(record, Field::FlagCode)));
 }
 
-std::string GetEpochYear(std::string_view record) {
-    return std::string(FieldChars(record, 106, 4));
+namespace {
+
+// A piece of the epoch: `width` characters from `offset` into the field, as they stand.
+std::string EpochPiece(AstOrbRecord record, int offset, int width) {
+    const FieldColumns epoch = ColumnsOf(record.layout, Field::Epoch);
+    return std::string(FieldChars(record.text, epoch.start + offset, width));
 }
 
-std::string GetEpochMonth(std::string_view record) {
-    return std::string(FieldChars(record, 110, 2));
+} // namespace
+
+std::string GetEpochYear(AstOrbRecord record) {
+    return EpochPiece(record, 0, 4);
 }
 
-std::string GetEpochDay(std::string_view record) {
-    return std::string(FieldChars(record, 112, 2));
+std::string GetEpochMonth(AstOrbRecord record) {
+    return EpochPiece(record, 4, 2);
+}
+
+std::string GetEpochDay(AstOrbRecord record) {
+    return EpochPiece(record, 6, 2);
 }
 
 } // namespace quorvane

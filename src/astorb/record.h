@@ -9,8 +9,35 @@
 
 namespace quorvane {
 
-// Each record is 267 bytes, its line end included; record i starts at byte i * 267.
+// AstOrb.dat has been published in two record layouts. Every field of the six-digit layout
+// stands one column to the right of where the five-digit layout has it, except the number,
+// which grows to six columns, and the semi-major axis, which grows to thirteen from the same
+// first column.
+enum class RecordLayout : std::uint8_t {
+    FiveDigit, // 266 characters and the line end: the file as published until about 2005
+    SixDigit,  // 267 characters and the line end: a six-column number, as published since
+};
+
+// A file's layout and the length of each of its records, line end included: record i starts at
+// byte i * length.
+struct RecordFormat {
+    RecordLayout layout = RecordLayout::FiveDigit;
+    int length = 267;
+
+    friend bool operator==(const RecordFormat&, const RecordFormat&) = default;
+};
+
+// The record length of a five-digit file with LF line ends, and the longest record of any
+// format (a six-digit file with CR LF line ends).
 constexpr int RecordLength = 267;
+constexpr int kLongestRecordLength = 269;
+
+// The format told by where the line end of the first record stands in `start`, the first bytes
+// of the file (up to kLongestRecordLength of them): LF at offset 266 is a five-digit file of
+// 267-byte records, CR LF at 266 one of 268; LF at 267 (without CR before it) a six-digit file of
+// 268-byte records, CR LF at 267 one of 269. Anything else, too few bytes to tell included, is a
+// five-digit file of 267-byte records.
+RecordFormat DetectRecordFormat(std::string_view start);
 
 // The record fields the program reads. Columns count from 1 at the first byte of the record.
 enum class Field {
@@ -36,8 +63,9 @@ struct FieldColumns {
     int width;
 };
 
-// Row order follows the Field enumeration.
-constexpr std::array<FieldColumns, 15> kFieldColumns = {{
+// The column tables, the only place that knows where the fields stand. Row order follows the
+// Field enumeration.
+constexpr std::array<FieldColumns, 15> kFiveDigitColumns = {{
     {1, 5},    // Number
     {7, 18},   // Name
     {42, 5},   // H
@@ -46,7 +74,7 @@ constexpr std::array<FieldColumns, 15> kFieldColumns = {{
     {59, 5},   // Diameter
     {65, 4},   // IRASClass
     {70, 4},   // FlagCode
-    {106, 8},  // Epoch
+    {106, 8},  // Epoch: year 106-109, month 110-111, day 112-113
     {115, 10}, // MeanAnomaly
     {126, 10}, // ArgPerihelion
     {137, 10}, // AscNode
@@ -55,9 +83,38 @@ constexpr std::array<FieldColumns, 15> kFieldColumns = {{
     {169, 12}, // SemiMajorAxis
 }};
 
-constexpr FieldColumns ColumnsOf(Field field) {
-    return kFieldColumns[static_cast<std::size_t>(field)];
+// Since a format revision of 2018 the inclination is written in all ten of its columns and the
+// semi-major axis in thirteen, taking the blank that stood before it: the axis starts in the
+// same column as in the five-digit layout and ends one column further.
+constexpr std::array<FieldColumns, 15> kSixDigitColumns = {{
+    {1, 6},    // Number
+    {8, 18},   // Name
+    {43, 5},   // H
+    {49, 5},   // G
+    {55, 4},   // BVColour
+    {60, 5},   // Diameter
+    {66, 4},   // IRASClass
+    {71, 4},   // FlagCode
+    {107, 8},  // Epoch: year 107-110, month 111-112, day 113-114
+    {116, 10}, // MeanAnomaly
+    {127, 10}, // ArgPerihelion
+    {138, 10}, // AscNode
+    {148, 10}, // Inclination
+    {159, 10}, // Eccentricity
+    {169, 13}, // SemiMajorAxis
+}};
+
+constexpr FieldColumns ColumnsOf(RecordLayout layout, Field field) {
+    return (layout == RecordLayout::SixDigit ? kSixDigitColumns
+                                             : kFiveDigitColumns)[static_cast<std::size_t>(field)];
 }
+
+// One record's text (as read, up to its first zero byte) and the layout of the file it came
+// from: what every field reader decodes.
+struct AstOrbRecord {
+    std::string_view text;
+    RecordLayout layout;
+};
 
 // The orbit flags: bit values of the flag code.
 enum class Flag : std::int32_t {
@@ -70,34 +127,34 @@ enum class Flag : std::int32_t {
 
 // The characters of a field as they stand, cut where a short record ends.
 std::string_view FieldChars(std::string_view record, int start, int width);
-std::string_view FieldChars(std::string_view record, Field field);
+std::string_view FieldChars(AstOrbRecord record, Field field);
 
 // The field with every leading and trailing character of code 32 or less removed.
 std::string_view TrimControls(std::string_view text);
 std::string FieldText(std::string_view record, int start, int width);
-std::string FieldText(std::string_view record, Field field);
+std::string FieldText(AstOrbRecord record, Field field);
 
 // A record is numbered when its trimmed Number field is not empty.
-bool IsNumbered(std::string_view record);
+bool IsNumbered(AstOrbRecord record);
 
 // The orbital elements by the float rule; a blank or malformed field raises "'%s' n'est pas
 // une valeur en virgule flottante correcte".
-double GetSemiMajorAxis(std::string_view record);
-double GetEccentricity(std::string_view record);
-double GetInclination(std::string_view record);
-double GetAscNode(std::string_view record);
-double GetArgPerihelion(std::string_view record);
-double GetMeanAnomaly(std::string_view record);
-std::string GetH(std::string_view record);
-std::string GetIRASClass(std::string_view record);
+double GetSemiMajorAxis(AstOrbRecord record);
+double GetEccentricity(AstOrbRecord record);
+double GetInclination(AstOrbRecord record);
+double GetAscNode(AstOrbRecord record);
+double GetArgPerihelion(AstOrbRecord record);
+double GetMeanAnomaly(AstOrbRecord record);
+std::string GetH(AstOrbRecord record);
+std::string GetIRASClass(AstOrbRecord record);
 
 // The flag code as a signed decimal integer; raises "'%s' n'est pas une valeur entière
 // correcte" when blank or malformed.
-std::int32_t GetFlagCode(std::string_view record);
+std::int32_t GetFlagCode(AstOrbRecord record);
 
 // The epoch pieces, untrimmed: year (4 characters), month (2), day (2).
-std::string GetEpochYear(std::string_view record);
-std::string GetEpochMonth(std::string_view record);
-std::string GetEpochDay(std::string_view record);
+std::string GetEpochYear(AstOrbRecord record);
+std::string GetEpochMonth(AstOrbRecord record);
+std::string GetEpochDay(AstOrbRecord record);
 
 } // namespace quorvane

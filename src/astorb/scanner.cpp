@@ -28,7 +28,7 @@ void RecordBlockReader::Sync() {
         // Bytes read ahead from a file since replaced no longer say where they came from.
         const bool sameFile = generation_ == database_.Generation();
         database_.SetCurrentRecord(RecordAt(static_cast<std::uint64_t>(pending_ - first_)),
-                                   sameFile ? pending_ : -1);
+                                   format_.layout, sameFile ? pending_ : -1);
         pending_ = -1;
     }
 }
@@ -39,32 +39,38 @@ bool RecordBlockReader::Fill(std::int64_t index, bool forward) {
     count_ = 0;
     generation_ = database_.Generation();
     const AstOrbFile* file = database_.file();
-    if (file == nullptr || index < 0 || index > INT64_MAX / RecordLength) {
+    if (file == nullptr) {
+        return false;
+    }
+    format_ = file->Format();
+    const std::int64_t length = format_.length;
+    if (index < 0 || index > INT64_MAX / length) {
         return false;
     }
     const auto records = static_cast<std::int64_t>(blockRecords_);
     std::int64_t first = index;
     std::int64_t last = index; // inclusive
     if (forward) {
-        last = index > INT64_MAX / RecordLength - (records - 1) ? INT64_MAX / RecordLength
-                                                                : index + (records - 1);
+        last =
+            index > INT64_MAX / length - (records - 1) ? INT64_MAX / length : index + (records - 1);
     } else {
         first = std::max<std::int64_t>(0, index - (records - 1));
     }
-    std::size_t wanted = static_cast<std::size_t>(last - first + 1) * RecordLength;
+    const auto recordBytes = static_cast<std::size_t>(length);
+    std::size_t wanted = static_cast<std::size_t>(last - first + 1) * recordBytes;
     if (buffer_.size() < wanted) {
         buffer_.resize(wanted);
     }
-    std::size_t got = file->ReadAt(first * RecordLength, buffer_.data(), wanted);
-    if (got / RecordLength <= static_cast<std::size_t>(index - first)) {
+    std::size_t got = file->ReadAt(first * length, buffer_.data(), wanted);
+    if (got / recordBytes <= static_cast<std::size_t>(index - first)) {
         // The block ended before the record: read it on its own, as ReadRecord does.
         first = index;
-        got = file->ReadAt(index * RecordLength, buffer_.data(), RecordLength);
+        got = file->ReadAt(index * length, buffer_.data(), recordBytes);
     }
     first_ = first;
-    count_ = static_cast<std::int64_t>(got / RecordLength);
+    count_ = static_cast<std::int64_t>(got / recordBytes);
     hasZeroByte_ =
-        std::memchr(buffer_.data(), 0, static_cast<std::size_t>(count_) * RecordLength) != nullptr;
+        std::memchr(buffer_.data(), 0, static_cast<std::size_t>(count_) * recordBytes) != nullptr;
     blockRecords_ = std::min(maxBlockRecords_, blockRecords_ * 2);
     return index >= first_ && index < first_ + count_;
 }

@@ -44,7 +44,7 @@ public:
 
     // Record `index`; the view stays valid until the next call. `forward` tells which way the
     // scan goes, so that blocks reach ahead of it.
-    std::optional<std::string_view> Record(std::int64_t index, bool forward = true) {
+    std::optional<AstOrbRecord> Record(std::int64_t index, bool forward = true) {
         auto offset = static_cast<std::uint64_t>(index - first_);
         if (offset >= static_cast<std::uint64_t>(count_) || generation_ != database_.Generation()) {
             if (!Fill(index, forward)) {
@@ -53,19 +53,22 @@ public:
             offset = static_cast<std::uint64_t>(index - first_);
         }
         pending_ = index;
-        return RecordAt(offset);
+        return AstOrbRecord{RecordAt(offset), format_.layout};
     }
 
     // Writes the last record handed out into CurrentRecord unless that is already done.
     void Sync();
     AstOrbDatabase& Database() { return database_; }
+    // The layout of the records handed out; that of the open file once a record was read.
+    RecordLayout Layout() const { return format_.layout; }
 
 private:
     bool Fill(std::int64_t index, bool forward);
 
     // The record `offset` records into the buffer, cut at its first zero byte.
     std::string_view RecordAt(std::uint64_t offset) const {
-        const std::string_view record(buffer_.data() + offset * RecordLength, RecordLength);
+        const auto length = static_cast<std::size_t>(format_.length);
+        const std::string_view record(buffer_.data() + offset * length, length);
         return hasZeroByte_ ? record.substr(0, record.find('\0')) : record;
     }
 
@@ -73,6 +76,7 @@ private:
     std::size_t maxBlockRecords_;
     std::size_t blockRecords_; // the size of the next block
     std::vector<char> buffer_;
+    RecordFormat format_;      // of the file the buffer was read from
     std::int64_t first_ = 0;   // index of the first record in the buffer
     std::int64_t count_ = 0;   // whole records in the buffer
     bool hasZeroByte_ = false; // some record in the buffer is cut short by a zero byte
@@ -82,15 +86,16 @@ private:
 
 // The trimmed text of a field, as FieldText gives it, without a copy: FieldChars and
 // TrimControls written out so that a scan's inner loop needs no call.
-inline std::string_view TrimmedField(std::string_view record, Field field) {
-    const FieldColumns columns = ColumnsOf(field);
+inline std::string_view TrimmedField(AstOrbRecord record, Field field) {
+    const FieldColumns columns = ColumnsOf(record.layout, field);
     const auto first = static_cast<std::size_t>(columns.start - 1);
-    if (first >= record.size()) {
+    const std::string_view text = record.text;
+    if (first >= text.size()) {
         return {};
     }
-    const char* begin = record.data() + first;
+    const char* begin = text.data() + first;
     const char* end =
-        begin + std::min(record.size() - first, static_cast<std::size_t>(columns.width));
+        begin + std::min(text.size() - first, static_cast<std::size_t>(columns.width));
     while (begin != end && static_cast<unsigned char>(*begin) <= 32) {
         ++begin;
     }
@@ -101,7 +106,7 @@ inline std::string_view TrimmedField(std::string_view record, Field field) {
 }
 
 // IsNumbered, inline.
-inline bool IsNumberedRecord(std::string_view record) {
+inline bool IsNumberedRecord(AstOrbRecord record) {
     return !TrimmedField(record, Field::Number).empty();
 }
 
@@ -121,7 +126,7 @@ public:
     // The field into `value`; false when it is blank or malformed, where the plain accessor
     // raises the conversion error. Always inline, so that the field's columns are constants
     // in the scan's loop.
-    [[gnu::always_inline]] bool Read(std::string_view record, Field field, double& value) const {
+    [[gnu::always_inline]] bool Read(AstOrbRecord record, Field field, double& value) const {
 #if defined(__SSE2__)
         std::uint64_t mantissa = 0;
         int fractionDigits = 0;
@@ -144,8 +149,7 @@ public:
     // The field's value in `estimate` within 1e-15 of its magnitude (a product, not the
     // correctly rounded quotient), when the fixed-column path takes it; false otherwise, where
     // Read decides. For tests that stay clear of their thresholds by a margin.
-    [[gnu::always_inline]] bool Estimate(std::string_view record, Field field,
-                                         double& estimate) const {
+    [[gnu::always_inline]] bool Estimate(AstOrbRecord record, Field field, double& estimate) const {
 #if defined(__SSE2__)
         std::uint64_t mantissa = 0;
         int fractionDigits = 0;
@@ -164,7 +168,7 @@ public:
 
     // Whether Read would succeed, without the value: a scan that needs the field only to be
     // well formed skips the division.
-    [[gnu::always_inline]] bool Check(std::string_view record, Field field) const {
+    [[gnu::always_inline]] bool Check(AstOrbRecord record, Field field) const {
 #if defined(__SSE2__)
         std::uint64_t mantissa = 0;
         int fractionDigits = 0;
@@ -182,14 +186,14 @@ private:
     // 16-byte look at the field stays inside the record: through the layout the field had
     // last time when it still has it, else by the general fixed-column path, whose field then
     // teaches the layout.
-    [[gnu::always_inline]] bool FixedParts(std::string_view record, Field field,
+    [[gnu::always_inline]] bool FixedParts(AstOrbRecord record, Field field,
                                            std::uint64_t& mantissa, int& fractionDigits) const {
-        const FieldColumns columns = ColumnsOf(field);
+        const FieldColumns columns = ColumnsOf(record.layout, field);
         const auto first = static_cast<std::size_t>(columns.start - 1);
-        if (first < 8 || first + 16 > record.size()) {
+        if (first < 8 || first + 16 > record.text.size()) {
             return false;
         }
-        const char* text = record.data() + first;
+        const char* text = record.text.data() + first;
         FixedFieldLayout& layout = layouts_[static_cast<std::size_t>(field)];
         if (layout.usable && FixedLayoutDecimalParts(text, layout, fixed_, mantissa)) {
             fractionDigits = layout.fractionDigits;
@@ -209,7 +213,7 @@ private:
     FixedFieldSeparator fixed_;
     // What each field looked like when the general path last took it; a cache that changes
     // no result, hence mutable.
-    mutable std::array<FixedFieldLayout, kFieldColumns.size()> layouts_{};
+    mutable std::array<FixedFieldLayout, kFiveDigitColumns.size()> layouts_{};
 #endif
 };
 

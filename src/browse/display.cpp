@@ -45,7 +45,7 @@ constexpr std::array<FlagRow, 5> kFlags = {{
 
 } // namespace
 
-void DisplayRecord(std::string_view record, const DiacriticalNames* names, RecordLabels& labels) {
+void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordLabels& labels) {
     const std::string number = FieldText(record, Field::Number);
     labels.SetValueText(ValueLabel::Number, number);
     labels.SetValueText(ValueLabel::Name, FieldText(record, Field::Name));
@@ -71,16 +71,17 @@ bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int pos
     if (!database.ReadRecord(position)) {
         return false;
     }
-    DisplayRecord(database.CurrentRecord(), names, labels);
+    DisplayRecord(database.Current(), names, labels);
     return true;
 }
 
 bool HeldBackDisplay::Show(AstOrbDatabase& database, const DiacriticalNames* names, int position,
                            RecordLabels& labels) {
-    const std::string& record = database.CurrentRecord();
+    const AstOrbRecord record = database.Current();
     if (position >= 0 && database.CurrentIndex() == position &&
         ParseInt(TrimControls(FieldChars(record, Field::FlagCode)))) {
-        record_.assign(record);
+        record_.assign(record.text);
+        layout_ = record.layout;
         held_ = true;
         return true;
     }
@@ -91,7 +92,7 @@ bool HeldBackDisplay::Show(AstOrbDatabase& database, const DiacriticalNames* nam
 void HeldBackDisplay::Flush(const DiacriticalNames* names, RecordLabels& labels) {
     if (held_) {
         held_ = false;
-        DisplayRecord(record_, names, labels);
+        DisplayRecord({record_, layout_}, names, labels);
     }
 }
 

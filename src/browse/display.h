@@ -2,6 +2,8 @@
 // the value labels and the diameter box.
 #pragma once
 
+#include "astorb/record.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -94,7 +96,7 @@ bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int pos
                 RecordLabels& labels);
 
 // The label writes of ShowRecord for a record text already read.
-void DisplayRecord(std::string_view record, const DiacriticalNames* names, RecordLabels& labels);
+void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordLabels& labels);
 
 // The display of the records a scan moves the browser to, with the label writes held back
 // until Flush: only the last record's labels are ever seen, and the decoding of every other
@@ -114,6 +116,7 @@ public:
 
 private:
     std::string record_;
+    RecordLayout layout_ = RecordLayout::FiveDigit;
     bool held_ = false;
 };
 

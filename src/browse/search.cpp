@@ -91,15 +91,17 @@ int CompareIgnoringCase(std::string_view a, std::string_view b) {
     return std::string_view(Cp1252UpperCase(a)).compare(Cp1252UpperCase(b));
 }
 
-// A record's Number field as its five characters stand.
-std::string Number5(std::string_view record) {
+// A record's Number field as its characters stand.
+std::string NumberAsStored(AstOrbRecord record) {
     return std::string(FieldChars(record, Field::Number));
 }
 
-// Characters 3 to 7 of a names-table line: the entry's number as a field of five.
-std::string_view Key(const DiacriticalNames& names, std::size_t line) {
-    const std::string& text = names.Line(line);
-    return text.size() > 2 ? std::string_view(text).substr(2, 5) : std::string_view();
+// The entry's number as a field as wide as the records' Number field: the last `width` of
+// characters 2 to 7 of a names-table line (characters 3 to 7 for five-column numbers).
+std::string_view Key(const DiacriticalNames& names, std::size_t line, std::size_t width) {
+    const std::string_view text = names.Line(line);
+    const std::size_t first = 7 - width;
+    return text.size() > first ? text.substr(first, width) : std::string_view();
 }
 
 SearchOutcome SearchFields(SearchState& state, const SearchContext& context,
@@ -119,7 +121,7 @@ SearchOutcome SearchFields(SearchState& state, const SearchContext& context,
         if (!context.database.ReadRecord(state.SearchPosition)) {
             return SearchOutcome::ReadFailed;
         }
-        const std::string& record = context.database.CurrentRecord();
+        const AstOrbRecord record = context.database.Current();
         if (context.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
             return SearchOutcome::NotFound;
         }
@@ -181,14 +183,14 @@ public:
 
     // False when none of the `field` columns of `record` can begin the search text, so the
     // record cannot match; true when the record must be looked at in full.
-    bool MayContain(std::string_view record, Field field) const {
+    bool MayContain(AstOrbRecord record, Field field) const {
 #if defined(__SSE2__)
-        const FieldColumns columns = ColumnsOf(field);
+        const FieldColumns columns = ColumnsOf(record.layout, field);
         const auto first = static_cast<std::size_t>(columns.start - 1);
-        if (!active_ || columns.width > 32 || first + 32 > record.size()) {
+        if (!active_ || columns.width > 32 || first + 32 > record.text.size()) {
             return true;
         }
-        const char* p = record.data() + first;
+        const char* p = record.text.data() + first;
         const __m128i low = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p));
         const __m128i high = _mm_loadu_si128(reinterpret_cast<const __m128i*>(p + 16));
         __m128i lowHits = _mm_setzero_si128();
@@ -239,7 +241,7 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
             return SearchOutcome::NotFound;
         }
         state.SearchPosition = static_cast<int>(next);
-        const std::optional<std::string_view> record =
+        const std::optional<AstOrbRecord> record =
             reader.Record(state.SearchPosition, state.SearchForward);
         if (!record) {
             return SearchOutcome::ReadFailed;
@@ -251,7 +253,7 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
             std::optional<std::int32_t> code = ParseInt(TrimmedField(*record, Field::FlagCode));
             if (!code) {
                 reader.Sync();
-                code = GetFlagCode(context.database.CurrentRecord());
+                code = GetFlagCode(context.database.Current());
             }
             if (((*code & field.bit) != 0) == wanted) {
                 return SearchOutcome::Found;
@@ -289,33 +291,36 @@ SearchOutcome SearchNames(SearchState& state, const SearchContext& context,
     if (!context.database.ReadRecord(state.SearchPosition)) {
         return SearchOutcome::ReadFailed;
     }
-    std::string reached = Number5(context.database.CurrentRecord());
+    const AstOrbRecord shown = context.database.Current();
+    // The keys are compared with the Number field as it stands, so they take its width.
+    const auto width = static_cast<std::size_t>(ColumnsOf(shown.layout, Field::Number).width);
+    std::string reached = NumberAsStored(shown);
     const auto count = static_cast<std::ptrdiff_t>(names.Count());
     constexpr std::ptrdiff_t kFirstEntry = 3;
     std::ptrdiff_t k = state.SearchForward ? kFirstEntry : count - 1;
     while (true) {
         if (state.SearchForward) {
-            while (k < count && CompareIgnoringCase(reached, Key(names, k)) >= 0) {
+            while (k < count && CompareIgnoringCase(reached, Key(names, k, width)) >= 0) {
                 ++k;
             }
         } else {
-            while (k >= kFirstEntry && CompareIgnoringCase(reached, Key(names, k)) <= 0) {
+            while (k >= kFirstEntry && CompareIgnoringCase(reached, Key(names, k, width)) <= 0) {
                 --k;
             }
         }
         if (k >= count || k < kFirstEntry) {
             return SearchOutcome::NotFound;
         }
-        const std::string_view key = Key(names, k);
+        const std::string_view key = Key(names, k, width);
         state.SearchPosition = StrToInt(TrimControls(key)) - 1;
         if (!context.database.ReadRecord(state.SearchPosition)) {
             return SearchOutcome::ReadFailed;
         }
-        const std::string& record = context.database.CurrentRecord();
+        const AstOrbRecord record = context.database.Current();
         if (context.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
             return SearchOutcome::NotFound;
         }
-        if (CompareIgnoringCase(key, Number5(record)) == 0 &&
+        if (CompareIgnoringCase(key, NumberAsStored(record)) == 0 &&
             Contains(LookupDiacriticalName(&names, FieldText(record, Field::Number), false),
                      state.SearchText)) {
             return SearchOutcome::Found;

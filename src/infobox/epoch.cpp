@@ -40,7 +40,7 @@ int DaysInMonth(int year, int month) {
     return month == 2 && IsLeapYear(year) ? 29 : kDays[static_cast<std::size_t>(month - 1)];
 }
 
-std::string_view MonthName(std::string_view record, const std::array<std::string_view, 12>& names) {
+std::string_view MonthName(AstOrbRecord record, const std::array<std::string_view, 12>& names) {
     const std::int32_t month = StrToInt(GetEpochMonth(record));
     if (month < 1 || month > 12) {
         // No month of that number: the Julian date would refuse the epoch a moment later, so
@@ -52,15 +52,15 @@ std::string_view MonthName(std::string_view record, const std::array<std::string
 
 } // namespace
 
-std::string GetEpochMonthNameEN(std::string_view record) {
+std::string GetEpochMonthNameEN(AstOrbRecord record) {
     return std::string(MonthName(record, EnglishMonthNames));
 }
 
-std::string GetEpochMonthNameFR(std::string_view record) {
+std::string GetEpochMonthNameFR(AstOrbRecord record) {
     return std::string(MonthName(record, FrenchMonthNames));
 }
 
-std::string EpochDateText(std::string_view record) {
+std::string EpochDateText(AstOrbRecord record) {
     return GetEpochYear(record) + "-" + GetEpochMonth(record) + "-" + GetEpochDay(record);
 }
 
@@ -70,7 +70,7 @@ int JulianDayNumber(int year, int month, int day) {
            3 * ((year + 4900 + t) / 100) / 4 + day - 32075;
 }
 
-std::string GetEpochJulianDate(std::string_view record) {
+std::string GetEpochJulianDate(AstOrbRecord record) {
     const std::optional<int> year = DatePiece(GetEpochYear(record));
     const std::optional<int> month = DatePiece(GetEpochMonth(record));
     const std::optional<int> day = DatePiece(GetEpochDay(record));

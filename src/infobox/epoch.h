@@ -2,6 +2,8 @@
 // and French, and the Julian Date of 0 h on that day.
 #pragma once
 
+#include "astorb/record.h"
+
 #include <array>
 #include <string>
 #include <string_view>
@@ -32,17 +34,17 @@ constexpr std::array<std::string_view, 12> FrenchMonthNames = {
 // The month name of the record's epoch. A month that is not a decimal integer raises "'%s'
 // n'est pas une valeur entière correcte" (%s: the two month characters); a number outside 1 to
 // 12 is no date, and raises the date error of GetEpochJulianDate.
-std::string GetEpochMonthNameEN(std::string_view record);
-std::string GetEpochMonthNameFR(std::string_view record);
+std::string GetEpochMonthNameEN(AstOrbRecord record);
+std::string GetEpochMonthNameFR(AstOrbRecord record);
 
 // The year, month and day pieces joined as "yyyy-mm-dd" (untrimmed): the text the date error
 // quotes.
-std::string EpochDateText(std::string_view record);
+std::string EpochDateText(AstOrbRecord record);
 
 // The Julian Date of 0 h on the epoch's Gregorian date, with the pattern "0.0" ("2453661.5" for
 // 2005-10-18). An epoch that is no valid date raises "'%s' ne correspond pas à une date et une
 // heure correctes" with %s the joined text of EpochDateText.
-std::string GetEpochJulianDate(std::string_view record);
+std::string GetEpochJulianDate(AstOrbRecord record);
 
 // The Julian Day Number of a Gregorian date, by the Fliegel-Van Flandern integer formula.
 int JulianDayNumber(int year, int month, int day);

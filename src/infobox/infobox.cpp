@@ -32,7 +32,7 @@ private:
 
 // What the two texts share: the record, its orbit, and the parameter boxes.
 struct Inputs {
-    std::string_view record;
+    AstOrbRecord record;
     const DiacriticalNames* names;
     double a;
     double e;
@@ -57,7 +57,7 @@ PhysicalBlock ComputePhysical(double diameter, ParameterBoxes& boxes) {
 }
 
 std::string FrenchText(const Inputs& in) {
-    const std::string_view record = in.record;
+    const AstOrbRecord record = in.record;
     Lines lines;
     lines.Add("{{Plan\xE8te mineure |");
     lines.Add(" nom=" + AsteroidTitle(record, in.names, true, false));
@@ -122,7 +122,7 @@ std::string FrenchText(const Inputs& in) {
 }
 
 std::string EnglishText(const Inputs& in) {
-    const std::string_view record = in.record;
+    const AstOrbRecord record = in.record;
     Lines lines;
     lines.Add("{{Minor Planet |");
     lines.Add(" name=" + AsteroidTitle(record, in.names, true, false));
@@ -192,7 +192,7 @@ std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const Diacriti
     if (!database.ReadRecord(position)) {
         return std::nullopt;
     }
-    const std::string& record = database.CurrentRecord();
+    const AstOrbRecord record = database.Current();
     const double a = GetSemiMajorAxis(record);
     const double e = GetEccentricity(record);
     const double period = OrbitalPeriod(a);

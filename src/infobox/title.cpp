@@ -27,7 +27,7 @@ bool IsProvisionalDesignation(std::string_view name) {
            IsDesignationLetter(name[5]) && IsDesignationLetter(name[6]);
 }
 
-std::string AsteroidTitle(std::string_view record, const DiacriticalNames* names, bool wikiMarkup,
+std::string AsteroidTitle(AstOrbRecord record, const DiacriticalNames* names, bool wikiMarkup,
                           bool pipedLink) {
     const std::string_view number = TrimControls(FieldChars(record, Field::Number));
     const std::string_view storedName = FieldChars(record, Field::Name);

@@ -2,6 +2,8 @@
 // the names table when it has one) and the subscript markup of a provisional designation.
 #pragma once
 
+#include "astorb/record.h"
+
 #include <string>
 #include <string_view>
 
@@ -11,7 +13,7 @@ class DiacriticalNames;
 
 // The title of the asteroid of `record`, as Windows-1252 text. `wikiMarkup` asks for HTML
 // entities and the designation subscript; `pipedLink` for "plain|marked-up". Never fails.
-std::string AsteroidTitle(std::string_view record, const DiacriticalNames* names, bool wikiMarkup,
+std::string AsteroidTitle(AstOrbRecord record, const DiacriticalNames* names, bool wikiMarkup,
                           bool pipedLink);
 
 // True for "yyyy LLn...": "19" or "20", two digits, a blank, two capitals A-H or J-Y, and at

@@ -70,14 +70,14 @@ ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& toler
     if (!database.ReadRecord(seed)) {
         return ScanEnd::ReadFailed;
     }
-    std::string list =
-        "[[" + AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), false, false) +
-        " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) + " m/s" +
-        kListLineEnd;
+    std::string list = "[[" +
+                       AsteroidTitle(database.Current(), ports.names.CurrentNames(), false, false) +
+                       " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) +
+                       " m/s" + kListLineEnd;
 
     FamilyMembers members;
     {
-        const std::string& record = database.CurrentRecord();
+        const AstOrbRecord record = database.Current();
         const double a = GetSemiMajorAxis(record);
         const double e = GetEccentricity(record);
         const double s = SineOfInclination(GetInclination(record));
@@ -92,7 +92,7 @@ ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& toler
                 if (!database.ReadRecord(i)) {
                     return ScanEnd::ReadFailed;
                 }
-                const std::string& record = database.CurrentRecord();
+                const AstOrbRecord record = database.Current();
                 if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
                     break;
                 }
@@ -103,10 +103,10 @@ ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& toler
                 if (d <= tolerance.Tolerance()) {
                     ports.browser.SetPosition(BrowserIndex(i));
                     // The title is taken from the shared record as the move left it.
-                    list += "* [[" +
-                            AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(),
-                                          true, true) +
-                            "]] " + FormatOneDecimal(d) + kListLineEnd;
+                    list +=
+                        "* [[" +
+                        AsteroidTitle(database.Current(), ports.names.CurrentNames(), true, true) +
+                        "]] " + FormatOneDecimal(d) + kListLineEnd;
                     ++count;
                     members.Add(a, e, s, BrowserIndex(i));
                 }
@@ -133,7 +133,7 @@ namespace {
 // The exact test of one candidate: when its distance to the family is within `limit`, adds it
 // to the index and gives the distance; nothing otherwise. A malformed field raises its error,
 // as the accessors do, in their order.
-std::optional<double> AddIfWithin(RecordBlockReader& reader, std::string_view record,
+std::optional<double> AddIfWithin(RecordBlockReader& reader, AstOrbRecord record,
                                   const FloatFieldReader& fields, FamilyIndex& index, int limit) {
     double a = 0.0;
     double e = 0.0;
@@ -142,7 +142,7 @@ std::optional<double> AddIfWithin(RecordBlockReader& reader, std::string_view re
         !fields.Read(record, Field::Eccentricity, e) ||
         !fields.Read(record, Field::Inclination, inclination)) {
         reader.Sync();
-        const std::string& text = reader.Database().CurrentRecord();
+        const AstOrbRecord text = reader.Database().Current();
         a = GetSemiMajorAxis(text);
         e = GetEccentricity(text);
         inclination = GetInclination(text);
@@ -171,8 +171,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
         return ScanEnd::ReadFailed;
     }
     ListText list;
-    list += "[[" +
-            AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), false, false) +
+    list += "[[" + AsteroidTitle(database.Current(), ports.names.CurrentNames(), false, false) +
             " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) + " m/s" +
             kListLineEnd;
 
@@ -181,7 +180,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
     FamilyIndex index;
     MemberBitmap isMember;
     {
-        const std::string& record = database.CurrentRecord();
+        const AstOrbRecord record = database.Current();
         const double a = GetSemiMajorAxis(record);
         const double e = GetEccentricity(record);
         const double s = SineOfInclination(GetInclination(record));
@@ -202,7 +201,7 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
             const int limit = tolerance.Tolerance();
             for (long long i = 0;; ++i) {
                 if (!isMember.Has(i)) {
-                    const std::optional<std::string_view> record = reader.Record(i);
+                    const std::optional<AstOrbRecord> record = reader.Record(i);
                     if (!record) {
                         return ScanEnd::ReadFailed;
                     }
@@ -224,8 +223,8 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                             reader.Sync();
                             ports.browser.SetPosition(BrowserIndex(i));
                             list += "* [[" +
-                                    AsteroidTitle(database.CurrentRecord(),
-                                                  ports.names.CurrentNames(), true, true) +
+                                    AsteroidTitle(database.Current(), ports.names.CurrentNames(),
+                                                  true, true) +
                                     "]] " + FormatOneDecimal(*distance) + kListLineEnd;
                             ++count;
                             isMember.Set(BrowserIndex(i));

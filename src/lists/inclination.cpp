@@ -20,13 +20,13 @@ ScanEnd ScanHighestInclinationPlain(const ScanPorts& ports) {
     if (!database.ReadRecord(i)) {
         return ScanEnd::ReadFailed;
     }
-    double highest = FoldedInclination(GetInclination(database.CurrentRecord()));
+    double highest = FoldedInclination(GetInclination(database.Current()));
     for (;;) {
         ++i;
         if (!database.ReadRecord(i)) {
             return ScanEnd::ReadFailed;
         }
-        const std::string& record = database.CurrentRecord();
+        const AstOrbRecord record = database.Current();
         if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
             break;
         }
@@ -53,7 +53,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
     if (!database.ReadRecord(i)) {
         return ScanEnd::ReadFailed;
     }
-    double highest = FoldedInclination(GetInclination(database.CurrentRecord()));
+    double highest = FoldedInclination(GetInclination(database.Current()));
     {
         RecordBlockReader reader(database);
         const FloatFieldReader fields;
@@ -62,7 +62,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
         const long long last = ports.browser.Maximum();
         for (;;) {
             ++i;
-            const std::optional<std::string_view> record = reader.Record(i);
+            const std::optional<AstOrbRecord> record = reader.Record(i);
             if (!record) {
                 return ScanEnd::ReadFailed;
             }
@@ -84,7 +84,7 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
             double inclination = 0.0;
             if (!fields.Read(*record, Field::Inclination, inclination)) {
                 reader.Sync();
-                inclination = GetInclination(database.CurrentRecord());
+                inclination = GetInclination(database.Current());
             }
             const double x = FoldedInclination(inclination);
             if (x > highest) {

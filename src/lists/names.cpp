@@ -14,7 +14,7 @@ namespace quorvane {
 namespace {
 
 // A provisional designation in the Name field begins with the year; a name may begin with "0".
-bool StartsWithDesignationDigit(std::string_view record) {
+bool StartsWithDesignationDigit(AstOrbRecord record) {
     const std::string_view name = FieldChars(record, Field::Name);
     return !name.empty() && name[0] >= '1' && name[0] <= '9';
 }
@@ -32,7 +32,7 @@ ScanEnd ExtractNamesPlain(const ScanPorts& ports) {
         if (!database.ReadRecord(i)) {
             return ScanEnd::ReadFailed;
         }
-        const std::string& record = database.CurrentRecord();
+        const AstOrbRecord record = database.Current();
         if (!IsNumbered(record)) {
             break;
         }
@@ -66,7 +66,7 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
     {
         RecordBlockReader reader(database);
         for (;;) {
-            const std::optional<std::string_view> record = reader.Record(i);
+            const std::optional<AstOrbRecord> record = reader.Record(i);
             if (!record) {
                 return ScanEnd::ReadFailed;
             }

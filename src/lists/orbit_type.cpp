@@ -43,7 +43,7 @@ bool IsRetrograde(double inclinationDegrees) {
     return inclinationDegrees > 90.0;
 }
 
-bool RecordHasOrbitType(std::string_view record, int typeIndex, const PlanetOrbit& planet) {
+bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& planet) {
     const double a = GetSemiMajorAxis(record);
     const double e = GetEccentricity(record);
     const double q = (1.0 - e) * a;
@@ -92,16 +92,15 @@ ScanEnd ExtractOrbitTypeListPlain(const ScanPorts& ports, const OrbitTypeChoice&
         if (!database.ReadRecord(i)) {
             return ScanEnd::ReadFailed;
         }
-        if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(database.CurrentRecord())) {
+        if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(database.Current())) {
             break;
         }
-        if (RecordHasOrbitType(database.CurrentRecord(), choice.TypeIndex(), planet)) {
+        if (RecordHasOrbitType(database.Current(), choice.TypeIndex(), planet)) {
             ports.browser.SetPosition(BrowserIndex(i));
             // The title is taken from the shared record as the move left it.
-            list +=
-                "* [[" +
-                AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true, true) +
-                "]]" + kListLineEnd;
+            list += "* [[" +
+                    AsteroidTitle(database.Current(), ports.names.CurrentNames(), true, true) +
+                    "]]" + kListLineEnd;
             ++count;
         }
         if (i == ports.browser.Maximum()) {
@@ -138,7 +137,7 @@ template <OrbitType type> struct PlanetRelativeTest {
     const FloatFieldReader& fields;
     const PlanetOrbit& planet;
 
-    [[gnu::always_inline]] std::optional<bool> operator()(std::string_view record) const {
+    [[gnu::always_inline]] std::optional<bool> operator()(AstOrbRecord record) const {
         double a = 0.0;
         double e = 0.0;
         if (fields.Estimate(record, Field::SemiMajorAxis, a) &&
@@ -159,7 +158,7 @@ template <OrbitType type> struct PlanetRelativeTest {
 template <bool retrograde> struct AxisCheckedTest {
     const FloatFieldReader& fields;
 
-    [[gnu::always_inline]] std::optional<bool> operator()(std::string_view record) const {
+    [[gnu::always_inline]] std::optional<bool> operator()(AstOrbRecord record) const {
         if (!fields.Check(record, Field::SemiMajorAxis) ||
             !fields.Check(record, Field::Eccentricity)) {
             return std::nullopt;
@@ -193,7 +192,7 @@ ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& pla
     const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
     const long long last = ports.browser.Maximum();
     for (long long i = 0;; ++i) {
-        const std::optional<std::string_view> record = reader.Record(i);
+        const std::optional<AstOrbRecord> record = reader.Record(i);
         if (!record) {
             return ScanEnd::ReadFailed;
         }
@@ -203,14 +202,14 @@ ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& pla
         std::optional<bool> listed = listedQuick(*record);
         if (!listed) {
             reader.Sync();
-            listed = RecordHasOrbitType(database.CurrentRecord(), typeIndex, planet);
+            listed = RecordHasOrbitType(database.Current(), typeIndex, planet);
         }
         if (*listed) {
             reader.Sync();
             ports.browser.SetPosition(BrowserIndex(i));
             // Appended piece by piece: no temporary line per result.
             list += "* [[";
-            list += AsteroidTitle(database.CurrentRecord(), ports.names.CurrentNames(), true, true);
+            list += AsteroidTitle(database.Current(), ports.names.CurrentNames(), true, true);
             list += "]]";
             list += kListLineEnd;
             ++count;

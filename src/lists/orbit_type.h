@@ -2,6 +2,7 @@
 // planet's orbit, or whose orbit is retrograde, as a wikicode bullet list on the clipboard.
 #pragma once
 
+#include "astorb/record.h"
 #include "lists/scan.h"
 
 #include <array>
@@ -61,7 +62,7 @@ bool IsRetrograde(double inclinationDegrees);
 // Whether the record is listed for the type index (any index outside 0..6 lists nothing). The
 // semi-major axis and eccentricity are decoded whatever the type, the inclination only for
 // Retrograde; a malformed one raises the float conversion error.
-bool RecordHasOrbitType(std::string_view record, int typeIndex, const PlanetOrbit& planet);
+bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& planet);
 
 // The "Planet" group is enabled exactly when the selected type is not Retrograde.
 bool PlanetGroupEnabled(int typeIndex);

@@ -54,7 +54,7 @@ TEST(AstOrbDatabase, ReadRecordFillsTheSharedRecordOrLeavesIt) {
     EXPECT_EQ(database.CurrentRecord(), MakeRecord({.number = "2", .name = "Pallas"}));
     EXPECT_FALSE(database.ReadRecord(2));
     EXPECT_FALSE(database.ReadRecord(-1));
-    EXPECT_EQ(FieldText(database.CurrentRecord(), Field::Name), "Pallas");
+    EXPECT_EQ(FieldText(database.Current(), Field::Name), "Pallas");
 }
 
 TEST(AstOrbDatabase, ZeroByteEndsTheRecordText) {
@@ -66,8 +66,8 @@ TEST(AstOrbDatabase, ZeroByteEndsTheRecordText) {
     database.ReplaceFile(AstOrbFilePath(folder.str()));
     ASSERT_TRUE(database.ReadRecord(0));
     EXPECT_EQ(database.CurrentRecord().size(), 30u);
-    EXPECT_EQ(FieldText(database.CurrentRecord(), Field::Name), "Iris");
-    EXPECT_EQ(GetH(database.CurrentRecord()), "");
+    EXPECT_EQ(FieldText(database.Current(), Field::Name), "Iris");
+    EXPECT_EQ(GetH(database.Current()), "");
 }
 
 TEST(AstOrbDatabase, FailedOpenClosesThePreviousFile) {
@@ -87,7 +87,7 @@ TEST(AstOrbDatabase, FailedOpenClosesThePreviousFile) {
     }
     EXPECT_FALSE(database.IsOpen());
     EXPECT_FALSE(database.ReadRecord(0));
-    EXPECT_EQ(FieldText(database.CurrentRecord(), Field::Name), "Ceres");
+    EXPECT_EQ(FieldText(database.Current(), Field::Name), "Ceres");
 }
 
 TEST(Paths, FolderOfAChosenFile) {

@@ -40,11 +40,11 @@ TEST(RecordBlockReader, GivesWhatReadRecordGives) {
             RecordBlockReader reader(database, block);
             for (std::int64_t k = -2; k <= 43; ++k) {
                 const std::int64_t index = forward ? k : 41 - k;
-                const std::optional<std::string_view> record = reader.Record(index, forward);
+                const std::optional<AstOrbRecord> record = reader.Record(index, forward);
                 const std::optional<std::string> expected = Plain(plain, index);
                 ASSERT_EQ(record.has_value(), expected.has_value()) << index;
                 if (record) {
-                    EXPECT_EQ(std::string(*record), *expected) << index;
+                    EXPECT_EQ(std::string(record->text), *expected) << index;
                 }
             }
         }
@@ -90,11 +90,11 @@ TEST(RecordBlockReader, DropsBytesReadAheadWhenAnotherFileIsOpened) {
     AstOrbDatabase database;
     database.ReplaceFile(firstPath);
     RecordBlockReader reader(database);
-    const std::string before(*reader.Record(3));
+    const std::string before(reader.Record(3)->text);
     database.ReplaceFile(secondPath);
     AstOrbDatabase plain;
     plain.ReplaceFile(secondPath);
-    EXPECT_EQ(std::string(*reader.Record(4)), *Plain(plain, 4));
+    EXPECT_EQ(std::string(reader.Record(4)->text), *Plain(plain, 4));
     EXPECT_NE(before, *Plain(plain, 3));
     AstOrbDatabase closed;
     RecordBlockReader none(closed);

@@ -9,10 +9,11 @@
 namespace quorvane {
 namespace {
 
-std::string EpochRecord(const std::string& epoch) {
+test::RecordText EpochRecord(const std::string& epoch,
+                             RecordLayout layout = RecordLayout::FiveDigit) {
     test::RecordSpec fields;
     fields.epoch = epoch;
-    return test::MakeRecord(fields);
+    return {test::MakeRecord(fields, layout), layout};
 }
 
 TEST(EpochPieces, JulianDayNumbers) {
@@ -55,13 +56,16 @@ TEST(EpochPieces, MonthNamesAndDayWithItsLeadingZero) {
          "d\xE9"
          "cembre"},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.epoch);
-        const std::string record = EpochRecord(row.epoch);
-        EXPECT_EQ(GetEpochMonthNameEN(record), row.english);
-        EXPECT_EQ(GetEpochMonthNameFR(record), row.french);
+    for (const RecordLayout layout : test::kBothLayouts) {
+        for (const Row& row : rows) {
+            SCOPED_TRACE(row.epoch);
+            const test::RecordText record = EpochRecord(row.epoch, layout);
+            EXPECT_EQ(GetEpochMonthNameEN(record), row.english);
+            EXPECT_EQ(GetEpochMonthNameFR(record), row.french);
+        }
+        EXPECT_EQ(GetEpochDay(EpochRecord("20050105", layout)), "05");
+        EXPECT_EQ(GetEpochYear(EpochRecord("20050105", layout)), "2005");
     }
-    EXPECT_EQ(GetEpochDay(EpochRecord("20050105")), "05");
 }
 
 TEST(EpochPieces, InvalidEpochs) {
@@ -86,9 +90,17 @@ TEST(EpochPieces, InvalidEpochs) {
         {"blank epoch", "", "'  ' n'est pas une valeur enti\xC3\xA8re correcte",
          noDate("    -  -  ")},
     };
-    for (const Row& row : rows) {
+    for (const auto& [row, layout] : [&] {
+             std::vector<std::pair<Row, RecordLayout>> cases;
+             for (const RecordLayout layout : test::kBothLayouts) {
+                 for (const Row& row : rows) {
+                     cases.emplace_back(row, layout);
+                 }
+             }
+             return cases;
+         }()) {
         SCOPED_TRACE(row.name);
-        const std::string record = EpochRecord(row.epoch);
+        const test::RecordText record = EpochRecord(row.epoch, layout);
         if (row.monthNameError.empty()) {
             EXPECT_NO_THROW(GetEpochMonthNameEN(record));
         } else {

@@ -59,20 +59,20 @@ TEST(FieldText, AccessorsReadTheirColumns) {
                                            .inclination = "10.583",
                                            .eccentricity = "0.0789",
                                            .semiMajorAxis = "2.7663"});
-    EXPECT_DOUBLE_EQ(GetSemiMajorAxis(record), 2.7663);
-    EXPECT_DOUBLE_EQ(GetEccentricity(record), 0.0789);
-    EXPECT_DOUBLE_EQ(GetInclination(record), 10.583);
-    EXPECT_DOUBLE_EQ(GetAscNode(record), 80.407);
-    EXPECT_DOUBLE_EQ(GetArgPerihelion(record), 73.15);
-    EXPECT_DOUBLE_EQ(GetMeanAnomaly(record), 115.39);
-    EXPECT_EQ(GetH(record), "3.34");
-    EXPECT_EQ(GetIRASClass(record), "G");
-    EXPECT_EQ(GetFlagCode(record), 12);
-    EXPECT_EQ(GetEpochYear(record), "2005");
-    EXPECT_EQ(GetEpochMonth(record), "10");
-    EXPECT_EQ(GetEpochDay(record), "18");
-    EXPECT_TRUE(IsNumbered(record));
-    EXPECT_FALSE(IsNumbered(MakeRecord({.name = "2004 XY12"})));
+    EXPECT_DOUBLE_EQ(GetSemiMajorAxis(test::FiveDigit(record)), 2.7663);
+    EXPECT_DOUBLE_EQ(GetEccentricity(test::FiveDigit(record)), 0.0789);
+    EXPECT_DOUBLE_EQ(GetInclination(test::FiveDigit(record)), 10.583);
+    EXPECT_DOUBLE_EQ(GetAscNode(test::FiveDigit(record)), 80.407);
+    EXPECT_DOUBLE_EQ(GetArgPerihelion(test::FiveDigit(record)), 73.15);
+    EXPECT_DOUBLE_EQ(GetMeanAnomaly(test::FiveDigit(record)), 115.39);
+    EXPECT_EQ(GetH(test::FiveDigit(record)), "3.34");
+    EXPECT_EQ(GetIRASClass(test::FiveDigit(record)), "G");
+    EXPECT_EQ(GetFlagCode(test::FiveDigit(record)), 12);
+    EXPECT_EQ(GetEpochYear(test::FiveDigit(record)), "2005");
+    EXPECT_EQ(GetEpochMonth(test::FiveDigit(record)), "10");
+    EXPECT_EQ(GetEpochDay(test::FiveDigit(record)), "18");
+    EXPECT_TRUE(IsNumbered(test::FiveDigit(record)));
+    EXPECT_FALSE(IsNumbered(test::FiveDigit(MakeRecord({.name = "2004 XY12"}))));
 }
 
 TEST(FloatRule, GrammarUnderBothSeparators) {
@@ -109,9 +109,9 @@ TEST(FloatRule, GrammarUnderBothSeparators) {
         SetDecimalSeparator(row.separator);
         const std::string record = MakeRecord({.semiMajorAxis = row.text});
         if (row.expected) {
-            EXPECT_DOUBLE_EQ(GetSemiMajorAxis(record), *row.expected);
+            EXPECT_DOUBLE_EQ(GetSemiMajorAxis(test::FiveDigit(record)), *row.expected);
         } else {
-            EXPECT_THROW(GetSemiMajorAxis(record), Error);
+            EXPECT_THROW(GetSemiMajorAxis(test::FiveDigit(record)), Error);
         }
     }
 }
@@ -120,13 +120,13 @@ TEST(FloatRule, MessageQuotesTheConvertedText) {
     SeparatorGuard guard;
     SetDecimalSeparator(',');
     try {
-        GetEccentricity(MakeRecord({.eccentricity = "1.2x"}));
+        GetEccentricity(test::FiveDigit(MakeRecord({.eccentricity = "1.2x"})));
         FAIL() << "no error raised";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'1,2x' n'est pas une valeur en virgule flottante correcte");
     }
     try {
-        GetEccentricity(MakeRecord({.eccentricity = ""}));
+        GetEccentricity(test::FiveDigit(MakeRecord({.eccentricity = ""})));
         FAIL() << "no error raised";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'' n'est pas une valeur en virgule flottante correcte");
@@ -157,7 +157,7 @@ TEST(IntegerRule, Cases) {
         EXPECT_EQ(ParseInt(row.text), row.expected);
     }
     try {
-        GetFlagCode(MakeRecord({.flags = "abc"}));
+        GetFlagCode(test::FiveDigit(MakeRecord({.flags = "abc"})));
         FAIL() << "no error raised";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'abc' n'est pas une valeur entière correcte");

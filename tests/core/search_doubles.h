@@ -136,10 +136,8 @@ struct SearchBench {
     SearchOutcome Previous() { return FindPrevious(state, Context()); }
 
     // The Number field of the record read last, trimmed.
-    std::string LastNumberRead() const {
-        return FieldText(database.CurrentRecord(), Field::Number);
-    }
-    std::string LastNameRead() const { return FieldText(database.CurrentRecord(), Field::Name); }
+    std::string LastNumberRead() const { return FieldText(database.Current(), Field::Number); }
+    std::string LastNameRead() const { return FieldText(database.Current(), Field::Name); }
 };
 
 // A names-table entry: the number right-aligned in characters 2 to 7, the name from character 30.

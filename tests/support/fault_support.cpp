@@ -25,8 +25,9 @@ RecordSpec Ceres() {
     return fields;
 }
 
-std::string WithField(std::string record, Field field, const std::string& text) {
-    const FieldColumns columns = ColumnsOf(field);
+std::string WithField(std::string record, Field field, const std::string& text,
+                      RecordLayout layout) {
+    const FieldColumns columns = ColumnsOf(layout, field);
     std::string cell(static_cast<std::size_t>(columns.width), ' ');
     cell.replace(cell.size() - text.size(), text.size(), text);
     test::PutAt(record, columns.start, cell);

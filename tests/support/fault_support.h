@@ -13,8 +13,9 @@ namespace quorvane::test {
 // Ceres as the bundled sample holds it.
 RecordSpec Ceres();
 
-// `text` right-aligned in the columns of `field`, blanks before it.
-std::string WithField(std::string record, Field field, const std::string& text);
+// `text` right-aligned in the columns of `field` in `layout`, blanks before it.
+std::string WithField(std::string record, Field field, const std::string& text,
+                      RecordLayout layout = RecordLayout::FiveDigit);
 
 // What a file looks like from outside: its size, modification time and an FNV-1a hash of its
 // bytes (for a file of more than 64 MiB, of its last 64 KiB: the big sparse file is mostly a

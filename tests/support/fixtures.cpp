@@ -25,25 +25,28 @@ void PutAt(std::string& record, int start, const std::string& text) {
     record.replace(static_cast<std::size_t>(start - 1), text.size(), text);
 }
 
-std::string MakeRecord(const RecordSpec& fields) {
-    std::string record(266, ' ');
-    record += '\n';
-    PutRight(record, 1, 5, fields.number);
-    PutAt(record, 7, fields.name.substr(0, 18));
-    PutRight(record, 42, 5, fields.h);
-    PutRight(record, 48, 5, fields.g);
-    PutRight(record, 54, 4, fields.bv);
-    PutRight(record, 59, 5, fields.diameter);
-    PutAt(record, 65, fields.irasClass.substr(0, 4));
-    PutRight(record, 70, 4, fields.flags);
-    PutAt(record, 106, fields.epoch.substr(0, 8));
-    PutRight(record, 115, 10, fields.meanAnomaly);
-    PutRight(record, 126, 10, fields.argPerihelion);
-    PutRight(record, 137, 10, fields.ascNode);
-    PutRight(record, 147, 10, fields.inclination);
-    PutRight(record, 158, 10, fields.eccentricity);
-    PutRight(record, 169, 12, fields.semiMajorAxis);
-    record.resize(267);
+std::string MakeRecord(const RecordSpec& fields, RecordLayout layout, LineEnd lineEnd) {
+    const bool six = layout == RecordLayout::SixDigit;
+    // Past the number, every field of the six-digit layout stands one column further right,
+    // but the semi-major axis, which starts in the same column and is one wider.
+    const int shift = six ? 1 : 0;
+    std::string record(six ? 267 : 266, ' ');
+    PutRight(record, 1, 5 + shift, fields.number);
+    PutAt(record, 7 + shift, fields.name.substr(0, 18));
+    PutRight(record, 42 + shift, 5, fields.h);
+    PutRight(record, 48 + shift, 5, fields.g);
+    PutRight(record, 54 + shift, 4, fields.bv);
+    PutRight(record, 59 + shift, 5, fields.diameter);
+    PutAt(record, 65 + shift, fields.irasClass.substr(0, 4));
+    PutRight(record, 70 + shift, 4, fields.flags);
+    PutAt(record, 106 + shift, fields.epoch.substr(0, 8));
+    PutRight(record, 115 + shift, 10, fields.meanAnomaly);
+    PutRight(record, 126 + shift, 10, fields.argPerihelion);
+    PutRight(record, 137 + shift, 10, fields.ascNode);
+    PutRight(record, 147 + shift, 10, fields.inclination);
+    PutRight(record, 158 + shift, 10, fields.eccentricity);
+    PutRight(record, 169, 12 + shift, fields.semiMajorAxis);
+    record += lineEnd == LineEnd::CRLF ? "\r\n" : "\n";
     return record;
 }
 
@@ -70,15 +73,20 @@ std::string TempFolder::Write(const std::string& name, const std::string& bytes)
     return file.string();
 }
 
-std::string TempFolder::WriteAstOrb(const std::vector<RecordSpec>& records) const {
+std::string TempFolder::WriteAstOrb(const std::vector<RecordSpec>& records, RecordLayout layout,
+                                    LineEnd lineEnd) const {
     std::string bytes;
     for (const RecordSpec& fields : records) {
-        bytes += MakeRecord(fields);
+        bytes += MakeRecord(fields, layout, lineEnd);
     }
     return Write("AstOrb.dat", bytes);
 }
 
 std::string SamplesFolder() {
+    return std::string(QUORVANE_SOURCE_DIR) + "/samples/five-digit";
+}
+
+std::string SixDigitSamplesFolder() {
     return std::string(QUORVANE_SOURCE_DIR) + "/samples";
 }
 

@@ -1,6 +1,9 @@
 // Building AstOrb.dat records and files for tests.
 #pragma once
 
+#include "astorb/record.h"
+
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <string>
@@ -27,9 +30,29 @@ struct RecordSpec {
     std::string semiMajorAxis = "2.5";
 };
 
-// A 267-byte record: fields right-aligned in their columns (the name left-aligned), line feed
-// at the end.
-std::string MakeRecord(const RecordSpec& fields);
+enum class LineEnd { LF, CRLF };
+
+// A record of `layout`: fields right-aligned in their columns (the name left-aligned), the line
+// end after them: 267 bytes for the five-digit layout with a line feed, one more for the
+// six-digit layout and one more for CR LF. The columns are written out here, apart from the
+// program's own table, so that the tests check that table.
+std::string MakeRecord(const RecordSpec& fields, RecordLayout layout = RecordLayout::FiveDigit,
+                       LineEnd lineEnd = LineEnd::LF);
+
+// A record text that keeps its layout, handed to the field readers as a view.
+struct RecordText {
+    std::string text;
+    RecordLayout layout = RecordLayout::FiveDigit;
+    operator AstOrbRecord() const { return {text, layout}; } // NOLINT: a view of itself
+};
+
+constexpr std::array<RecordLayout, 2> kBothLayouts = {RecordLayout::FiveDigit,
+                                                      RecordLayout::SixDigit};
+
+// A record text of the five-digit layout, as the field readers take it.
+inline AstOrbRecord FiveDigit(std::string_view text) {
+    return {text, RecordLayout::FiveDigit};
+}
 
 // Puts `text` at 1-based column `start` of `record` (no alignment).
 void PutAt(std::string& record, int start, const std::string& text);
@@ -47,13 +70,18 @@ public:
     // Writes `bytes` to a file of that name in the folder and returns its path.
     std::string Write(const std::string& name, const std::string& bytes) const;
     // Writes AstOrb.dat from the records.
-    std::string WriteAstOrb(const std::vector<RecordSpec>& records) const;
+    std::string WriteAstOrb(const std::vector<RecordSpec>& records,
+                            RecordLayout layout = RecordLayout::FiveDigit,
+                            LineEnd lineEnd = LineEnd::LF) const;
 
 private:
     std::filesystem::path path_;
 };
 
-// The bundled sample folder.
+// The sample folder the tests use: the five-digit sample database and its names table.
 std::string SamplesFolder();
+
+// The sample folder that `make run` opens: a six-digit database.
+std::string SixDigitSamplesFolder();
 
 } // namespace quorvane::test
