@@ -90,15 +90,8 @@ TEST(EpochPieces, InvalidEpochs) {
         {"blank epoch", "", "'  ' n'est pas une valeur enti\xC3\xA8re correcte",
          noDate("    -  -  ")},
     };
-    for (const auto& [row, layout] : [&] {
-             std::vector<std::pair<Row, RecordLayout>> cases;
-             for (const RecordLayout layout : test::kBothLayouts) {
-                 for (const Row& row : rows) {
-                     cases.emplace_back(row, layout);
-                 }
-             }
-             return cases;
-         }()) {
+    for (const auto& [row, layout] :
+         test::EveryLayout(std::vector<Row>(std::begin(rows), std::end(rows)))) {
         SCOPED_TRACE(row.name);
         const test::RecordText record = EpochRecord(row.epoch, layout);
         if (row.monthNameError.empty()) {

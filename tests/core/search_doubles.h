@@ -107,8 +107,9 @@ struct SearchBench {
     FakePrompt prompt;
     SearchState state;
 
-    explicit SearchBench(const std::vector<RecordSpec>& records) {
-        database.ReplaceFile(folder.WriteAstOrb(records));
+    explicit SearchBench(const std::vector<RecordSpec>& records,
+                         RecordLayout layout = RecordLayout::FiveDigit) {
+        database.ReplaceFile(folder.WriteAstOrb(records, layout));
         browser.maximum = static_cast<int>(records.size()) - 1;
     }
 

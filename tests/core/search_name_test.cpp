@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+
 namespace quorvane {
 namespace {
 
@@ -161,9 +163,9 @@ TEST(NameSearch, EntriesWhoseRecordIsAnotherAsteroidArePassedOver) {
          3,
          ""},
     };
-    for (const Row& row : rows) {
+    for (const auto& [row, layout] : test::EveryLayout(rows)) {
         SCOPED_TRACE(row.name);
-        SearchBench bench(WithNumbers(row.numbers));
+        SearchBench bench(WithNumbers(row.numbers), layout);
         std::vector<std::string> entries;
         for (int n : row.entries) {
             entries.push_back(NameEntry(n, "Target"));
@@ -178,6 +180,37 @@ TEST(NameSearch, EntriesWhoseRecordIsAnotherAsteroidArePassedOver) {
         EXPECT_EQ(bench.LastNumberRead(), row.lastRead);
         EXPECT_EQ(bench.browser.moves.size(), row.outcome == SearchOutcome::Found ? 1u : 0u);
     }
+}
+
+// The entries' keys are as wide as the records' Number field: six characters in the six-digit
+// layout, so that asteroids numbered past 99999 are found at their own index n - 1.
+TEST(NameSearch, SixDigitNumbersReachTheirRecords) {
+    SearchBench bench({});
+    const std::vector<std::pair<int, std::string>> asteroids = {
+        {1, "Ceres"}, {100000, "Astronautica"}, {136199, "Eris"}, {136200, "N136200"}};
+    {
+        // A sparse file: the records in between are zero bytes, which read as empty texts.
+        std::ofstream file(bench.folder.path() / "AstOrb.dat", std::ios::binary);
+        for (const auto& [number, name] : asteroids) {
+            file.seekp(static_cast<std::streamoff>(number - 1) * 268);
+            file << test::MakeRecord({.number = std::to_string(number), .name = name},
+                                     RecordLayout::SixDigit);
+        }
+    }
+    bench.database.ReplaceFile((bench.folder.path() / "AstOrb.dat").string());
+    ASSERT_EQ(bench.database.RecordCount(), 136200);
+    bench.browser.maximum = 136199;
+    bench.LoadNames({NameEntry(1, "Ceres"), NameEntry(100000, "Astronautica"),
+                     NameEntry(136199, "\\'Eris"), NameEntry(136200, "N136200")});
+    EXPECT_EQ(bench.Find(ValueLabel::NameUnicode, u"ris", 0), SearchOutcome::Found);
+    EXPECT_EQ(bench.browser.position, 136198);
+    EXPECT_EQ(bench.LastNameRead(), "Eris");
+    bench.state.SearchText = u"Astro";
+    EXPECT_EQ(bench.Previous(), SearchOutcome::Found);
+    EXPECT_EQ(bench.browser.position, 99999);
+    bench.state.SearchText = u"Ceres";
+    EXPECT_EQ(bench.Next(), SearchOutcome::NotFound) << "Ceres lies before the record shown";
+    EXPECT_EQ(bench.LastNumberRead(), "136200");
 }
 
 TEST(NameSearch, EndsSilentlyOnAFailedRead) {

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quorvane::test {
@@ -48,6 +49,18 @@ struct RecordText {
 
 constexpr std::array<RecordLayout, 2> kBothLayouts = {RecordLayout::FiveDigit,
                                                       RecordLayout::SixDigit};
+
+// Every row of a table paired with each layout, five-digit first.
+template <typename Row>
+std::vector<std::pair<Row, RecordLayout>> EveryLayout(const std::vector<Row>& rows) {
+    std::vector<std::pair<Row, RecordLayout>> cases;
+    for (const RecordLayout layout : kBothLayouts) {
+        for (const Row& row : rows) {
+            cases.emplace_back(row, layout);
+        }
+    }
+    return cases;
+}
 
 // A record text of the five-digit layout, as the field readers take it.
 inline AstOrbRecord FiveDigit(std::string_view text) {
