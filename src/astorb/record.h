@@ -1,5 +1,6 @@
-// The AstOrb.dat record layout: the column table, FieldText and the field accessors. Every
-// accessor reads one record text (normally the shared CurrentRecord) and nothing else.
+// The AstOrb.dat record layouts: how a file's layout is told, the column table of each, FieldText
+// and the field accessors. Every accessor reads one record (normally the shared CurrentRecord)
+// through the columns of its layout, and nothing else.
 #pragma once
 
 #include <array>
