@@ -1,5 +1,6 @@
-// A record and three parameter texts through both infoboxes: each either gives a whole text or
-// raises the program's error, and the English one leaves the separator as it promises.
+// A record (an AstOrb.dat of either layout and line end, told from its bytes) and three
+// parameter texts through both infoboxes: each either gives a whole text or raises the
+// program's error, and the English one leaves the separator as it promises.
 #include "fuzz_support.h"
 
 #include "astorb/database.h"
@@ -16,11 +17,13 @@ using quorvane::fuzz::Check;
 
 namespace {
 
+// Numbers right-aligned in columns 2-7, names from column 30.
 const DiacriticalNames& NamesTable() {
     static const DiacriticalNames table = [] {
         DiacriticalNames names;
-        names.SetText("header\r\nheader\r\n----\r\n     1                      C\\'er\\`es\r\n"
-                      "   101                      Dvo\\v r\\'ak\r\n");
+        names.SetText("header\r\nheader\r\n----\r\n      1                      C\\'er\\`es\r\n"
+                      "    101                      Dvo\\v r\\'ak\r\n"
+                      " 486958                      Arr\\'okoth\r\n");
         return names;
     }();
     return table;
@@ -41,14 +44,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzz::WriteFile(path, record);
     AstOrbDatabase database;
     database.ReplaceFile(path);
-    const bool readable = record.size() >= static_cast<std::size_t>(RecordLength);
+    const RecordFormat format = database.Format();
+    const bool readable = record.size() >= static_cast<std::size_t>(format.length);
 
     for (const InfoboxLanguage language : {InfoboxLanguage::French, InfoboxLanguage::English}) {
         SetDecimalSeparator(separator);
         PlainParameterBox diameter(diameterText);
         PlainParameterBox albedo(albedoText);
         PlainParameterBox density(densityText);
-        ParameterBoxes boxes{diameter, albedo, density, FieldText(record, Field::Diameter)};
+        ParameterBoxes boxes{diameter, albedo, density,
+                             FieldText({record, format.layout}, Field::Diameter)};
         try {
             const std::optional<std::string> text =
                 BuildInfobox(database, withNames ? &NamesTable() : nullptr, 0, language, boxes);

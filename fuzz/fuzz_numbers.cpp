@@ -99,28 +99,47 @@ bool IsValidDate(int y, int m, int d) {
     return d <= (m == 2 && leap ? 29 : kDays[m - 1]);
 }
 
-// The epoch of a record: an eight-digit date is accepted exactly when it exists, and its
-// Julian date is that of 0 h on the day.
+// The epoch of a record, in the columns of either layout: an eight-digit date is accepted
+// exactly when it exists, and its Julian date is that of 0 h on the day; both layouts read it
+// alike.
 void CheckEpoch(std::string_view text) {
-    std::string record(RecordLength - 1, ' ');
-    record += '\n';
-    record.replace(105, std::min<std::size_t>(text.size(), 8), text.substr(0, 8));
     std::optional<std::string> julian;
-    try {
-        julian = GetEpochJulianDate(record);
-    } catch (const Error&) {
-    }
     bool named = true;
-    try {
-        GetEpochMonthNameEN(record);
-        GetEpochMonthNameFR(record);
-    } catch (const Error&) {
-        named = false;
+    std::string fiveDigitSeen;
+    for (const RecordLayout layout : {RecordLayout::FiveDigit, RecordLayout::SixDigit}) {
+        // The epoch stands in columns 106-113 of a five-digit record, 107-114 of a six-digit one.
+        const std::size_t first = layout == RecordLayout::SixDigit ? 106 : 105;
+        std::string record(first + 161, ' ');
+        record += '\n';
+        record.replace(first, std::min<std::size_t>(text.size(), 8), text.substr(0, 8));
+        const AstOrbRecord read{record, layout};
+        std::string seen;
+        julian.reset();
+        try {
+            julian = GetEpochJulianDate(read);
+            seen += *julian;
+        } catch (const Error& e) {
+            seen += e.what();
+        }
+        named = true;
+        for (const auto monthName : {GetEpochMonthNameEN, GetEpochMonthNameFR}) {
+            try {
+                seen += "|" + monthName(read);
+            } catch (const Error& e) {
+                seen += std::string("|") + e.what();
+                named = false;
+            }
+        }
+        if (layout == RecordLayout::FiveDigit) {
+            fiveDigitSeen = seen;
+        } else {
+            Check(seen == fiveDigitSeen, "the epoch reads differently in the two layouts");
+        }
     }
     // The month name reads its two characters by the strict integer rule, so a blank in them
     // (which the date conversion skips) is refused there.
-    const std::string_view epoch = std::string_view(record).substr(105, 8);
-    Check(!julian || named || !OnlyChars(epoch.substr(4, 2), "0123456789"),
+    const std::string epoch = (std::string(text.substr(0, 8)) + "        ").substr(0, 8);
+    Check(!julian || named || !OnlyChars(std::string_view(epoch).substr(4, 2), "0123456789"),
           "a date with a Julian date but no month name");
     if (!OnlyChars(epoch, "0123456789")) {
         return;

@@ -1,6 +1,8 @@
 // The quick whole-database scans and the quick field search against their plain forms on a
-// fuzzed AstOrb.dat: the result, the messages, the clipboard, the browser position and the
-// shared record must all be the same, errors included.
+// fuzzed AstOrb.dat, taken as it stands or with its records written again in either layout with
+// either line end: the result, the messages, the clipboard, the browser position and the shared
+// record must all be the same, errors included.
+#include "fuzz_astorb.h"
 #include "fuzz_support.h"
 
 #include "astorb/cp1252.h"
@@ -95,8 +97,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto label =
         static_cast<ValueLabel>(provider.ConsumeIntegralInRange<int>(0, kValueLabelCount - 1));
     const bool backward = provider.ConsumeBool();
+    // 0: the file as it stands; 1 to 4: its records in one of the four formats.
+    const int format = provider.ConsumeIntegralInRange(0, 4);
     const std::string text = provider.ConsumeRandomLengthString(8);
-    const std::string astorb = provider.ConsumeRemainingBytesAsString();
+    std::string astorb = provider.ConsumeRemainingBytesAsString();
+    if (format > 0) {
+        astorb = fuzz::Relay(astorb, fuzz::kFileFormats[static_cast<std::size_t>(format - 1)]);
+    }
     if (astorb.size() < static_cast<std::size_t>(RecordLength)) {
         return 0;
     }

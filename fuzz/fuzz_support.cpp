@@ -37,6 +37,10 @@ const std::string& ScratchFolder() {
 }
 
 void WriteFile(const std::string& path, std::string_view bytes) {
+    // A new file rather than the old one truncated: ext4 writes a file truncated and written
+    // again out to disk when it is closed, which would make each run wait for the disk.
+    std::error_code ignored;
+    std::filesystem::remove(path, ignored);
     std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
     Check(static_cast<bool>(file), "the scratch file could not be written");

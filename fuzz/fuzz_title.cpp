@@ -1,4 +1,5 @@
-// The asteroid title from a record and a names table: never an error, whatever the bytes.
+// The asteroid title from a record of either layout and a names table: never an error, whatever
+// the bytes.
 #include "fuzz_support.h"
 
 #include "astorb/diacriticals.h"
@@ -13,8 +14,12 @@ using quorvane::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
-    const std::string record = provider.ConsumeBytesAsString(
-        provider.ConsumeIntegralInRange<std::size_t>(0, RecordLength));
+    // 0 to 269: a five-digit record of that many bytes; 270 to 539: a six-digit one of 0 to 269.
+    const auto pick = provider.ConsumeIntegralInRange<std::size_t>(0, 2 * kLongestRecordLength + 1);
+    const RecordLayout layout =
+        pick > kLongestRecordLength ? RecordLayout::SixDigit : RecordLayout::FiveDigit;
+    const std::string text = provider.ConsumeBytesAsString(pick % (kLongestRecordLength + 1));
+    const AstOrbRecord record{text, layout};
     const bool withTable = provider.ConsumeBool();
     DiacriticalNames table;
     if (withTable) {

@@ -4,19 +4,43 @@
 Each seed is laid out the way its target takes its input apart (FuzzedDataProvider reads
 strings from the front, each ended by a backslash and another character, and small numbers and
 choices from the back). Run from the repository root; existing regression-* files are kept.
+
+The records come from both samples: samples/five-digit/AstOrb.dat (267-byte records, the layout
+published until about 2005) and samples/AstOrb.dat (268-byte records, a six-column number);
+crlf() gives either with CR LF line ends.
 """
 import os
 import pathlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 CORPUS = ROOT / "tests" / "fuzz-corpus"
-SAMPLE = (ROOT / "samples" / "AstOrb.dat").read_bytes()
+SAMPLE = (ROOT / "samples" / "five-digit" / "AstOrb.dat").read_bytes()
+SAMPLE6 = (ROOT / "samples" / "AstOrb.dat").read_bytes()
 NAMES = (ROOT / "samples" / "Diacriticals.txt").read_bytes()
 RECORD = 267
+RECORD6 = 268
 
 
 def record(i):
     return SAMPLE[i * RECORD:(i + 1) * RECORD]
+
+
+def record6(i):
+    return SAMPLE6[i * RECORD6:(i + 1) * RECORD6]
+
+
+def numbered6(number):
+    """The six-digit sample's record of an asteroid number."""
+    key = b"%6d " % number
+    for i in range(len(SAMPLE6) // RECORD6):
+        if record6(i).startswith(key):
+            return record6(i)
+    raise KeyError(number)
+
+
+def crlf(records):
+    """LF-ended records with CR LF line ends instead."""
+    return b"".join(line + b"\r\n" for line in records.split(b"\n") if line)
 
 
 def put(rec, column, text):
@@ -31,6 +55,31 @@ def front(text):
 
 
 CERES = record(0)
+CERES6 = record6(0)
+ARROKOTH6 = numbered6(486958)
+# The last record of the six-digit sample: a semi-major axis of all thirteen columns, touching
+# the eccentricity.
+WIDE_AXIS6 = record6(len(SAMPLE6) // RECORD6 - 1)
+# From Sedna (90377) to the first unnumbered record: the numbers that need six columns.
+HIGH6 = SAMPLE6[SAMPLE6.index(numbered6(90377)):SAMPLE6.index(numbered6(486958)) + 2 * RECORD6]
+
+
+def scans_back(fmt, settings):
+    """fuzz_scans' back bytes: the settings, read last first, then the format (0: as it stands;
+    1 to 4: five-digit LF, five-digit CR LF, six-digit LF, six-digit CR LF)."""
+    return bytes([fmt]) + bytes(settings)
+
+
+def reader_seed(separator, records):
+    """fuzz_field_reader's input: the record texts at the front; at the back, read last first,
+    the separator (0: ".") and, for each record, its layout (1: six-digit) and its length (two
+    bytes, the high one first)."""
+    taken = [separator]
+    for six, text in records:
+        taken += [1 if six else 0, len(text) >> 8, len(text) & 0xFF]
+    return b"".join(text for _, text in records) + bytes(reversed(taken))
+
+
 SEEDS = {
     "fuzz_record": {
         "ceres": CERES,
@@ -43,6 +92,19 @@ SEEDS = {
         "comma-numbers": put(CERES, 158, b"0,07890000"),
         "exponent": put(CERES, 169, b"  2.7663E+00"),
         "unnumbered": put(CERES, 1, b"     ") + put(record(1), 7, b"2004 AZ12         "),
+        "five-digit-crlf": crlf(SAMPLE[:2 * RECORD]),
+        "five-digit-crlf-partial": crlf(CERES)[:RECORD + 1],
+        "six-digit-ceres": CERES6,
+        "six-digit-arrokoth": ARROKOTH6,
+        "six-digit-wide-axis": WIDE_AXIS6,
+        "six-digit-three-records": SAMPLE6[:3 * RECORD6],
+        "six-digit-crlf": crlf(CERES6 + ARROKOTH6),
+        "six-digit-crlf-partial": crlf(ARROKOTH6 + WIDE_AXIS6)[:2 * RECORD6 + 1],
+        "six-digit-partial": CERES6 + ARROKOTH6[:100],
+        "six-digit-no-line-end": CERES6[:RECORD6 - 1],
+        "six-digit-cr-before-line-end": put(CERES6, 267, b"\r"),
+        "six-digit-zero-in-number": put(ARROKOTH6, 3, b"\0"),
+        "six-digit-blank-axis": put(WIDE_AXIS6, 169, b" " * 13),
     },
     "fuzz_numbers": {
         "point-decimal": b".2.7663",
@@ -85,6 +147,12 @@ SEEDS = {
         "designation": put(put(CERES, 1, b"     "), 7, b"2004 MN4          ") + b"\x00\x0b\x01",
         "numbered-designation": put(CERES, 7, b"1998 KN12         ") + b"\x00\x0b\x01",
         "short": CERES[:10] + b"\x00\x0a\x00",
+        # Lengths from 270 on are six-digit records of 270 fewer bytes (538: 268 bytes).
+        "six-digit-ceres": CERES6 + b"\x00\x1a\x02",
+        "six-digit-arrokoth-names": ARROKOTH6 + NAMES + b"\x01\x1a\x02",
+        "six-digit-designation": put(put(CERES6, 1, b"      "), 8, b"2004 MN4          ") +
+                                 b"\x00\x1a\x02",
+        "six-digit-short": CERES6[:10] + b"\x00\x18\x01",
     },
     "fuzz_settings": {
         "folders": b"[General]\nAstOrbDatPath=/tmp\nDiacriticalsPath=/nonexistent/x\n",
@@ -115,6 +183,14 @@ SEEDS = {
         "open-orbit": front(b"") + front(b"") + front(b"") + put(CERES, 158, b"1.50000000") +
                       b"\x01\x00",
         "short": front(b"") + front(b"") + front(b"") + CERES[:200] + b"\x01\x00",
+        "ceres-crlf": front(b"848.4") + front(b"0.1") + front(b"2") + crlf(CERES) + b"\x00\x00",
+        "six-digit-ceres": front(b"") + front(b"0,1") + front(b"0") + CERES6 + b"\x01\x01",
+        "six-digit-arrokoth-crlf": front(b"") + front(b"") + front(b"") + crlf(ARROKOTH6) +
+                                   b"\x01\x01",
+        "six-digit-wide-axis": front(b"1") + front(b"") + front(b"") + WIDE_AXIS6 + b"\x01\x00",
+        "six-digit-bad-month": front(b"") + front(b"") + front(b"") + put(CERES6, 107, b"20051300") +
+                               b"\x01\x00",
+        "six-digit-short": front(b"") + front(b"") + front(b"") + CERES6[:267] + b"\x01\x00",
     },
     "fuzz_cli_args": {
         # Arguments separated by zero bytes; "@" is a folder holding the sample's first records.
@@ -128,18 +204,58 @@ SEEDS = {
         "inclination": b"inclination\0@\0" + b"0\0--all",
         "find": b"find\0@\0" + b"0\0--field\0NameUnicode\0--text\0\xc3\xa9\0--backward",
         "bad": b"show\0@\0+1\0--help",
+        # "#": the first records of the five-digit sample, with CR LF line ends.
+        # "@": records 30 to 38 are numbered from 90000 on (38: Arrokoth), 39 has the widest axis.
+        "show-high-number": b"show\0@\0" + b"38\0--diacriticals\0@",
+        "show-five-digit-crlf": b"--raw\0show\0#\0" + b"2",
+        "infobox-high-number": b"infobox\0@\0" + b"32\0--lang\0en",
+        "family-five-digit-crlf": b"family\0#\0" + b"5\0--tolerance\0" + b"200\0--passes\0" + b"2",
+        "outer-crossers": b"special\0@\0--planet\0neptune\0--type\0crosser\0--all",
+        "names-five-digit-crlf": b"names\0#\0--diacriticals\0#",
+        "find-five-digit-crlf": b"find\0#\0" + b"0\0--field\0Name\0--text\0er",
+        "inclination-high-numbers": b"inclination\0@\0" + b"0",
     },
     "fuzz_scans": {
         # Front: search text; middle: AstOrb.dat; back (read last first): numbered only cleared,
-        # names, start, planet (from -1), type (from -1), tolerance, label, backward.
-        "sample-crossers": front(b"E") + SAMPLE[:12 * RECORD] + bytes([0, 1, 50, 4, 4, 2, 0, 1]),
-        "sample-family": front(b"ES") + SAMPLE[:12 * RECORD] + bytes([1, 14, 200, 0, 5, 2, 1, 0]),
-        "sample-retrograde": front(b"1") + SAMPLE[:6 * RECORD] + bytes([0, 16, 7, 8, 0, 0, 0, 1]),
+        # names, start, planet (from -1), type (from -1), tolerance, label, backward, format.
+        "sample-crossers": front(b"E") + SAMPLE[:12 * RECORD] +
+                           scans_back(0, [0, 1, 50, 4, 4, 2, 0, 1]),
+        "sample-family": front(b"ES") + SAMPLE[:12 * RECORD] +
+                         scans_back(0, [1, 14, 200, 0, 5, 2, 1, 0]),
+        "sample-retrograde": front(b"1") + SAMPLE[:6 * RECORD] +
+                             scans_back(0, [0, 16, 7, 8, 0, 0, 0, 1]),
         "unnumbered": front(b"Yes") + SAMPLE[:2 * RECORD] +
                       put(put(CERES, 1, b"     "), 7, b"2004 MN4          ") + CERES +
-                      bytes([0, 18, 20, 3, 3, 1, 1, 1]),
+                      scans_back(0, [0, 18, 20, 3, 3, 1, 1, 1]),
         "bad-fields": front(b"") + CERES + put(put(CERES, 70, b" abc"), 147, b"    x     ") +
-                      CERES + bytes([1, 15, 10, 2, 4, 0, 0, 1]),
+                      CERES + scans_back(0, [1, 15, 10, 2, 4, 0, 0, 1]),
+        "six-digit-crossers": front(b"E") + SAMPLE6[:12 * RECORD6] +
+                              scans_back(0, [0, 1, 50, 4, 4, 2, 0, 1]),
+        "six-digit-high-numbers": front(b"Ar") + HIGH6 + scans_back(0, [1, 1, 150, 1, 9, 3, 1, 0]),
+        "six-digit-crlf-family": front(b"S") + crlf(SAMPLE6[:12 * RECORD6]) +
+                                 scans_back(0, [1, 14, 200, 0, 5, 2, 1, 0]),
+        "six-digit-wide-axis": front(b"0") + SAMPLE6[-6 * RECORD6:] +
+                               scans_back(0, [0, 16, 7, 8, 0, 1, 0, 1]),
+        "five-digit-as-five-digit-crlf": front(b"ES") + SAMPLE[:12 * RECORD] +
+                                         scans_back(2, [1, 14, 200, 0, 5, 2, 1, 0]),
+        "five-digit-as-six-digit": front(b"E") + SAMPLE[:12 * RECORD] +
+                                   scans_back(3, [0, 1, 50, 4, 4, 2, 0, 1]),
+        "five-digit-as-six-digit-crlf": front(b"1") + SAMPLE[:6 * RECORD] +
+                                        scans_back(4, [0, 16, 7, 8, 0, 0, 0, 1]),
+        "six-digit-as-five-digit": front(b"Yes") + HIGH6 + scans_back(1, [0, 18, 20, 3, 3, 1, 1, 1]),
+        "six-digit-partial-as-six-digit-crlf": front(b"") + SAMPLE6[:3 * RECORD6 + 100] +
+                                               scans_back(4, [1, 15, 10, 2, 4, 0, 0, 1]),
+    },
+    "fuzz_field_reader": {
+        "five-digit": reader_seed(0, [(False, record(i)) for i in range(4)]),
+        "five-digit-comma": reader_seed(1, [(False, put(record(i), 158, b"0,07890000"))
+                                            for i in range(2)]),
+        "six-digit": reader_seed(0, [(True, CERES6), (True, ARROKOTH6), (True, WIDE_AXIS6)]),
+        "crlf": reader_seed(0, [(False, crlf(CERES)), (True, crlf(CERES6))]),
+        "both-layouts": reader_seed(0, [(False, CERES), (True, CERES6), (False, record(1)),
+                                        (True, ARROKOTH6)]),
+        "short-records": reader_seed(0, [(True, CERES6[:180]), (False, CERES[:175]),
+                                         (True, WIDE_AXIS6[:170])]),
     },
     "fuzz_cli": {
         # Front: names text, search text; middle: AstOrb.dat; back (read last first): separator,
@@ -154,6 +270,16 @@ SEEDS = {
                       put(put(CERES, 1, b"     "), 7, b"2004 MN4          ") + CERES +
                       bytes([1, 0, 100, 5, 2, 1, 0, 0]),
         "empty": front(b"") + front(b"") + bytes([0, 0, 100, 0, 0, 0, 0, 0]),
+        "six-digit": front(NAMES[:300]) + front(b"er") + SAMPLE6[:4 * RECORD6] +
+                     bytes([0, 0, 100, 3, 3, 1, 1, 1]),
+        "six-digit-high-numbers": front(b"") + front(b"Ar") + HIGH6 +
+                                  bytes([1, 0, 100, 7, 4, 1, 0, 0]),
+        "six-digit-crlf": front(b"") + front(b"Yes") + crlf(SAMPLE6[:3 * RECORD6]) +
+                          bytes([1, 0, 100, 6, 4, 17, 0, 0]),
+        "five-digit-crlf": front(b"") + front(b"2") + crlf(SAMPLE[:3 * RECORD]) +
+                           bytes([0, 0, 100, 0, 0, 13, 0, 0]),
+        "six-digit-partial": front(b"") + front(b"2") + SAMPLE6[:RECORD6 + 40] +
+                             bytes([0, 0, 100, 0, 0, 13, 0, 0]),
     },
 }
 

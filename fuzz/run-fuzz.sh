@@ -13,7 +13,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(fuzz_record fuzz_numbers fuzz_diacriticals fuzz_accents fuzz_title fuzz_settings
-             fuzz_cli fuzz_cli_args fuzz_scans fuzz_parameters fuzz_infobox)
+             fuzz_cli fuzz_cli_args fuzz_scans fuzz_field_reader fuzz_parameters fuzz_infobox)
 fi
 
 # Longest input per target: a few records, a small names table, a short number text.
@@ -27,6 +27,7 @@ max_len() {
         fuzz_infobox) echo 400 ;;
         fuzz_cli_args) echo 300 ;;
         fuzz_scans) echo 6000 ;;
+        fuzz_field_reader) echo 2200 ;;
         *) echo 2000 ;;
     esac
 }

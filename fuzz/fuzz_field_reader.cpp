@@ -1,0 +1,66 @@
+// The scans' float-field reader against the field accessors on a run of records of either
+// layout, one reader for the whole run under one decimal separator: each of the six orbital
+// elements of every record is accepted and read exactly as the accessor reads it, whatever
+// records (of whatever layout) the reader has seen before.
+#include "fuzz_support.h"
+
+#include "astorb/error.h"
+#include "astorb/numbers.h"
+#include "astorb/record.h"
+#include "astorb/scanner.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cmath>
+#include <optional>
+#include <string>
+
+using namespace quorvane;
+using quorvane::fuzz::Check;
+
+namespace {
+
+using FloatAccessor = double (*)(AstOrbRecord);
+struct FloatRow {
+    Field field;
+    FloatAccessor read;
+};
+constexpr FloatRow kFloatFields[] = {
+    {Field::SemiMajorAxis, GetSemiMajorAxis}, {Field::Eccentricity, GetEccentricity},
+    {Field::Inclination, GetInclination},     {Field::AscNode, GetAscNode},
+    {Field::ArgPerihelion, GetArgPerihelion}, {Field::MeanAnomaly, GetMeanAnomaly},
+};
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider provider(data, size);
+    SetDecimalSeparator(provider.ConsumeBool() ? ',' : '.');
+    const FloatFieldReader reader;
+    for (int n = 0; n < 8 && provider.remaining_bytes() > 0; ++n) {
+        const RecordLayout layout =
+            provider.ConsumeBool() ? RecordLayout::SixDigit : RecordLayout::FiveDigit;
+        const std::string text = provider.ConsumeBytesAsString(
+            provider.ConsumeIntegralInRange<std::size_t>(0, kLongestRecordLength));
+        const AstOrbRecord record{text, layout};
+        for (const FloatRow& row : kFloatFields) {
+            std::optional<double> value;
+            try {
+                value = row.read(record);
+            } catch (const Error&) {
+            }
+            double quick = 0.0;
+            Check(reader.Read(record, row.field, quick) == value.has_value() &&
+                      reader.Check(record, row.field) == value.has_value(),
+                  "the scans' float reader and the accessor disagree on acceptance");
+            Check(!value || quick == *value,
+                  "the scans' float reader and the accessor disagree on the value");
+            double estimate = 0.0;
+            if (reader.Estimate(record, row.field, estimate)) {
+                Check(value && std::fabs(estimate - *value) <= 1e-15 * std::fabs(*value),
+                      "the scans' estimate is not within 1e-15 of the value");
+            }
+        }
+    }
+    return 0;
+}
