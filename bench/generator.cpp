@@ -1,5 +1,6 @@
 #include "generator.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
@@ -13,8 +14,6 @@ namespace quorvane::bench {
 
 namespace {
 
-constexpr int kRecordLength = 267;
-constexpr int kLastNumber = 99999;
 constexpr double kGaussK = 0.01720209895;
 constexpr double kAuPerDay = 1731456.836701389;
 
@@ -169,56 +168,135 @@ int FlagsOf(const Orbit& orbit) {
     return flags;
 }
 
-void WriteRecord(char* record, std::int64_t index, const Orbit& orbit, Random& random) {
-    std::memset(record, ' ', kRecordLength - 1);
-    record[kRecordLength - 1] = '\n';
+// Where a layout writes each field: first column (1-based) and width.
+struct Place {
+    int start;
+    int width;
+};
+
+struct Columns {
+    int length; // the record, line end included
+    Place number, name, h, g, bv, diameter, irasClass, flags, epoch;
+    Place meanAnomaly, argPerihelion, node, inclination, eccentricity, axis;
+    const char* axisFormat; // the semi-major axis fills its columns, right-aligned
+};
+
+// The five-digit layout, as published until about 2005.
+constexpr Columns kFiveDigit = {
+    .length = 267,
+    .number = {1, 5},
+    .name = {7, 18},
+    .h = {42, 5},
+    .g = {48, 5},
+    .bv = {54, 4},
+    .diameter = {59, 5},
+    .irasClass = {65, 4},
+    .flags = {70, 4},
+    .epoch = {106, 8},
+    .meanAnomaly = {115, 10},
+    .argPerihelion = {126, 10},
+    .node = {137, 10},
+    .inclination = {147, 10},
+    .eccentricity = {158, 10},
+    .axis = {169, 12},
+    .axisFormat = "%12.8f",
+};
+
+// The six-digit layout of today's file: a six-column number, every later field one column to
+// the right, and the semi-major axis in thirteen columns from the same first column (it takes
+// the blank that stood before it).
+constexpr Columns kSixDigit = {
+    .length = 268,
+    .number = {1, 6},
+    .name = {8, 18},
+    .h = {43, 5},
+    .g = {49, 5},
+    .bv = {55, 4},
+    .diameter = {60, 5},
+    .irasClass = {66, 4},
+    .flags = {71, 4},
+    .epoch = {107, 8},
+    .meanAnomaly = {116, 10},
+    .argPerihelion = {127, 10},
+    .node = {138, 10},
+    .inclination = {148, 10},
+    .eccentricity = {159, 10},
+    .axis = {169, 13},
+    .axisFormat = "%13.8f",
+};
+
+const Columns& ColumnsFor(RecordLayout layout) {
+    return layout == RecordLayout::SixDigit ? kSixDigit : kFiveDigit;
+}
+
+void PutRight(char* record, Place place, const char* text) {
+    PutRight(record, place.start, place.width, text);
+}
+
+void PutLeft(char* record, Place place, const std::string& text) {
+    PutLeft(record, place.start, place.width, text);
+}
+
+void WriteRecord(char* record, const Columns& columns, std::int64_t lastNumber, std::int64_t index,
+                 const Orbit& orbit, Random& random) {
+    std::memset(record, ' ', static_cast<std::size_t>(columns.length - 1));
+    record[columns.length - 1] = '\n';
     char text[64];
-    const bool numbered = index < kLastNumber;
+    const bool numbered = index < lastNumber;
     if (numbered) {
-        std::snprintf(text, sizeof text, "%d", static_cast<int>(index + 1));
-        PutRight(record, 1, 5, text);
+        std::snprintf(text, sizeof text, "%lld", static_cast<long long>(index + 1));
+        PutRight(record, columns.number, text);
     }
-    PutLeft(record, 7, 18, numbered && random.Uniform() < 0.3 ? Name(random) : Designation(random));
+    PutLeft(record, columns.name,
+            numbered && random.Uniform() < 0.3 ? Name(random) : Designation(random));
     std::snprintf(text, sizeof text, "%.2f", random.Uniform(9.0, 19.5));
-    PutRight(record, 42, 5, text);
-    PutRight(record, 48, 5, "0.15");
+    PutRight(record, columns.h, text);
+    PutRight(record, columns.g, "0.15");
     if (random.Uniform() < 0.02) {
         std::snprintf(text, sizeof text, "%.2f", random.Uniform(0.6, 0.95));
-        PutRight(record, 54, 4, text);
+        PutRight(record, columns.bv, text);
         std::snprintf(text, sizeof text, "%.1f", random.Uniform(2.0, 300.0));
-        PutRight(record, 59, 5, text);
-        PutLeft(record, 65, 4, random.Uniform() < 0.5 ? "C" : "S");
+        PutRight(record, columns.diameter, text);
+        PutLeft(record, columns.irasClass, random.Uniform() < 0.5 ? "C" : "S");
     }
     std::snprintf(text, sizeof text, "%d", FlagsOf(orbit));
-    PutRight(record, 70, 4, text);
-    PutLeft(record, 106, 8, "20051018");
+    PutRight(record, columns.flags, text);
+    PutLeft(record, columns.epoch, "20051018");
     std::snprintf(text, sizeof text, "%.6f", random.Uniform(0, 360));
-    PutRight(record, 115, 10, text);
+    PutRight(record, columns.meanAnomaly, text);
     std::snprintf(text, sizeof text, "%.6f", random.Uniform(0, 360));
-    PutRight(record, 126, 10, text);
+    PutRight(record, columns.argPerihelion, text);
     std::snprintf(text, sizeof text, "%.6f", random.Uniform(0, 360));
-    PutRight(record, 137, 10, text);
+    PutRight(record, columns.node, text);
     std::snprintf(text, sizeof text, "%.6f", orbit.i);
-    PutRight(record, 147, 10, text);
+    PutRight(record, columns.inclination, text);
     std::snprintf(text, sizeof text, "%.8f", orbit.e);
-    PutRight(record, 158, 10, text);
-    std::snprintf(text, sizeof text, "%.8f", orbit.a);
-    PutRight(record, 169, 12, text);
+    PutRight(record, columns.eccentricity, text);
+    std::snprintf(text, sizeof text, columns.axisFormat, orbit.a);
+    PutRight(record, columns.axis, text);
 }
 
 } // namespace
 
-GeneratedFile GenerateAstOrb(const std::string& path, std::int64_t records) {
+int RecordLengthOf(RecordLayout layout) {
+    return ColumnsFor(layout).length;
+}
+
+GeneratedFile GenerateAstOrb(const std::string& path, std::int64_t records, RecordLayout layout,
+                             std::int64_t lastNumber) {
+    const Columns& columns = ColumnsFor(layout);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     if (!out) {
         throw std::runtime_error("cannot write " + path);
     }
     GeneratedFile file;
     file.records = records;
+    file.layout = layout;
+    file.lastNumber = std::min(records, lastNumber);
     file.small = {kSmallSeed, kSmall.radius, 0};
     file.large = {kLargeSeed, kLarge.radius, 0};
     constexpr std::int64_t kChunk = 4096;
-    std::vector<char> buffer(static_cast<std::size_t>(kChunk) * kRecordLength);
+    std::vector<char> buffer(static_cast<std::size_t>(kChunk * columns.length));
     for (std::int64_t start = 0; start < records; start += kChunk) {
         const std::int64_t end = std::min(records, start + kChunk);
         for (std::int64_t index = start; index < end; ++index) {
@@ -238,9 +316,10 @@ GeneratedFile GenerateAstOrb(const std::string& path, std::int64_t records) {
             } else {
                 orbit = Background(random);
             }
-            WriteRecord(buffer.data() + (index - start) * kRecordLength, index, orbit, random);
+            WriteRecord(buffer.data() + (index - start) * columns.length, columns, lastNumber,
+                        index, orbit, random);
         }
-        out.write(buffer.data(), (end - start) * kRecordLength);
+        out.write(buffer.data(), (end - start) * columns.length);
     }
     if (!out.flush()) {
         throw std::runtime_error("cannot write " + path);

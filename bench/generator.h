@@ -1,7 +1,9 @@
-// A generator of large AstOrb.dat files in the 267-byte layout: a main belt with near-Earth
+// A generator of large AstOrb.dat files in either record layout: a main belt with near-Earth
 // asteroids, Hungarias, Trojans, distant and retrograde orbits, and two dense families whose
 // seeds lie at their centres.
 #pragma once
+
+#include "astorb/record.h"
 
 #include <cstdint>
 #include <string>
@@ -16,12 +18,22 @@ struct GeneratedFamily {
 
 struct GeneratedFile {
     std::int64_t records = 0;
-    GeneratedFamily small{}; // about 1,000 members within 45 m/s
-    GeneratedFamily large{}; // about 10,000 members within 90 m/s
+    RecordLayout layout = RecordLayout::FiveDigit;
+    std::int64_t lastNumber = 0; // records 0 to lastNumber - 1 are numbered 1 to lastNumber
+    GeneratedFamily small{};     // about 1,000 members within 45 m/s
+    GeneratedFamily large{};     // about 10,000 members within 90 m/s
 };
 
-// Writes `records` records to `path`: numbers 1 to 99,999 at indexes 0 to 99,998, then
-// unnumbered records. The same arguments always give the same bytes.
-GeneratedFile GenerateAstOrb(const std::string& path, std::int64_t records);
+// The bytes of one record in `layout`, line end (LF) included: 267 or 268.
+int RecordLengthOf(RecordLayout layout);
+
+// Writes `records` records to `path` in `layout`: numbers 1 to `lastNumber` at indexes 0 to
+// lastNumber - 1, then unnumbered records. The orbit, the family membership and every other
+// draw of a record depend on its index alone, so the two layouts hold the same orbits at the
+// same indexes; with the same `lastNumber` they hold the same field values too, each in its
+// layout's columns. The same arguments always give the same bytes; the five-digit layout with
+// numbers up to 99,999 is the file the bench has always generated.
+GeneratedFile GenerateAstOrb(const std::string& path, std::int64_t records, RecordLayout layout,
+                             std::int64_t lastNumber);
 
 } // namespace quorvane::bench
