@@ -194,7 +194,8 @@ private:
             return false;
         }
         const char* text = record.text.data() + first;
-        FixedFieldLayout& layout = layouts_[static_cast<std::size_t>(field)];
+        FixedFieldLayout& layout = layouts_[static_cast<std::size_t>(record.layout)]
+                                           [static_cast<std::size_t>(field)];
         if (layout.usable && FixedLayoutDecimalParts(text, layout, fixed_, mantissa)) {
             fractionDigits = layout.fractionDigits;
             return true;
@@ -211,9 +212,10 @@ private:
     char separator_;
 #if defined(__SSE2__)
     FixedFieldSeparator fixed_;
-    // What each field looked like when the general path last took it; a cache that changes
-    // no result, hence mutable.
-    mutable std::array<FixedFieldLayout, kFiveDigitColumns.size()> layouts_{};
+    // What each field of each record layout looked like when the general path last took it; a
+    // cache that changes no result, hence mutable. A field learned in one layout never serves
+    // the other, whose columns may begin in the same place but run further.
+    mutable std::array<std::array<FixedFieldLayout, kFiveDigitColumns.size()>, 2> layouts_{};
 #endif
 };
 

@@ -121,10 +121,12 @@ inline GeneratedSpecs GenerateSpecs(std::uint64_t seed, int count, int numbered,
 }
 
 // The bytes of the records, with whatever damage the test adds afterwards.
-inline std::string RecordBytes(const std::vector<RecordSpec>& records) {
+inline std::string RecordBytes(const std::vector<RecordSpec>& records,
+                               RecordLayout layout = RecordLayout::FiveDigit,
+                               LineEnd lineEnd = LineEnd::LF) {
     std::string bytes;
     for (const RecordSpec& fields : records) {
-        bytes += MakeRecord(fields);
+        bytes += MakeRecord(fields, layout, lineEnd);
     }
     return bytes;
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -20,41 +21,83 @@ std::optional<std::string> Plain(AstOrbDatabase& database, std::int64_t index) {
     return database.CurrentRecord();
 }
 
-std::string FileBytes() {
-    std::string bytes = test::RecordBytes(test::GenerateSpecs(3, 40, 30).records);
-    bytes[5 * 267 + 50] = '\0';
-    bytes[6 * 267] = '\0';
+// Forty records of `format`, two of them cut by a zero byte, then a short one.
+std::string FileBytes(RecordFormat format = {}) {
+    const test::LineEnd lineEnd =
+        format.length == (format.layout == RecordLayout::SixDigit ? 269 : 268) ? test::LineEnd::CRLF
+                                                                               : test::LineEnd::LF;
+    std::string bytes =
+        test::RecordBytes(test::GenerateSpecs(3, 40, 30).records, format.layout, lineEnd);
+    const auto length = static_cast<std::size_t>(format.length);
+    bytes[5 * length + 50] = '\0';
+    bytes[6 * length] = '\0';
     return bytes + std::string(200, '1'); // a short record at the end
 }
 
+constexpr RecordFormat kFormats[] = {{RecordLayout::FiveDigit, 267},
+                                     {RecordLayout::FiveDigit, 268},
+                                     {RecordLayout::SixDigit, 268},
+                                     {RecordLayout::SixDigit, 269}};
+
 TEST(RecordBlockReader, GivesWhatReadRecordGives) {
-    const test::TempFolder folder;
-    const std::string path = folder.Write("AstOrb.dat", FileBytes());
-    AstOrbDatabase plain;
-    plain.ReplaceFile(path);
-    for (const std::size_t block : {1u, 2u, 3u, 7u, 16u, 1024u}) {
-        for (const bool forward : {true, false}) {
-            SCOPED_TRACE(std::to_string(block) + (forward ? " forward" : " backward"));
-            AstOrbDatabase database;
-            database.ReplaceFile(path);
-            RecordBlockReader reader(database, block);
-            for (std::int64_t k = -2; k <= 43; ++k) {
-                const std::int64_t index = forward ? k : 41 - k;
-                const std::optional<AstOrbRecord> record = reader.Record(index, forward);
-                const std::optional<std::string> expected = Plain(plain, index);
-                ASSERT_EQ(record.has_value(), expected.has_value()) << index;
-                if (record) {
-                    EXPECT_EQ(std::string(record->text), *expected) << index;
+    for (const RecordFormat format : kFormats) {
+        SCOPED_TRACE(format.length);
+        const test::TempFolder folder;
+        const std::string path = folder.Write("AstOrb.dat", FileBytes(format));
+        AstOrbDatabase plain;
+        plain.ReplaceFile(path);
+        ASSERT_EQ(plain.Format(), format);
+        for (const std::size_t block : {1u, 2u, 3u, 7u, 16u, 1024u}) {
+            for (const bool forward : {true, false}) {
+                SCOPED_TRACE(std::to_string(block) + (forward ? " forward" : " backward"));
+                AstOrbDatabase database;
+                database.ReplaceFile(path);
+                RecordBlockReader reader(database, block);
+                for (std::int64_t k = -2; k <= 43; ++k) {
+                    const std::int64_t index = forward ? k : 41 - k;
+                    const std::optional<AstOrbRecord> record = reader.Record(index, forward);
+                    const std::optional<std::string> expected = Plain(plain, index);
+                    ASSERT_EQ(record.has_value(), expected.has_value()) << index;
+                    if (record) {
+                        EXPECT_EQ(std::string(record->text), *expected) << index;
+                        EXPECT_EQ(record->layout, format.layout);
+                    }
                 }
             }
         }
+        // Far outside the file and beyond what 64-bit offsets can address.
+        AstOrbDatabase database;
+        database.ReplaceFile(path);
+        RecordBlockReader reader(database);
+        EXPECT_FALSE(reader.Record(INT64_MAX / 2));
+        EXPECT_FALSE(reader.Record(INT64_MAX));
     }
-    // Far outside the file and beyond what 64-bit offsets can address.
-    AstOrbDatabase database;
-    database.ReplaceFile(path);
-    RecordBlockReader reader(database);
-    EXPECT_FALSE(reader.Record(INT64_MAX / 2));
-    EXPECT_FALSE(reader.Record(INT64_MAX));
+}
+
+// A field's shape learned in one layout never serves the other: the semi-major axis starts in
+// the same column in both, but the six-digit layout's runs one column further.
+TEST(FloatFieldReader, KeepsWhatItLearnedApartPerLayout) {
+    const std::string record = test::MakeRecord({.number = "1",
+                                                 .name = "2014 FE72",
+                                                 .eccentricity = "0.98000000",
+                                                 .semiMajorAxis = "2155.12345678"},
+                                                RecordLayout::SixDigit);
+    const AstOrbRecord asFive{record, RecordLayout::FiveDigit};
+    const AstOrbRecord asSix{record, RecordLayout::SixDigit};
+    for (const bool fiveFirst : {true, false}) {
+        SCOPED_TRACE(fiveFirst ? "five-digit first" : "six-digit first");
+        const FloatFieldReader fields;
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const AstOrbRecord& view :
+                 fiveFirst ? std::array{asFive, asSix} : std::array{asSix, asFive}) {
+                double value = 0.0;
+                ASSERT_TRUE(fields.Read(view, Field::SemiMajorAxis, value));
+                EXPECT_EQ(value, GetSemiMajorAxis(view));
+            }
+        }
+    }
+    EXPECT_EQ(GetSemiMajorAxis(asSix), 2155.12345678);
+    EXPECT_EQ(GetSemiMajorAxis(asFive), 2155.1234567);
 }
 
 TEST(RecordBlockReader, CurrentRecordFollowsOnSyncAndOnTheWayOut) {
