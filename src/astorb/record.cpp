@@ -4,14 +4,6 @@
 
 namespace quorvane {
 
-std::string_view FieldChars(std::string_view record, int start, int width) {
-    const auto first = static_cast<std::size_t>(start - 1);
-    if (start < 1 || width <= 0 || first >= record.size()) {
-        return {};
-    }
-    return record.substr(first, static_cast<std::size_t>(width));
-}
-
 RecordFormat DetectRecordFormat(std::string_view start) {
     const auto at = [start](std::size_t offset, char c) {
         return offset < start.size() && start[offset] == c;
@@ -29,11 +21,6 @@ RecordFormat DetectRecordFormat(std::string_view start) {
         return {RecordLayout::SixDigit, 269};
     }
     return {RecordLayout::FiveDigit, 267};
-}
-
-std::string_view FieldChars(AstOrbRecord record, Field field) {
-    const FieldColumns columns = ColumnsOf(record.layout, field);
-    return FieldChars(record.text, columns.start, columns.width);
 }
 
 std::string_view TrimControls(std::string_view text) {

@@ -127,8 +127,18 @@ enum class Flag : std::int32_t {
 };
 
 // The characters of a field as they stand, cut where a short record ends.
-std::string_view FieldChars(std::string_view record, int start, int width);
-std::string_view FieldChars(AstOrbRecord record, Field field);
+inline std::string_view FieldChars(std::string_view record, int start, int width) {
+    const auto first = static_cast<std::size_t>(start - 1);
+    if (start < 1 || width <= 0 || first >= record.size()) {
+        return {};
+    }
+    return record.substr(first, static_cast<std::size_t>(width));
+}
+
+inline std::string_view FieldChars(AstOrbRecord record, Field field) {
+    const FieldColumns columns = ColumnsOf(record.layout, field);
+    return FieldChars(record.text, columns.start, columns.width);
+}
 
 // The field with every leading and trailing character of code 32 or less removed.
 std::string_view TrimControls(std::string_view text);

@@ -17,7 +17,9 @@ constexpr std::size_t kFirstBlockRecords = 16;
 
 RecordBlockReader::RecordBlockReader(AstOrbDatabase& database, std::size_t maxBlockRecords)
     : database_(database), maxBlockRecords_(std::max<std::size_t>(1, maxBlockRecords)),
-      blockRecords_(std::min(kFirstBlockRecords, maxBlockRecords_)) {}
+      blockRecords_(std::min(kFirstBlockRecords, maxBlockRecords_)),
+      layout_(database.Format().layout),
+      recordLength_(static_cast<std::size_t>(database.Format().length)) {}
 
 RecordBlockReader::~RecordBlockReader() {
     Sync();
@@ -27,8 +29,8 @@ void RecordBlockReader::Sync() {
     if (pending_ >= 0) {
         // Bytes read ahead from a file since replaced no longer say where they came from.
         const bool sameFile = generation_ == database_.Generation();
-        database_.SetCurrentRecord(RecordAt(static_cast<std::uint64_t>(pending_ - first_)),
-                                   format_.layout, sameFile ? pending_ : -1);
+        database_.SetCurrentRecord(RecordAt(static_cast<std::uint64_t>(pending_ - first_)), layout_,
+                                   sameFile ? pending_ : -1);
         pending_ = -1;
     }
 }
@@ -42,8 +44,12 @@ bool RecordBlockReader::Fill(std::int64_t index, bool forward) {
     if (file == nullptr) {
         return false;
     }
-    format_ = file->Format();
-    const std::int64_t length = format_.length;
+    const RecordFormat format = file->Format();
+    if (format.layout != layout_) {
+        return false;
+    }
+    recordLength_ = static_cast<std::size_t>(format.length);
+    const std::int64_t length = format.length;
     if (index < 0 || index > INT64_MAX / length) {
         return false;
     }

@@ -14,6 +14,7 @@
 #include <cstdint>
 #include <optional>
 #include <string_view>
+#include <type_traits>
 #include <vector>
 
 namespace quorvane {
@@ -30,6 +31,10 @@ inline constexpr std::size_t kScanBlockRecords = 1024;
 // again on its own before it is declared missing. Bytes read ahead are dropped when the
 // database opens another file.
 //
+// A reader keeps to the layout of the file open when it was made: should another file of the
+// other layout replace it while a scan runs, the records from there on are missing, as past the
+// end of a file. So a scan's loop can take the layout as a constant (RecordOf, WithLayout).
+//
 // CurrentRecord is not written for every record. Sync() writes the last record handed out, if
 // it has not been written yet; the destructor does the same, so every way out of a scan (a
 // return, an error) leaves CurrentRecord on the last record read, as record-by-record reading
@@ -45,30 +50,46 @@ public:
     // Record `index`; the view stays valid until the next call. `forward` tells which way the
     // scan goes, so that blocks reach ahead of it.
     std::optional<AstOrbRecord> Record(std::int64_t index, bool forward = true) {
-        auto offset = static_cast<std::uint64_t>(index - first_);
-        if (offset >= static_cast<std::uint64_t>(count_) || generation_ != database_.Generation()) {
-            if (!Fill(index, forward)) {
-                return std::nullopt;
-            }
-            offset = static_cast<std::uint64_t>(index - first_);
+        if (!Reach(index, forward)) {
+            return std::nullopt;
         }
-        pending_ = index;
-        return AstOrbRecord{RecordAt(offset), format_.layout};
+        return AstOrbRecord{RecordAt(static_cast<std::uint64_t>(index - first_)), layout_};
+    }
+
+    // Record(index) for a reader whose Layout() is `L`, with the layout a constant.
+    template <RecordLayout L>
+    [[gnu::always_inline]] std::optional<AstOrbRecord> RecordOf(std::int64_t index,
+                                                                bool forward = true) {
+        if (!Reach(index, forward)) {
+            return std::nullopt;
+        }
+        return AstOrbRecord{RecordAt(static_cast<std::uint64_t>(index - first_)), L};
     }
 
     // Writes the last record handed out into CurrentRecord unless that is already done.
     void Sync();
     AstOrbDatabase& Database() { return database_; }
-    // The layout of the records handed out; that of the open file once a record was read.
-    RecordLayout Layout() const { return format_.layout; }
+    // The layout of the records handed out: that of the file open when the reader was made.
+    RecordLayout Layout() const { return layout_; }
 
 private:
+    // Brings record `index` into the buffer; false where it cannot be read.
+    [[gnu::always_inline]] bool Reach(std::int64_t index, bool forward) {
+        const auto offset = static_cast<std::uint64_t>(index - first_);
+        if ((offset >= static_cast<std::uint64_t>(count_) ||
+             generation_ != database_.Generation()) &&
+            !Fill(index, forward)) {
+            return false;
+        }
+        pending_ = index;
+        return true;
+    }
+
     bool Fill(std::int64_t index, bool forward);
 
     // The record `offset` records into the buffer, cut at its first zero byte.
     std::string_view RecordAt(std::uint64_t offset) const {
-        const auto length = static_cast<std::size_t>(format_.length);
-        const std::string_view record(buffer_.data() + offset * length, length);
+        const std::string_view record(buffer_.data() + offset * recordLength_, recordLength_);
         return hasZeroByte_ ? record.substr(0, record.find('\0')) : record;
     }
 
@@ -76,13 +97,23 @@ private:
     std::size_t maxBlockRecords_;
     std::size_t blockRecords_; // the size of the next block
     std::vector<char> buffer_;
-    RecordFormat format_;      // of the file the buffer was read from
+    RecordLayout layout_;      // of every record handed out
+    std::size_t recordLength_; // of the file the buffer was read from
     std::int64_t first_ = 0;   // index of the first record in the buffer
     std::int64_t count_ = 0;   // whole records in the buffer
     bool hasZeroByte_ = false; // some record in the buffer is cut short by a zero byte
     std::uint64_t generation_ = 0;
     std::int64_t pending_ = -1; // the record handed out last, while it is not in CurrentRecord
 };
+
+// Calls `scan` with `layout` as a std::integral_constant, so that a scan's loop written once is
+// made for each layout with every field's columns constants in it.
+template <typename Scan> decltype(auto) WithLayout(RecordLayout layout, Scan&& scan) {
+    if (layout == RecordLayout::SixDigit) {
+        return scan(std::integral_constant<RecordLayout, RecordLayout::SixDigit>{});
+    }
+    return scan(std::integral_constant<RecordLayout, RecordLayout::FiveDigit>{});
+}
 
 // The trimmed text of a field, as FieldText gives it, without a copy: FieldChars and
 // TrimControls written out so that a scan's inner loop needs no call.
@@ -194,8 +225,8 @@ private:
             return false;
         }
         const char* text = record.text.data() + first;
-        FixedFieldLayout& layout = layouts_[static_cast<std::size_t>(record.layout)]
-                                           [static_cast<std::size_t>(field)];
+        FixedFieldLayout& layout =
+            layouts_[static_cast<std::size_t>(record.layout)][static_cast<std::size_t>(field)];
         if (layout.usable && FixedLayoutDecimalParts(text, layout, fixed_, mantissa)) {
             fractionDigits = layout.fractionDigits;
             return true;

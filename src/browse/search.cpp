@@ -235,49 +235,51 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
     const FirstCharacterFilter filter(sought, toUpper);
     // Read once: the search lets no event through, so the check box cannot change meanwhile.
     const bool numberedOnly = context.numberedOnly.IsNumberedOnly();
-    while (true) {
-        const std::int64_t next = state.SearchPosition + step;
-        if (next > maximum || next < minimum) {
-            return SearchOutcome::NotFound;
-        }
-        state.SearchPosition = static_cast<int>(next);
-        const std::optional<AstOrbRecord> record =
-            reader.Record(state.SearchPosition, state.SearchForward);
-        if (!record) {
-            return SearchOutcome::ReadFailed;
-        }
-        if (numberedOnly && !IsNumberedRecord(*record)) {
-            return SearchOutcome::NotFound;
-        }
-        if (field.kind == SearchKind::Flag) {
-            std::optional<std::int32_t> code = ParseInt(TrimmedField(*record, Field::FlagCode));
-            if (!code) {
-                reader.Sync();
-                code = GetFlagCode(context.database.Current());
+    return WithLayout(reader.Layout(), [&](auto layout) {
+        while (true) {
+            const std::int64_t next = state.SearchPosition + step;
+            if (next > maximum || next < minimum) {
+                return SearchOutcome::NotFound;
             }
-            if (((*code & field.bit) != 0) == wanted) {
-                return SearchOutcome::Found;
+            state.SearchPosition = static_cast<int>(next);
+            const std::optional<AstOrbRecord> record =
+                reader.RecordOf<decltype(layout)::value>(state.SearchPosition, state.SearchForward);
+            if (!record) {
+                return SearchOutcome::ReadFailed;
             }
-        } else if (!sought.empty() && filter.MayContain(*record, field.field)) {
-            const std::string_view text = TrimmedField(*record, field.field);
-            if (text.size() > upper.size()) {
-                if (Contains(Cp1252UpperCase(text), sought)) {
+            if (numberedOnly && !IsNumberedRecord(*record)) {
+                return SearchOutcome::NotFound;
+            }
+            if (field.kind == SearchKind::Flag) {
+                std::optional<std::int32_t> code = ParseInt(TrimmedField(*record, Field::FlagCode));
+                if (!code) {
+                    reader.Sync();
+                    code = GetFlagCode(context.database.Current());
+                }
+                if (((*code & field.bit) != 0) == wanted) {
                     return SearchOutcome::Found;
                 }
-            } else {
-                for (std::size_t k = 0; k < text.size(); ++k) {
-                    upper[k] = toUpper[static_cast<unsigned char>(text[k])];
-                }
-                if (std::string_view(upper.data(), text.size()).find(sought) !=
-                    std::string_view::npos) {
-                    return SearchOutcome::Found;
+            } else if (!sought.empty() && filter.MayContain(*record, field.field)) {
+                const std::string_view text = TrimmedField(*record, field.field);
+                if (text.size() > upper.size()) {
+                    if (Contains(Cp1252UpperCase(text), sought)) {
+                        return SearchOutcome::Found;
+                    }
+                } else {
+                    for (std::size_t k = 0; k < text.size(); ++k) {
+                        upper[k] = toUpper[static_cast<unsigned char>(text[k])];
+                    }
+                    if (std::string_view(upper.data(), text.size()).find(sought) !=
+                        std::string_view::npos) {
+                        return SearchOutcome::Found;
+                    }
                 }
             }
+            if (state.SearchPosition == maximum) {
+                return SearchOutcome::NotFound;
+            }
         }
-        if (state.SearchPosition == maximum) {
-            return SearchOutcome::NotFound;
-        }
-    }
+    });
 }
 
 // Walks the entries of the names table in number order from the asteroid shown, reading the

@@ -191,8 +191,8 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
 
     for (bool again = true; again;) {
         const int countAtStart = count;
-        {
-            RecordBlockReader reader(database);
+        RecordBlockReader reader(database);
+        const ScanEnd end = WithLayout(reader.Layout(), [&](auto layout) {
             const FloatFieldReader fields;
             // Read once a pass: messages run only between passes, so none of them can change
             // while one runs.
@@ -201,7 +201,8 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
             const int limit = tolerance.Tolerance();
             for (long long i = 0;; ++i) {
                 if (!isMember.Has(i)) {
-                    const std::optional<AstOrbRecord> record = reader.Record(i);
+                    const std::optional<AstOrbRecord> record =
+                        reader.RecordOf<decltype(layout)::value>(i);
                     if (!record) {
                         return ScanEnd::ReadFailed;
                     }
@@ -235,6 +236,11 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                     break;
                 }
             }
+            return ScanEnd::Finished;
+        });
+        reader.Sync();
+        if (end != ScanEnd::Finished) {
+            return end;
         }
         ports.browser.SetPosition(seed);
         ports.events.ProcessPendingEvents();

@@ -54,15 +54,15 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
         return ScanEnd::ReadFailed;
     }
     double highest = FoldedInclination(GetInclination(database.Current()));
-    {
-        RecordBlockReader reader(database);
+    RecordBlockReader reader(database);
+    return WithLayout(reader.Layout(), [&](auto layout) {
         const FloatFieldReader fields;
         // Read once: the scan lets no event through, so neither can change while it runs.
         const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
         const long long last = ports.browser.Maximum();
         for (;;) {
             ++i;
-            const std::optional<AstOrbRecord> record = reader.Record(i);
+            const std::optional<AstOrbRecord> record = reader.RecordOf<decltype(layout)::value>(i);
             if (!record) {
                 return ScanEnd::ReadFailed;
             }
@@ -96,9 +96,10 @@ ScanEnd ScanHighestInclination(const ScanPorts& ports) {
                 break;
             }
         }
-    }
-    ports.messages.Inform("Done.");
-    return ScanEnd::Finished;
+        reader.Sync();
+        ports.messages.Inform("Done.");
+        return ScanEnd::Finished;
+    });
 }
 
 } // namespace quorvane

@@ -14,7 +14,7 @@ namespace quorvane {
 namespace {
 
 // A provisional designation in the Name field begins with the year; a name may begin with "0".
-bool StartsWithDesignationDigit(AstOrbRecord record) {
+[[gnu::always_inline]] inline bool StartsWithDesignationDigit(AstOrbRecord record) {
     const std::string_view name = FieldChars(record, Field::Name);
     return !name.empty() && name[0] >= '1' && name[0] <= '9';
 }
@@ -65,26 +65,33 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
     long long i = ports.browser.Minimum();
     {
         RecordBlockReader reader(database);
-        for (;;) {
-            const std::optional<AstOrbRecord> record = reader.Record(i);
-            if (!record) {
-                return ScanEnd::ReadFailed;
+        const ScanEnd end = WithLayout(reader.Layout(), [&](auto layout) {
+            for (;;) {
+                const std::optional<AstOrbRecord> record =
+                    reader.RecordOf<decltype(layout)::value>(i);
+                if (!record) {
+                    return ScanEnd::ReadFailed;
+                }
+                if (!IsNumberedRecord(*record)) {
+                    break;
+                }
+                if (!StartsWithDesignationDigit(*record)) {
+                    list += AsteroidTitle(*record, ports.names.CurrentNames(), false, false);
+                    list += kListLineEnd;
+                    ++count;
+                }
+                if (i == ports.browser.Maximum()) {
+                    break;
+                }
+                ++i;
+                // The window runs its messages here: it must see the record just read.
+                reader.Sync();
+                ports.events.ProcessPendingEvents();
             }
-            if (!IsNumberedRecord(*record)) {
-                break;
-            }
-            if (!StartsWithDesignationDigit(*record)) {
-                list += AsteroidTitle(*record, ports.names.CurrentNames(), false, false);
-                list += kListLineEnd;
-                ++count;
-            }
-            if (i == ports.browser.Maximum()) {
-                break;
-            }
-            ++i;
-            // The window runs its messages here: it must see the record just read.
-            reader.Sync();
-            ports.events.ProcessPendingEvents();
+            return ScanEnd::Finished;
+        });
+        if (end != ScanEnd::Finished) {
+            return end;
         }
     }
     ports.browser.SetPosition(BrowserIndex(i - 1));

@@ -121,7 +121,7 @@ namespace {
 // Whether a record's estimated q and Q decide a planet-relative test: estimates within 1e-15
 // of their magnitudes put q and Q within 1e-14 * (1 + e) * a of their exact values, so the
 // test holds on them when both stay clear of the planet's perihelion and aphelion by far more.
-bool ClearOfPlanet(double a, double e, const PlanetOrbit& planet) {
+[[gnu::always_inline]] inline bool ClearOfPlanet(double a, double e, const PlanetOrbit& planet) {
     const double q = (1.0 - e) * a;
     const double Q = (1.0 + e) * a;
     const double margin = 1e-12 * (1.0 + std::fabs(e)) * (1.0 + std::fabs(a));
@@ -182,7 +182,7 @@ template <bool retrograde> struct AxisCheckedTest {
 
 // The scan itself, with `listedQuick` as the record test; where that gives nothing (a malformed
 // field) the plain test decides, and raises the field's error.
-template <typename Test>
+template <RecordLayout L, typename Test>
 ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& planet,
                    RecordBlockReader& reader, const Test& listedQuick) {
     AstOrbDatabase& database = ports.database;
@@ -192,7 +192,7 @@ ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& pla
     const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
     const long long last = ports.browser.Maximum();
     for (long long i = 0;; ++i) {
-        const std::optional<AstOrbRecord> record = reader.Record(i);
+        const std::optional<AstOrbRecord> record = reader.RecordOf<L>(i);
         if (!record) {
             return ScanEnd::ReadFailed;
         }
@@ -237,27 +237,29 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
     const int typeIndex = choice.TypeIndex();
     RecordBlockReader reader(ports.database);
     const FloatFieldReader fields;
-    const auto run = [&](const auto& test) {
-        return ListOrbits(ports, typeIndex, planet, reader, test);
-    };
-    switch (typeIndex) {
-    case static_cast<int>(OrbitType::Inner):
-        return run(PlanetRelativeTest<OrbitType::Inner>{fields, planet});
-    case static_cast<int>(OrbitType::InnerGrazer):
-        return run(PlanetRelativeTest<OrbitType::InnerGrazer>{fields, planet});
-    case static_cast<int>(OrbitType::CoOrbital):
-        return run(PlanetRelativeTest<OrbitType::CoOrbital>{fields, planet});
-    case static_cast<int>(OrbitType::Crosser):
-        return run(PlanetRelativeTest<OrbitType::Crosser>{fields, planet});
-    case static_cast<int>(OrbitType::OuterGrazer):
-        return run(PlanetRelativeTest<OrbitType::OuterGrazer>{fields, planet});
-    case static_cast<int>(OrbitType::Outer):
-        return run(PlanetRelativeTest<OrbitType::Outer>{fields, planet});
-    case static_cast<int>(OrbitType::Retrograde):
-        return run(AxisCheckedTest<true>{fields});
-    default:
-        return run(AxisCheckedTest<false>{fields});
-    }
+    return WithLayout(reader.Layout(), [&](auto layout) {
+        const auto run = [&](const auto& test) {
+            return ListOrbits<decltype(layout)::value>(ports, typeIndex, planet, reader, test);
+        };
+        switch (typeIndex) {
+        case static_cast<int>(OrbitType::Inner):
+            return run(PlanetRelativeTest<OrbitType::Inner>{fields, planet});
+        case static_cast<int>(OrbitType::InnerGrazer):
+            return run(PlanetRelativeTest<OrbitType::InnerGrazer>{fields, planet});
+        case static_cast<int>(OrbitType::CoOrbital):
+            return run(PlanetRelativeTest<OrbitType::CoOrbital>{fields, planet});
+        case static_cast<int>(OrbitType::Crosser):
+            return run(PlanetRelativeTest<OrbitType::Crosser>{fields, planet});
+        case static_cast<int>(OrbitType::OuterGrazer):
+            return run(PlanetRelativeTest<OrbitType::OuterGrazer>{fields, planet});
+        case static_cast<int>(OrbitType::Outer):
+            return run(PlanetRelativeTest<OrbitType::Outer>{fields, planet});
+        case static_cast<int>(OrbitType::Retrograde):
+            return run(AxisCheckedTest<true>{fields});
+        default:
+            return run(AxisCheckedTest<false>{fields});
+        }
+    });
 }
 
 } // namespace quorvane

@@ -142,6 +142,25 @@ TEST(RecordBlockReader, DropsBytesReadAheadWhenAnotherFileIsOpened) {
     AstOrbDatabase closed;
     RecordBlockReader none(closed);
     EXPECT_FALSE(none.Record(0)) << "no file open: every read fails";
+
+    // A file of the other layout in its place: the reader's records end there, as at the end
+    // of a file, and CurrentRecord keeps the record handed out last.
+    const test::TempFolder third;
+    const std::string sixDigitPath =
+        third.Write("AstOrb.dat", test::RecordBytes(test::GenerateSpecs(2, 20, 20).records,
+                                                    RecordLayout::SixDigit));
+    AstOrbDatabase switched;
+    switched.ReplaceFile(firstPath);
+    RecordBlockReader pinned(switched);
+    ASSERT_EQ(pinned.Layout(), RecordLayout::FiveDigit);
+    const std::string last(pinned.Record(3)->text);
+    switched.ReplaceFile(sixDigitPath);
+    EXPECT_FALSE(pinned.Record(4));
+    EXPECT_FALSE(pinned.RecordOf<RecordLayout::FiveDigit>(0));
+    EXPECT_EQ(switched.CurrentRecord(), last);
+    RecordBlockReader fresh(switched);
+    EXPECT_EQ(fresh.Layout(), RecordLayout::SixDigit);
+    ASSERT_TRUE(fresh.RecordOf<RecordLayout::SixDigit>(4));
 }
 
 } // namespace
