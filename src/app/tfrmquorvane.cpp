@@ -19,6 +19,7 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 
 #include <algorithm>
@@ -48,6 +49,9 @@ constexpr std::array<CaptionRow, kValueLabelCount> kCaptionRows = {{
 }};
 
 constexpr int kValueLeft = 309;
+constexpr int kNameUnicodeLeft = 404;
+// Between a plain name too long for its column and the accented name beside it.
+constexpr int kNameGap = 8;
 
 QString ToQString(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -244,7 +248,7 @@ void TfrmQuorvane::CreateControls() {
         valueLabels[index] = MakeLabel(client, std::string(info.objectName).c_str(), {}, kValueLeft,
                                        row.top, 3, kRowHeight);
     }
-    lblNameUnicodeVal = MakeLabel(client, "lblNameUnicodeVal", {}, 404, 36, 3, 15);
+    lblNameUnicodeVal = MakeLabel(client, "lblNameUnicodeVal", {}, kNameUnicodeLeft, 36, 3, 15);
     QFont unicodeFont;
     unicodeFont.setFamilies({QStringLiteral("Arial Unicode MS"), QStringLiteral("Liberation Sans"),
                              QStringLiteral("DejaVu Sans")});
@@ -266,7 +270,7 @@ void TfrmQuorvane::CreateControls() {
         MakeLabel(client, "lblDensity", QStringLiteral("Density:"), 430, 135, 40, kRowHeight);
 
     // Input controls, in tab order.
-    scbBrowser = new QScrollBar(Qt::Horizontal, client);
+    scbBrowser = new TScrollBar(client);
     scbBrowser->setObjectName(QStringLiteral("scbBrowser"));
     scbBrowser->setGeometry(0, 280, 496, 15);
     scbBrowser->setRange(0, 0);
@@ -297,7 +301,7 @@ void TfrmQuorvane::CreateControls() {
     connect(btnSpecial, &QPushButton::clicked, this, &TfrmQuorvane::btnSpecialClick);
     connect(btnFamily, &QPushButton::clicked, this, &TfrmQuorvane::btnFamilyClick);
 
-    scrTolerance = new QScrollBar(Qt::Horizontal, client);
+    scrTolerance = new TScrollBar(client);
     scrTolerance->setObjectName(QStringLiteral("scrTolerance"));
     scrTolerance->setGeometry(2, 87, 183, 16);
     scrTolerance->setRange(0, 200);
@@ -325,10 +329,11 @@ void TfrmQuorvane::CreateControls() {
         for (int i = 0; i < items.size(); ++i) {
             auto* item = new QRadioButton(items[i], box);
             item->setObjectName(QString::fromLatin1(name) + QString::number(i));
-            item->setGeometry(8, 15 + 15 * i, width - 10, 15);
             group->addButton(item, i);
         }
         group->button(selected)->setChecked(true);
+        TabStopOnSelectedItem(group);
+        ArrangeRadioItems(box);
         return box;
     };
     rgpPlanet = makeGroup(
@@ -396,6 +401,23 @@ void TfrmQuorvane::CreateControls() {
     for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
         setTabOrder(order[i], order[i + 1]);
     }
+
+    // Return presses a focused button, as Space does.
+    for (QPushButton* button : client->findChildren<QPushButton*>()) {
+        button->setAutoDefault(true);
+    }
+    // "&Open..." keeps Alt+O from "&Outer", and the Albedo label Alt+D from "&Diacriticals...".
+    std::vector<QWidget*> claimants = {lblTolerance, lblOtherDiameter, lblAlbedo, lblDensity,
+                                       btnBrowse,    btnWikiFR,        btnWikiEN, btnSpecial,
+                                       btnFamily,    chkNumbered};
+    for (QAbstractButton* item : rgpPlanetItems->buttons()) {
+        claimants.push_back(item);
+    }
+    for (QAbstractButton* item : rgpTypeItems->buttons()) {
+        claimants.push_back(item);
+    }
+    claimants.insert(claimants.end(), {Button1, btnDiacriticals, btnExtractNames});
+    GiveSharedAcceleratorsToTheFirst(claimants);
 }
 
 void TfrmQuorvane::LayOut() {
@@ -404,15 +426,23 @@ void TfrmQuorvane::LayOut() {
     // border, with the browser docked along the bottom.
     scbBrowser->move(scbBrowser->x(), rgpPlanet->y() + rgpPlanet->height() + scbBrowser->height());
     scbBrowser->resize(btnDiacriticals->x() + btnDiacriticals->width(), scbBrowser->height());
+    browserLaidOut_ = scbBrowser->geometry();
     autoSize_ = true;
     FitToControls();
+    KeepOnScreen();
 }
 
 void TfrmQuorvane::FitToControls() {
+    // A long plain name pushes the accented one to its right rather than running under it.
+    const QLabel* name = ValueLabelWidget(ValueLabel::Name);
+    lblNameUnicodeVal->move(std::max(kNameUnicodeLeft, name->x() + name->width() + kNameGap),
+                            lblNameUnicodeVal->y());
     if (!autoSize_) {
         return;
     }
-    QRect used = scbBrowser->geometry();
+    // The docked browser spans whatever width the others need, so it counts where the layout
+    // put it: the window shrinks back when a long label gets shorter.
+    QRect used = browserLaidOut_;
     for (QWidget* child : client->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (!child->isHidden() && child != scbBrowser) {
             used = used.united(child->geometry());
@@ -426,6 +456,21 @@ void TfrmQuorvane::FitToControls() {
     scbBrowser->setGeometry(0, clientSize.height() - scbBrowser->height(), clientSize.width(),
                             scbBrowser->height());
     setFixedSize(clientSize.width() + 2 * kBorderWidth, clientSize.height() + 2 * kBorderWidth);
+}
+
+void TfrmQuorvane::KeepOnScreen() {
+    const QScreen* screen = this->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const QRect frame = frameGeometry();
+    const int left =
+        std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
+    const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
+    if (left != frame.left() || top != frame.top()) {
+        move(left, top);
+    }
 }
 
 void TfrmQuorvane::FormShow() {

@@ -2,6 +2,7 @@
 // buttons, the popup menu of the value labels, and the window's side of the core's seams.
 #pragma once
 
+#include "app/controls.h"
 #include "app/seams.h"
 #include "app/settingsstore.h"
 #include "astorb/database.h"
@@ -31,7 +32,6 @@ class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
-class QScrollBar;
 
 namespace quorvane::app {
 
@@ -168,6 +168,8 @@ private:
     void CreateControls();
     void LayOut();
     void FitToControls();
+    // Moves the window, at its opening, so that it lies inside the screen's work area.
+    void KeepOnScreen();
     void RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),
                         FileDialogSettings& dialog);
     void actBrowseForFolderAstOrbBeforeExecute();
@@ -216,6 +218,7 @@ private:
         void SetDiameterBox(const std::string& cp1252) override { diameterBox = cp1252; }
     };
     bool autoSize_ = false;
+    QRect browserLaidOut_; // the browser where the layout put it, before it was docked
     bool scanRunning_ = false;
     bool throttleEvents_ = false;
     std::optional<PendingLabels> pendingLabels_;
@@ -235,13 +238,13 @@ public:
     TLabel* lblOtherDiameter = nullptr;
     TLabel* lblAlbedo = nullptr;
     TLabel* lblDensity = nullptr;
-    QScrollBar* scbBrowser = nullptr;
+    TScrollBar* scbBrowser = nullptr;
     QPushButton* btnBrowse = nullptr;
     QPushButton* btnWikiFR = nullptr;
     QPushButton* btnWikiEN = nullptr;
     QPushButton* btnSpecial = nullptr;
     QPushButton* btnFamily = nullptr;
-    QScrollBar* scrTolerance = nullptr;
+    TScrollBar* scrTolerance = nullptr;
     QCheckBox* chkNumbered = nullptr;
     QGroupBox* rgpPlanet = nullptr;
     QButtonGroup* rgpPlanetItems = nullptr;

@@ -1,0 +1,100 @@
+#include "app/controls.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace quorvane::app {
+
+void TScrollBar::keyPressEvent(QKeyEvent* event) {
+    // Qt's scroll bars invert their arrow keys; these are the platform's.
+    SliderAction action = SliderNoAction;
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+        action = SliderSingleStepSub;
+        break;
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        action = SliderSingleStepAdd;
+        break;
+    case Qt::Key_PageUp:
+        action = SliderPageStepSub;
+        break;
+    case Qt::Key_PageDown:
+        action = SliderPageStepAdd;
+        break;
+    case Qt::Key_Home:
+        action = SliderToMinimum;
+        break;
+    case Qt::Key_End:
+        action = SliderToMaximum;
+        break;
+    default:
+        QScrollBar::keyPressEvent(event);
+        return;
+    }
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) {
+        event->ignore();
+        return;
+    }
+    triggerAction(action);
+    event->accept();
+}
+
+void GiveSharedAcceleratorsToTheFirst(const std::vector<QWidget*>& claimants) {
+    std::vector<QKeySequence> taken;
+    for (QWidget* widget : claimants) {
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        auto* label = qobject_cast<QLabel*>(widget);
+        const QString text = button != nullptr                               ? button->text()
+                             : label != nullptr && label->buddy() != nullptr ? label->text()
+                                                                             : QString();
+        const QKeySequence accelerator = QKeySequence::mnemonic(text);
+        if (accelerator.isEmpty()) {
+            continue;
+        }
+        if (std::find(taken.begin(), taken.end(), accelerator) == taken.end()) {
+            taken.push_back(accelerator);
+        } else if (button != nullptr) {
+            button->setShortcut(QKeySequence());
+        } else {
+            label->setBuddy(nullptr);
+        }
+    }
+}
+
+void TabStopOnSelectedItem(QButtonGroup* group) {
+    const auto update = [group] {
+        for (QAbstractButton* item : group->buttons()) {
+            item->setFocusPolicy(item->isChecked() ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+    };
+    update();
+    QObject::connect(group, &QButtonGroup::buttonToggled, group, update);
+}
+
+void ArrangeRadioItems(QGroupBox* box) {
+    box->ensurePolished();
+    const QList<QRadioButton*> items = box->findChildren<QRadioButton*>();
+    if (items.isEmpty()) {
+        return;
+    }
+    // The frame's inside below the caption, as the style draws it; the items share it evenly,
+    // what is left over split above and below them.
+    const QRect inside = box->contentsRect();
+    const int count = static_cast<int>(items.size());
+    const int itemHeight = inside.height() / count;
+    const int top = inside.top() + (inside.height() - itemHeight * count) / 2;
+    const int left = std::max(8, inside.left());
+    for (int i = 0; i < count; ++i) {
+        items[i]->setGeometry(left, top + i * itemHeight, box->width() - left - 2, itemHeight);
+    }
+}
+
+} // namespace quorvane::app

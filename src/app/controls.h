@@ -1,0 +1,39 @@
+// Controls that behave as the window's users expect of them: scroll bars that take the focus
+// and move with the keys, accelerators that act on their first claimant, radio items laid out
+// inside their group's frame.
+#pragma once
+
+#include <QScrollBar>
+
+#include <vector>
+
+class QButtonGroup;
+class QGroupBox;
+
+namespace quorvane::app {
+
+// A horizontal scroll bar that takes the focus by Tab and by click. Left and Up step back one
+// line, Right and Down forward; Page Up and Page Down a page; Home and End go to the ends.
+class TScrollBar : public QScrollBar {
+public:
+    explicit TScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
+        setFocusPolicy(Qt::StrongFocus);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+};
+
+// A shared accelerator acts on the first control that claims it: of `claimants`, given in that
+// order (labels first, then the controls in creation order), every later one with the same
+// accelerator gives it up. Its caption still shows the underlined letter.
+void GiveSharedAcceleratorsToTheFirst(const std::vector<QWidget*>& claimants);
+
+// Tab enters a radio group at its selected item, the group's one tab stop; the other items take
+// the focus only by click or arrow key.
+void TabStopOnSelectedItem(QButtonGroup* group);
+
+// Spreads the radio items of `box` evenly over the area inside its frame, below its caption.
+void ArrangeRadioItems(QGroupBox* box);
+
+} // namespace quorvane::app
