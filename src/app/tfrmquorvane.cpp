@@ -653,10 +653,13 @@ bool TfrmQuorvane::IsNumberedOnly() const {
 }
 
 void TfrmQuorvane::Inform(const std::string& text) {
+    // A scan's message comes with the window showing where the scan left the browser.
+    FlushDisplay();
     seams_.messageBoxes->Inform(this, ToQString(text));
 }
 
 bool TfrmQuorvane::AskYesNo(const std::string& text) {
+    FlushDisplay();
     return seams_.messageBoxes->AskYesNo(this, ToQString(text));
 }
 
