@@ -6,7 +6,7 @@ packages=(
     build-essential cmake pkg-config dpkg-dev file
     qt6-base-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev
-    xvfb xauth xclip xdotool x11-utils fonts-liberation
+    libxcb1-dev xvfb xauth xclip xdotool x11-utils openbox fonts-liberation
     clang clang-format libclang-rt-14-dev
 )
 

@@ -1,5 +1,7 @@
 #include "app/tfrmquorvane.h"
 
+#include "app/clipboard_keeper.h"
+
 #include "astorb/cp1252.h"
 #include "astorb/diacriticals.h"
 #include "astorb/error.h"
@@ -776,10 +778,15 @@ int RunQuorvane(QApplication& application) {
     SetDecimalSeparator(point.size() == 1 && point[0].unicode() < 128
                             ? static_cast<char>(point[0].unicode())
                             : '.');
-    TfrmQuorvane window;
-    window.FormShow();
-    window.show();
-    return application.exec();
+    int status = 0;
+    {
+        TfrmQuorvane window;
+        window.FormShow();
+        window.show();
+        status = application.exec();
+    }
+    KeepClipboardAfterClose();
+    return status;
 }
 
 } // namespace quorvane::app

@@ -270,7 +270,7 @@ public:
 };
 
 // Starts the program: the decimal separator from the regional settings, the main window, the
-// event loop.
+// event loop; once the window has closed, the clipboard's text is kept for other programs.
 int RunQuorvane(QApplication& application);
 
 // Conversions at the window's edge.
