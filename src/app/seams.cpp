@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QKeyEvent>
 #include <QMessageBox>
 
 namespace quorvane::app {
@@ -39,9 +40,34 @@ void QtMessageBoxes::Inform(QWidget* parent, const QString& text) {
     box.exec();
 }
 
+namespace {
+
+// A question answered only by its buttons: no close button, and Escape does nothing.
+class QuestionBox : public QMessageBox {
+public:
+    QuestionBox(QWidget* parent, const QString& text)
+        : QMessageBox(QMessageBox::Question, QStringLiteral("Quorvane"), text,
+                      QMessageBox::Yes | QMessageBox::No, parent) {
+        // A message box adds a close button to whatever it is given; this one has none.
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::MSWindowsFixedSizeDialogHint);
+    }
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override {
+        if (event->matches(QKeySequence::Cancel)) {
+            event->accept();
+            return;
+        }
+        QMessageBox::keyPressEvent(event);
+    }
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+} // namespace
+
 bool QtMessageBoxes::AskYesNo(QWidget* parent, const QString& text) {
-    QMessageBox box(QMessageBox::Question, QStringLiteral("Quorvane"), text,
-                    QMessageBox::Yes | QMessageBox::No, parent);
+    QuestionBox box(parent, text);
     return box.exec() != QMessageBox::No;
 }
 

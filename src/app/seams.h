@@ -32,6 +32,7 @@ public:
     virtual void ShowError(QWidget* parent, const QString& text) = 0;
     // The program's own messages, caption "Quorvane".
     virtual void Inform(QWidget* parent, const QString& text) = 0;
+    // Yes and No are the only answers: false for No, true for Yes.
     virtual bool AskYesNo(QWidget* parent, const QString& text) = 0;
 };
 
