@@ -1,0 +1,219 @@
+// The window driven from the keyboard: the focus at start-up, Tab, the keys of the two scroll
+// bars, the accelerators of the captions and Return on a button.
+#include "window_fixture.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTest>
+
+#include <functional>
+
+namespace quorvane::app::test {
+namespace {
+
+const QString kSamples = QString::fromStdString(quorvane::test::SamplesFolder());
+
+// Waits, a few seconds at most, for a button's animated press to end.
+bool Eventually(const std::function<bool()>& condition) {
+    for (int i = 0; i < 100 && !condition(); ++i) {
+        QTest::qWait(20);
+    }
+    return condition();
+}
+
+class KeyboardTest : public WindowTest {
+protected:
+    TfrmQuorvane& OpenActive(bool database = true) {
+        if (database) {
+            RememberFolders(kSamples);
+        } else {
+            dialogs.answers.push_back(std::nullopt);
+        }
+        TfrmQuorvane& w = MakeWindow();
+        w.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&w));
+        return w;
+    }
+    static QWidget* Focused() { return QApplication::focusWidget(); }
+    // The control of the tab table that holds the focus: a radio item stands for its group.
+    QWidget* FocusedTabStop() const {
+        QWidget* focused = Focused();
+        if (qobject_cast<QRadioButton*>(focused) != nullptr) {
+            return focused->parentWidget();
+        }
+        return focused;
+    }
+};
+
+TEST_F(KeyboardTest, StartUpFocusIsOnTheBrowser) {
+    TfrmQuorvane& w = OpenActive();
+    EXPECT_EQ(Focused(), w.scbBrowser);
+}
+
+TEST_F(KeyboardTest, WithoutADatabaseTheFocusStartsOnOpen) {
+    TfrmQuorvane& w = OpenActive(false);
+    EXPECT_FALSE(w.scbBrowser->isEnabled());
+    EXPECT_EQ(Focused(), w.btnBrowse);
+}
+
+TEST_F(KeyboardTest, TabVisitsTheControlsInTheirOrder) {
+    TfrmQuorvane& w = OpenActive();
+    // The tab table without the hidden "(Inclinations)" button, and round to the browser again.
+    const std::vector<QWidget*> expected = {
+        w.scbBrowser, w.btnBrowse,       w.btnWikiFR,       w.btnWikiEN,
+        w.btnSpecial, w.btnFamily,       w.scrTolerance,    w.chkNumbered,
+        w.rgpPlanet,  w.rgpType,         w.edtDiameter,     w.edtAlbedo,
+        w.edtDensity, w.btnDiacriticals, w.btnExtractNames, w.scbBrowser};
+    std::vector<QWidget*> visited = {FocusedTabStop()};
+    for (std::size_t i = 1; i < expected.size(); ++i) {
+        QTest::keyClick(Focused(), Qt::Key_Tab);
+        visited.push_back(FocusedTabStop());
+    }
+    EXPECT_EQ(visited, expected);
+
+    // Shift+Tab goes back; a radio group is entered at its selected item.
+    QTest::keyClick(Focused(), Qt::Key_Backtab);
+    EXPECT_EQ(Focused(), w.btnExtractNames);
+    for (int i = 0; i < 5; ++i) {
+        QTest::keyClick(Focused(), Qt::Key_Backtab);
+    }
+    EXPECT_EQ(Focused(), w.rgpTypeItems->button(2)) << "Co-Orbital, the selected type";
+    EXPECT_TRUE(boxes.errors.isEmpty()) << "the boxes left hold valid values";
+
+    // A click focuses a scroll bar too.
+    QTest::mouseClick(w.scrTolerance, Qt::LeftButton, {}, QPoint(w.scrTolerance->width() / 2, 8));
+    EXPECT_EQ(Focused(), w.scrTolerance);
+}
+
+TEST_F(KeyboardTest, TabSkipsTheDisabledPlanetGroup) {
+    TfrmQuorvane& w = OpenActive();
+    w.rgpTypeItems->button(6)->click();
+    w.chkNumbered->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Focused(), Qt::Key_Tab);
+    EXPECT_EQ(Focused(), w.rgpTypeItems->button(6)) << "Retrograde disables the planets";
+}
+
+TEST_F(KeyboardTest, BrowserKeysMoveTheRecordShown) {
+    TfrmQuorvane& w = OpenActive();
+    // The sample has 510 records, numbered up to index 449; the page is 509 / 20 = 25 records.
+    struct Row {
+        const char* name;
+        Qt::Key key;
+        int from;
+        int to;
+    };
+    const Row rows[] = {
+        {"End", Qt::Key_End, 100, 509},
+        {"Home", Qt::Key_Home, 100, 0},
+        {"Right", Qt::Key_Right, 100, 101},
+        {"Left", Qt::Key_Left, 100, 99},
+        {"Down", Qt::Key_Down, 100, 101},
+        {"Up", Qt::Key_Up, 100, 99},
+        {"Page Down", Qt::Key_PageDown, 100, 125},
+        {"Page Up", Qt::Key_PageUp, 100, 75},
+        {"Left at the start", Qt::Key_Left, 0, 0},
+        {"Page Down near the end", Qt::Key_PageDown, 500, 509},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        w.scbBrowser->setValue(row.from);
+        ASSERT_EQ(Focused(), w.scbBrowser);
+        QTest::keyClick(w.scbBrowser, row.key);
+        EXPECT_EQ(w.scbBrowser->value(), row.to);
+        EXPECT_EQ(LabelText("lblNumberVal"), row.to < 450 ? QString::number(row.to + 1) : "")
+            << "the display follows";
+    }
+    QTest::keyClick(w.scbBrowser, Qt::Key_Home);
+    EXPECT_EQ(LabelText("lblNameVal"), "Ceres");
+    EXPECT_EQ(w.edtDiameter->text(), "848.4");
+}
+
+TEST_F(KeyboardTest, ToleranceKeysMoveTheTolerance) {
+    TfrmQuorvane& w = OpenActive();
+    w.scrTolerance->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.scrTolerance, Qt::Key_Right);
+    EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 11");
+    QTest::keyClick(w.scrTolerance, Qt::Key_PageDown);
+    EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 21");
+    QTest::keyClick(w.scrTolerance, Qt::Key_End);
+    EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 200");
+}
+
+TEST_F(KeyboardTest, SharedAcceleratorsActOnTheirFirstClaimant) {
+    TfrmQuorvane& w = OpenActive();
+    // Alt+O: "&Open..." before the "&Outer" type; its command asks for the file.
+    dialogs.answers.push_back(std::nullopt);
+    QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
+    ASSERT_TRUE(Eventually([&] { return !dialogs.shown.empty(); })) << "the dialog is asked";
+    EXPECT_EQ(dialogs.shown.back().title, "Browse for AstOrb.dat");
+    EXPECT_EQ(w.rgpTypeItems->checkedId(), 2) << "Outer stays unselected";
+    QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
+    EXPECT_TRUE(Eventually([&] { return dialogs.shown.size() == 2; })) << "every time";
+
+    // Alt+D: the "Albe&do:" label before "&Diacriticals...": it focuses the Albedo box.
+    QTest::keyClick(&w, Qt::Key_D, Qt::AltModifier);
+    EXPECT_EQ(Focused(), w.edtAlbedo);
+    QTest::keyClick(&w, Qt::Key_D, Qt::AltModifier);
+    QTest::qWait(200);
+    EXPECT_EQ(Focused(), w.edtAlbedo);
+    EXPECT_EQ(dialogs.shown.size(), 2u) << "the Diacriticals command never runs";
+
+    // Alt+T: the tolerance label focuses its scroll bar.
+    QTest::keyClick(&w, Qt::Key_T, Qt::AltModifier);
+    EXPECT_EQ(Focused(), w.scrTolerance);
+}
+
+TEST_F(KeyboardTest, ButtonAcceleratorsStillPressTheirButtons) {
+    TfrmQuorvane& w = OpenActive();
+    struct Row {
+        Qt::Key key;
+        QAbstractButton* button;
+    };
+    const Row rows[] = {
+        {Qt::Key_F, w.btnWikiFR},
+        {Qt::Key_E, w.btnWikiEN},
+        {Qt::Key_C, w.btnSpecial},
+        {Qt::Key_Y, w.btnFamily},
+        {Qt::Key_B, w.chkNumbered},
+        {Qt::Key_R, w.rgpTypeItems->button(3)},
+        {Qt::Key_A, w.rgpPlanetItems->button(3)},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.button->text().toStdString());
+        QSignalSpy pressed(row.button, &QAbstractButton::clicked);
+        QTest::keyClick(&w, row.key, Qt::AltModifier);
+        EXPECT_TRUE(Eventually([&] { return pressed.count() == 1; }));
+    }
+    EXPECT_TRUE(QApplication::clipboard()->text().contains(" family]] members; tolerance 10 m/s"))
+        << "Famil&y, the last of the commands, left its list";
+    EXPECT_FALSE(w.chkNumbered->isChecked());
+    EXPECT_EQ(w.rgpTypeItems->checkedId(), 3);
+    EXPECT_EQ(w.rgpPlanetItems->checkedId(), 3);
+}
+
+TEST_F(KeyboardTest, ReturnPressesTheFocusedButton) {
+    TfrmQuorvane& w = OpenActive();
+    w.btnWikiEN->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.btnWikiEN, Qt::Key_Return);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("{{Minor Planet |\r\n name=1 Ceres"));
+
+    dialogs.answers.push_back(std::nullopt);
+    w.btnDiacriticals->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.btnDiacriticals, Qt::Key_Enter, Qt::KeypadModifier);
+    ASSERT_EQ(dialogs.shown.size(), 1u);
+    EXPECT_EQ(dialogs.shown[0].title, "Browse for Diacriticals.txt");
+
+    w.btnExtractNames->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(w.btnExtractNames, Qt::Key_Space);
+    EXPECT_TRUE(QApplication::clipboard()->text().startsWith("1 Ceres\r\n")) << "Space as before";
+}
+
+} // namespace
+} // namespace quorvane::app::test
