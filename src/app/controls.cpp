@@ -93,7 +93,7 @@ void ArrangeRadioItems(QGroupBox* box) {
     const int top = inside.top() + (inside.height() - itemHeight * count) / 2;
     const int left = std::max(8, inside.left());
     for (int i = 0; i < count; ++i) {
-        items[i]->setGeometry(left, top + i * itemHeight, box->width() - left - 2, itemHeight);
+        items[i]->setGeometry(left, top + i * itemHeight, inside.right() + 1 - left, itemHeight);
     }
 }
 

@@ -23,6 +23,7 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShowEvent>
 
 #include <algorithm>
 #include <climits>
@@ -472,6 +473,13 @@ void TfrmQuorvane::KeepOnScreen() {
     const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
     if (left != frame.left() || top != frame.top()) {
         move(left, top);
+    }
+}
+
+void TfrmQuorvane::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (autoSize_ && !event->spontaneous()) {
+        KeepOnScreen();
     }
 }
 

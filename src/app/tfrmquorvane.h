@@ -137,6 +137,8 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // The window's frame is known once it shows: it must fit on the screen as well.
+    void showEvent(QShowEvent* event) override;
 
 private slots:
     void scbBrowserChange(int position);
@@ -168,7 +170,7 @@ private:
     void CreateControls();
     void LayOut();
     void FitToControls();
-    // Moves the window, at its opening, so that it lies inside the screen's work area.
+    // Moves the window, when it opens, so that it lies inside the screen's work area.
     void KeepOnScreen();
     void RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),
                         FileDialogSettings& dialog);

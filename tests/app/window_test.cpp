@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalSpy>
@@ -121,6 +122,63 @@ TEST_F(WindowTest, WindowGrowsToFitALongerLabel) {
     EXPECT_LE(accents->geometry().right() + 1, w.client->width());
     EXPECT_GE(w.width(), width);
     EXPECT_EQ(w.scbBrowser->width(), w.client->width()) << "the browser still spans the width";
+}
+
+TEST_F(WindowTest, LongNameMakesRoomAndTheWindowShrinksBack) {
+    // An 18-character name, the widest the record holds, with its accented form.
+    TempFolder folder;
+    folder.WriteAstOrb(
+        {{.number = "1", .name = "Ceres"}, {.number = "2", .name = "Schwarzenbergerhof"}});
+    folder.Write(
+        "Diacriticals.txt",
+        "Names\r\n\r\n----\r\n      2                      Schw\\\"arzenbergerh\\\"of\r\n");
+    const QString path = QString::fromStdString(folder.str());
+    RememberFolders(path, path);
+    TfrmQuorvane& w = MakeWindow();
+    const int firstWidth = w.width();
+    const QLabel* name = w.findChild<QLabel*>("lblNameVal");
+    const QLabel* accents = w.lblNameUnicodeVal;
+
+    w.scbBrowser->setValue(1);
+    ASSERT_EQ(accents->text(), QString::fromUtf8("Schwärzenbergerhöf"));
+    EXPECT_GT(accents->x(), name->geometry().right()) << "the accented name stands clear";
+    EXPECT_LE(accents->geometry().right() + 1, w.client->width());
+    EXPECT_GT(w.width(), firstWidth);
+
+    w.scbBrowser->setValue(0);
+    EXPECT_EQ(accents->x(), 404) << "back in its column";
+    EXPECT_EQ(w.width(), firstWidth) << "the window fits its controls again";
+    EXPECT_EQ(w.scbBrowser->width(), w.client->width());
+    EXPECT_EQ(w.scbBrowser->geometry().bottom() + 1, w.client->height());
+}
+
+TEST_F(WindowTest, RadioItemsStandInsideTheirFrames) {
+    TfrmQuorvane& w = MakeWindow(false);
+    for (const QGroupBox* box : {w.rgpPlanet, w.rgpType}) {
+        SCOPED_TRACE(box->objectName().toStdString());
+        const QList<QRadioButton*> items = box->findChildren<QRadioButton*>();
+        ASSERT_EQ(items.size(), box == w.rgpPlanet ? 9 : 7);
+        for (qsizetype i = 0; i < items.size(); ++i) {
+            EXPECT_TRUE(box->contentsRect().contains(items[i]->geometry()))
+                << "below the caption and the frame line: " << items[i]->text().toStdString();
+            if (i > 0) {
+                EXPECT_GT(items[i]->y(), items[i - 1]->geometry().bottom());
+            }
+        }
+    }
+}
+
+TEST_F(WindowTest, WindowOpensInsideTheScreen) {
+    RememberFolders(kSamples);
+    TfrmQuorvane& fits = MakeWindow();
+    EXPECT_EQ(fits.pos(), QPoint(199, 131)) << "where the design puts it, when it fits";
+
+    TfrmQuorvane& w = MakeWindow(false);
+    const QRect area = w.screen()->availableGeometry();
+    w.move(area.right() - 100, area.bottom() - 50);
+    w.FormShow();
+    w.show();
+    EXPECT_TRUE(area.contains(w.frameGeometry()));
 }
 
 TEST_F(WindowTest, FirstRunAsksForTheFileBeforeTheWindowShows) {
