@@ -126,6 +126,36 @@ TEST_F(CommandsTest, SpecialListMatchesTheCommandLine) {
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
+TEST_F(CommandsTest, DoneMessageComesWithTheLastListedRecordShown) {
+    TfrmQuorvane& w = OpenSample();
+    struct Seen {
+        int position;
+        QString number;
+        QString name;
+    };
+    std::vector<Seen> seen;
+    boxes.duringMessage = [&] {
+        seen.push_back({w.scbBrowser->value(), LabelText("lblNumberVal"), LabelText("lblNameVal")});
+    };
+    w.rgpPlanetItems->button(3)->click();
+    w.rgpTypeItems->button(3)->click();
+    w.btnSpecial->click();
+    const QStringList listed = Clipboard().split("\r\n", Qt::SkipEmptyParts);
+    ASSERT_FALSE(listed.isEmpty());
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_GT(seen[0].position, 0);
+    EXPECT_EQ(seen[0].number, QString::number(seen[0].position + 1));
+    EXPECT_TRUE(listed.last().startsWith("* [[" + seen[0].number + " ") ||
+                listed.last().startsWith("* [[(" + seen[0].number + ") "))
+        << listed.last().toStdString();
+    EXPECT_TRUE(listed.last().contains(seen[0].name)) << seen[0].name.toStdString();
+
+    w.btnExtractNames->click();
+    ASSERT_EQ(seen.size(), 2u);
+    EXPECT_EQ(seen[1].position, 449) << "the last numbered record";
+    EXPECT_EQ(seen[1].number, "450");
+}
+
 TEST_F(CommandsTest, RetrogradeDisablesThePlanetGroup) {
     TfrmQuorvane& w = OpenSample();
     w.rgpTypeItems->button(6)->click();
