@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
-# The real window under a virtual X server: press the command buttons with the keyboard and the
-# mouse, read the clipboard as another program would, and compare each text with quorvane-cli
-# for the same record and controls.
+# The real window under a virtual X server: drive the browser and press the command buttons with
+# the keyboard and the mouse, read the clipboard as another program would, and compare each text
+# with quorvane-cli for the same record and controls. Then close the window through a window
+# manager and read the last text from the clipboard again, served after the program has ended
+# until another program takes the clipboard.
 # usage: check.sh BUILD_DIR SAMPLES_DIR [SCREENSHOT.png]
 set -euo pipefail
 build=$(cd "$1" && pwd)
@@ -12,10 +14,19 @@ if [ -z "${DISPLAY:-}" ]; then
     exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
+command -v openbox >/dev/null || {
+    echo "real-window check: openbox is needed to close the window" >&2
+    exit 1
+}
+
 work=$(mktemp -d)
 app_pid=
+wm_pid=
+keeper_pid=
 cleanup() {
-    [ -n "$app_pid" ] && kill "$app_pid" 2>/dev/null || true
+    for pid in "$app_pid" "$wm_pid" "$keeper_pid"; do
+        [ -n "$pid" ] && kill "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -89,6 +100,39 @@ xdotool windowactivate --sync "$wid" 2>/dev/null || xdotool windowfocus --sync "
 sleep 0.5
 [ -n "$screenshot" ] && import -window "$wid" "$screenshot"
 
+# A value label's text, as its popup menu's "&Copier" puts it on the clipboard. $1 is the
+# label's row (its top in the client area, whose origin is at 6, 6).
+label_text() {
+    local before
+    before=$(clipboard)
+    xdotool mousemove --window "$wid" $((6 + 309 + 4)) $((6 + $1 + 6)) click 3
+    sleep 0.3
+    xdotool key c
+    for _ in $(seq 50); do
+        [ "$(clipboard)" != "$before" ] && break
+        sleep 0.1
+    done
+    clipboard
+}
+
+# The browser has the focus from the start: End, Home and Right move it, and the name label
+# shows the record quorvane-cli shows at that index.
+browse() {
+    local key=$1 index=$2 expected got
+    xdotool key --window "$wid" "$key"
+    sleep 0.2
+    expected=$("$build/quorvane-cli" show "$samples" "$index" | sed -n 's/^Name: //p')
+    got=$(label_text 36)
+    [ "$got" = "$expected" ] || fail "$key: the name label shows '$got', not record $index's '$expected'"
+    title=$(xdotool getwindowname "$wid")
+    [ "$title" = "Quorvane 1.32 - 510 records" ] || fail "caption after $key: $title"
+    echo "ok: $key shows record $index"
+}
+browse End 509
+browse Home 0
+browse Right 1
+browse Home 0
+
 before=$(clipboard)
 xdotool key --window "$wid" alt+f
 wait_clipboard_change "$before" || fail "Copier Wiki (&FR) put nothing on the clipboard"
@@ -125,5 +169,36 @@ echo "ok: caption"
 before=$(clipboard)
 xdotool key --window "$wid" alt+e
 wait_clipboard_change "$before" || fail "Copy Wiki (&EN) on the next record put nothing on the clipboard"
-compare "browser moved to record 450" "$(cli_text infobox "$samples" 450 --lang en)"
+last=$(cli_text infobox "$samples" 450 --lang en)
+compare "browser moved to record 450" "$last"
+
+# Close the window as a user does, through a window manager's Alt+F4; the program ends at once
+# and its text stays on the clipboard, served by the keeper until another program takes it.
+openbox > "$work/openbox.log" 2>&1 &
+wm_pid=$!
+for _ in $(seq 100); do
+    xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && break
+    sleep 0.1
+done
+sleep 0.5
+xdotool windowactivate --sync "$wid" || fail "the window manager did not take the window"
+xdotool key alt+F4
+for _ in $(seq 100); do
+    kill -0 "$app_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$app_pid" 2>/dev/null && fail "the program did not end when its window closed"
+app_pid=
+compare "the clipboard after the program ended" "$last"
+keeper_pid=$(pgrep -f "^$build/quorvane-clipboard" | head -1) ||
+    fail "no keeper serves the clipboard"
+printf 'another program' | xclip -selection clipboard -i -loops 1
+for _ in $(seq 100); do
+    kill -0 "$keeper_pid" 2>/dev/null || break
+    sleep 0.1
+done
+kill -0 "$keeper_pid" 2>/dev/null && fail "the keeper still runs after another program took the clipboard"
+keeper_pid=
+[ "$(clipboard)" = "another program" ] || fail "the other program's text is not on the clipboard"
+echo "ok: the clipboard outlives the program, until another program takes it"
 echo "real-window check passed"
