@@ -6,6 +6,9 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QRadioButton>
+#include <QStyleOptionFocusRect>
+#include <QStyleOptionSlider>
+#include <QStylePainter>
 
 #include <algorithm>
 
@@ -45,6 +48,24 @@ void TScrollBar::keyPressEvent(QKeyEvent* event) {
     }
     triggerAction(action);
     event->accept();
+}
+
+void TScrollBar::paintEvent(QPaintEvent* event) {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) {
+        return;
+    }
+    QStyleOptionSlider bar;
+    initStyleOption(&bar);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    // Shown however the focus came, as the platform's blinking thumb is.
+    focus.state |= QStyle::State_KeyboardFocusChange;
+    focus.rect = style()
+                     ->subControlRect(QStyle::CC_ScrollBar, &bar, QStyle::SC_ScrollBarSlider, this)
+                     .adjusted(2, 2, -2, -2);
+    QStylePainter painter(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
 void GiveSharedAcceleratorsToTheFirst(const std::vector<QWidget*>& claimants) {

@@ -12,8 +12,9 @@ class QGroupBox;
 
 namespace quorvane::app {
 
-// A horizontal scroll bar that takes the focus by Tab and by click. Left and Up step back one
-// line, Right and Down forward; Page Up and Page Down a page; Home and End go to the ends.
+// A horizontal scroll bar that takes the focus by Tab and by click, and shows it with a focus
+// frame on its thumb. Left and Up step back one line, Right and Down forward; Page Up and Page
+// Down a page; Home and End go to the ends.
 class TScrollBar : public QScrollBar {
 public:
     explicit TScrollBar(QWidget* parent) : QScrollBar(Qt::Horizontal, parent) {
@@ -22,6 +23,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 };
 
 // A shared accelerator acts on the first control that claims it: of `claimants`, given in that

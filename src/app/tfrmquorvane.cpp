@@ -483,6 +483,16 @@ void TfrmQuorvane::showEvent(QShowEvent* event) {
     }
 }
 
+void TfrmQuorvane::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activatedOnce_) {
+        activatedOnce_ = true;
+        if (autoSize_) {
+            KeepOnScreen();
+        }
+    }
+}
+
 void TfrmQuorvane::FormShow() {
     Guarded([this] {
         if (database_.IsOpen()) {

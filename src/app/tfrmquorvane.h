@@ -137,8 +137,10 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // The window's frame is known once it shows: it must fit on the screen as well.
+    // The window's frame is known once it shows, or with a window manager once it is first
+    // activated: it must fit on the screen as well.
     void showEvent(QShowEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void scbBrowserChange(int position);
@@ -221,6 +223,7 @@ private:
     };
     bool autoSize_ = false;
     QRect browserLaidOut_; // the browser where the layout put it, before it was docked
+    bool activatedOnce_ = false;
     bool scanRunning_ = false;
     bool throttleEvents_ = false;
     std::optional<PendingLabels> pendingLabels_;
