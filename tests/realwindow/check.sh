@@ -172,6 +172,15 @@ wait_clipboard_change "$before" || fail "Copy Wiki (&EN) on the next record put 
 last=$(cli_text infobox "$samples" 450 --lang en)
 compare "browser moved to record 450" "$last"
 
+# Waits until process $1 has ended (at most 10 s).
+ends() {
+    for _ in $(seq 100); do
+        kill -0 "$1" 2>/dev/null || return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # Close the window as a user does, through a window manager's Alt+F4; the program ends at once
 # and its text stays on the clipboard, served by the keeper until another program takes it.
 openbox > "$work/openbox.log" 2>&1 &
@@ -183,21 +192,13 @@ done
 sleep 0.5
 xdotool windowactivate --sync "$wid" || fail "the window manager did not take the window"
 xdotool key alt+F4
-for _ in $(seq 100); do
-    kill -0 "$app_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$app_pid" 2>/dev/null && fail "the program did not end when its window closed"
+ends "$app_pid" || fail "the program did not end when its window closed"
 app_pid=
 compare "the clipboard after the program ended" "$last"
-keeper_pid=$(pgrep -f "^$build/quorvane-clipboard" | head -1) ||
-    fail "no keeper serves the clipboard"
+keeper_pid=$(pgrep -f "^$build/quorvane-clipboard" | head -1)
+[ -n "$keeper_pid" ] || fail "no keeper serves the clipboard"
 printf 'another program' | xclip -selection clipboard -i -loops 1
-for _ in $(seq 100); do
-    kill -0 "$keeper_pid" 2>/dev/null || break
-    sleep 0.1
-done
-kill -0 "$keeper_pid" 2>/dev/null && fail "the keeper still runs after another program took the clipboard"
+ends "$keeper_pid" || fail "the keeper still runs after another program took the clipboard"
 keeper_pid=
 [ "$(clipboard)" = "another program" ] || fail "the other program's text is not on the clipboard"
 echo "ok: the clipboard outlives the program, until another program takes it"
