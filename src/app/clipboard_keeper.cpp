@@ -99,7 +99,10 @@ bool HandToKeeper(const QString& program, const QByteArray& text) {
     posix_spawnattr_init(&attributes);
     posix_spawnattr_setflags(&attributes, POSIX_SPAWN_SETSID);
     const QByteArray path = program.toLocal8Bit();
-    char* argv[] = {const_cast<char*>(path.constData()), nullptr};
+    // On the X server this program uses, whatever else the environment would choose.
+    char platformOption[] = "-platform";
+    char platform[] = "xcb";
+    char* argv[] = {const_cast<char*>(path.constData()), platformOption, platform, nullptr};
     pid_t pid = 0;
     const bool started =
         ::posix_spawn(&pid, path.constData(), &actions, &attributes, argv, environ) == 0;
