@@ -59,4 +59,15 @@ RecordFormat FormatByLineEnd(std::string_view start);
 // character. The line ends are those of `to`; a partial last record stays partial, without one.
 std::string Relay(std::string_view file, FileFormat to);
 
+// The orbital elements and their accessors, in the order the accessors are listed.
+struct FloatRow {
+    Field field;
+    double (*read)(AstOrbRecord);
+};
+inline constexpr FloatRow kFloatFields[] = {
+    {Field::SemiMajorAxis, GetSemiMajorAxis}, {Field::Eccentricity, GetEccentricity},
+    {Field::Inclination, GetInclination},     {Field::AscNode, GetAscNode},
+    {Field::ArgPerihelion, GetArgPerihelion}, {Field::MeanAnomaly, GetMeanAnomaly},
+};
+
 } // namespace quorvane::fuzz

@@ -2,6 +2,7 @@
 // layout, one reader for the whole run under one decimal separator: each of the six orbital
 // elements of every record is accepted and read exactly as the accessor reads it, whatever
 // records (of whatever layout) the reader has seen before.
+#include "fuzz_astorb.h"
 #include "fuzz_support.h"
 
 #include "astorb/error.h"
@@ -18,21 +19,6 @@
 using namespace quorvane;
 using quorvane::fuzz::Check;
 
-namespace {
-
-using FloatAccessor = double (*)(AstOrbRecord);
-struct FloatRow {
-    Field field;
-    FloatAccessor read;
-};
-constexpr FloatRow kFloatFields[] = {
-    {Field::SemiMajorAxis, GetSemiMajorAxis}, {Field::Eccentricity, GetEccentricity},
-    {Field::Inclination, GetInclination},     {Field::AscNode, GetAscNode},
-    {Field::ArgPerihelion, GetArgPerihelion}, {Field::MeanAnomaly, GetMeanAnomaly},
-};
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
     SetDecimalSeparator(provider.ConsumeBool() ? ',' : '.');
@@ -43,7 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string text = provider.ConsumeBytesAsString(
             provider.ConsumeIntegralInRange<std::size_t>(0, kLongestRecordLength));
         const AstOrbRecord record{text, layout};
-        for (const FloatRow& row : kFloatFields) {
+        for (const fuzz::FloatRow& row : fuzz::kFloatFields) {
             std::optional<double> value;
             try {
                 value = row.read(record);

@@ -42,17 +42,6 @@ constexpr Field kAllFields[] = {
     Field::Inclination, Field::Eccentricity,  Field::SemiMajorAxis,
 };
 
-using FloatAccessor = double (*)(AstOrbRecord);
-struct FloatRow {
-    Field field;
-    FloatAccessor read;
-};
-constexpr FloatRow kFloatFields[] = {
-    {Field::SemiMajorAxis, GetSemiMajorAxis}, {Field::Eccentricity, GetEccentricity},
-    {Field::Inclination, GetInclination},     {Field::AscNode, GetAscNode},
-    {Field::ArgPerihelion, GetArgPerihelion}, {Field::MeanAnomaly, GetMeanAnomaly},
-};
-
 // The labels the display fills with a field's text as it stands.
 struct LabelRow {
     ValueLabel label;
@@ -244,7 +233,7 @@ std::string ObserveFields(AstOrbRecord record) {
 // record under the decimal separator in force.
 std::string ObserveNumbers(AstOrbRecord record, const FloatFieldReader& quick) {
     std::string seen;
-    for (const FloatRow& row : kFloatFields) {
+    for (const fuzz::FloatRow& row : fuzz::kFloatFields) {
         std::optional<double> value;
         try {
             value = row.read(record);
