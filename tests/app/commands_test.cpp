@@ -29,16 +29,6 @@ struct SeparatorGuard {
     ~SeparatorGuard() { SetDecimalSeparator(saved); }
 };
 
-// The clipboard text quorvane-cli gives for `args` (raw bytes decoded from Windows-1252).
-QString CliClipboard(std::vector<std::string> args, char separator = '.') {
-    args.insert(args.begin(), "--raw");
-    std::ostringstream out;
-    std::ostringstream err;
-    const SeparatorGuard guard;
-    EXPECT_EQ(cli::Run(args, out, err, separator), 0) << err.str();
-    return FromCp1252(out.str());
-}
-
 QString Clipboard() {
     return QApplication::clipboard()->text();
 }

@@ -2,8 +2,7 @@
 // labels show six-digit numbers, and the clipboard holds what quorvane-cli gives.
 #include "window_fixture.h"
 
-#include "astorb/numbers.h"
-#include "cli/cli.h"
+#include "support/infobox_example.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -12,23 +11,10 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include <sstream>
-
 namespace quorvane::app::test {
 namespace {
 
 const std::string kSixDigit = quorvane::test::SixDigitSamplesFolder();
-
-// What quorvane-cli writes for `args` with --raw, decoded from Windows-1252 as the clipboard is.
-QString RawCliText(std::vector<std::string> args) {
-    args.insert(args.begin(), {"--raw", "--decimal-separator", ","});
-    std::ostringstream out;
-    std::ostringstream err;
-    const char separator = DecimalSeparator();
-    EXPECT_EQ(cli::Run(args, out, err), 0) << err.str();
-    SetDecimalSeparator(separator);
-    return FromCp1252(out.str());
-}
 
 TEST_F(WindowTest, OpensTodaysSixDigitFile) {
     const QString folder = QString::fromStdString(kSixDigit);
@@ -59,10 +45,10 @@ TEST_F(WindowTest, OpensTodaysSixDigitFile) {
         EXPECT_EQ(LabelText(row.label), row.text) << row.label;
     }
 
-    SetDecimalSeparator(',');
+    const quorvane::test::SeparatorGuard separator(',');
     w.findChild<QPushButton*>("btnWikiFR")->click();
-    const QString infobox =
-        RawCliText({"infobox", kSixDigit, "454", "--lang", "fr", "--diacriticals", kSixDigit});
+    const QString infobox = CliClipboard(
+        {"infobox", kSixDigit, "454", "--lang", "fr", "--diacriticals", kSixDigit}, ',');
     EXPECT_EQ(QApplication::clipboard()->text(), infobox);
     EXPECT_TRUE(infobox.startsWith("{{Planète mineure |\r\n nom=136199 Eris\r\n"));
 
@@ -75,8 +61,8 @@ TEST_F(WindowTest, OpensTodaysSixDigitFile) {
     }
     w.findChild<QCheckBox*>("chkNumbered")->setChecked(false);
     w.findChild<QPushButton*>("btnSpecial")->click();
-    const QString list = RawCliText({"special", kSixDigit, "--planet", "neptune", "--type", "outer",
-                                     "--all", "--diacriticals", kSixDigit});
+    const QString list = CliClipboard({"special", kSixDigit, "--planet", "neptune", "--type",
+                                       "outer", "--all", "--diacriticals", kSixDigit});
     EXPECT_EQ(QApplication::clipboard()->text(), list);
     EXPECT_TRUE(list.startsWith("* [[90377 Sedna]]\r\n* [[136108 Haumea]]\r\n"));
     EXPECT_EQ(boxes.messages, QStringList{"Done. 7 results in the clipboard."});

@@ -1,5 +1,8 @@
 #include "window_fixture.h"
 
+#include "astorb/numbers.h"
+#include "cli/cli.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -7,7 +10,19 @@
 #include <QLabel>
 #include <QSettings>
 
+#include <sstream>
+
 namespace quorvane::app::test {
+
+QString CliClipboard(std::vector<std::string> args, char separator) {
+    args.insert(args.begin(), "--raw");
+    std::ostringstream out;
+    std::ostringstream err;
+    const char saved = DecimalSeparator();
+    EXPECT_EQ(cli::Run(args, out, err, separator), 0) << err.str();
+    SetDecimalSeparator(saved);
+    return FromCp1252(out.str());
+}
 
 bool FakeFileDialogs::ChooseFile(QWidget*, FileDialogSettings& settings) {
     shown.push_back({settings.title, settings.filterName + "|" + settings.filterPattern,

@@ -85,6 +85,10 @@ protected:
     std::unique_ptr<TfrmQuorvane> window;
 };
 
+// The clipboard text quorvane-cli gives for `args` (raw bytes decoded from Windows-1252), started
+// with `separator` as the regional decimal separator; the process-wide separator is put back.
+QString CliClipboard(std::vector<std::string> args, char separator = '.');
+
 // A folder with an AstOrb.dat of `count` numbered records named "Asteroid n".
 std::unique_ptr<quorvane::test::TempFolder> NumberedDatabase(int count);
 
