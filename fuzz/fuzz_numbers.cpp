@@ -6,6 +6,7 @@
 #include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "infobox/epoch.h"
+#include "reference/plain_float.h"
 
 #include <cerrno>
 #include <cfloat>
@@ -165,7 +166,7 @@ void CheckEpoch(std::string_view text) {
 // record rule read in place must equal the rule on the text with its points replaced.
 void CheckQuickPaths(std::string_view text, char separator) {
     const std::optional<double> quick = ParseFloat(text, separator);
-    const std::optional<double> plain = ParseFloatPlain(text, separator);
+    const std::optional<double> plain = reference::ParseFloatPlain(text, separator);
     Check(quick.has_value() == plain.has_value(),
           "the quick and plain floats disagree on acceptance");
     if (quick && plain) {

@@ -32,56 +32,20 @@ void SetDecimalSeparator(char separator) {
     gDecimalSeparator = separator;
 }
 
-std::optional<double> ParseFloatPlain(std::string_view text, char separator) {
-    // Validate the grammar and copy it into a buffer in the form from_chars reads.
-    constexpr std::size_t kMaxLength = kMaxFloatText;
-    if (text.empty() || text.size() > kMaxLength) {
-        return std::nullopt;
-    }
-    std::array<char, kMaxLength + 1> buffer{};
+namespace {
+
+// The value of a text the grammar below has accepted, through the general decimal conversion:
+// the characters as the grammar read them, the separator at `separatorAt` (`text.size()` when
+// there is none) as a point and a leading "+" dropped, in the form from_chars reads.
+std::optional<double> GeneralConversion(std::string_view text, char separator, bool dotIsSeparator,
+                                        std::size_t separatorAt, bool negativeExponent) {
+    const auto at = [&](std::size_t i) {
+        return dotIsSeparator && text[i] == '.' ? separator : text[i];
+    };
+    std::array<char, kMaxFloatText> buffer;
     std::size_t n = 0;
-    std::size_t i = 0;
-    if (text[i] == '+' || text[i] == '-') {
-        if (text[i] == '-') {
-            buffer[n++] = '-';
-        }
-        ++i;
-    }
-    int digits = 0;
-    bool negativeExponent = false;
-    while (i < text.size() && IsDigit(text[i])) {
-        buffer[n++] = text[i++];
-        ++digits;
-    }
-    if (i < text.size() && text[i] == separator) {
-        buffer[n++] = '.';
-        ++i;
-        while (i < text.size() && IsDigit(text[i])) {
-            buffer[n++] = text[i++];
-            ++digits;
-        }
-    }
-    if (digits == 0) {
-        return std::nullopt;
-    }
-    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
-        buffer[n++] = 'e';
-        ++i;
-        if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-            negativeExponent = text[i] == '-';
-            buffer[n++] = text[i++];
-        }
-        int exponentDigits = 0;
-        while (i < text.size() && IsDigit(text[i])) {
-            buffer[n++] = text[i++];
-            ++exponentDigits;
-        }
-        if (exponentDigits == 0) {
-            return std::nullopt;
-        }
-    }
-    if (i != text.size()) {
-        return std::nullopt;
+    for (std::size_t i = at(0) == '+' ? 1 : 0; i < text.size(); ++i) {
+        buffer[n++] = i == separatorAt ? '.' : at(i);
     }
     double value = 0.0;
     const auto [end, ec] = std::from_chars(buffer.data(), buffer.data() + n, value);
@@ -101,12 +65,10 @@ std::optional<double> ParseFloatPlain(std::string_view text, char separator) {
     return value;
 }
 
-namespace {
-
 // The float grammar over `text` with every "." read as `separator` when `dotIsSeparator`. A
 // mantissa of at most 2^53 scaled by an exact power of ten up to 10^22 is one correctly rounded
 // operation on exact operands, so it equals the decimal conversion; anything else (more
-// digits, larger exponents) goes to the general conversion. Allocation-free except there.
+// digits, larger exponents) goes to the general conversion. Allocation-free.
 std::optional<double> ParseFloatMapped(std::string_view text, char separator, bool dotIsSeparator) {
     const std::size_t size = text.size();
     if (size == 0 || size > kMaxFloatText) {
@@ -148,8 +110,9 @@ std::optional<double> ParseFloatMapped(std::string_view text, char separator, bo
         }
     };
     takeDigits(false);
+    std::size_t separatorAt = size;
     if (i < size && at(i) == separator) {
-        ++i;
+        separatorAt = i++;
         takeDigits(true);
     }
     if (digits == 0) {
@@ -157,9 +120,9 @@ std::optional<double> ParseFloatMapped(std::string_view text, char separator, bo
     }
     int exponent = 0;
     bool exponentTooLong = false;
+    bool negativeExponent = false;
     if (i < size && (at(i) == 'e' || at(i) == 'E')) {
         ++i;
-        bool negativeExponent = false;
         if (i < size && (at(i) == '+' || at(i) == '-')) {
             negativeExponent = at(i) == '-';
             ++i;
@@ -195,16 +158,7 @@ std::optional<double> ParseFloatMapped(std::string_view text, char separator, bo
         }
         return negative ? -value : value;
     }
-    if (!dotIsSeparator) {
-        return ParseFloatPlain(text, separator);
-    }
-    std::string mapped(text);
-    for (char& c : mapped) {
-        if (c == '.') {
-            c = separator;
-        }
-    }
-    return ParseFloatPlain(mapped, separator);
+    return GeneralConversion(text, separator, dotIsSeparator, separatorAt, negativeExponent);
 }
 
 } // namespace

@@ -19,10 +19,6 @@ void SetDecimalSeparator(char separator);
 // blanks, no "inf", no hexadecimal. Empty when the text does not follow it or overflows.
 std::optional<double> ParseFloat(std::string_view text, char separator);
 
-// The same grammar and result, always through the general decimal conversion: the reference
-// that the quick path of ParseFloat is checked against.
-std::optional<double> ParseFloatPlain(std::string_view text, char separator);
-
 // The record fields' rule without building a text: ParseFloat of `fieldText` with every "."
 // read as `separator`, so both "." and the separator separate the decimals.
 std::optional<double> ParseFloatRule(std::string_view fieldText, char separator);

@@ -4,6 +4,7 @@
 #include "astorb/numbers.h"
 #include "astorb/quick_decimal.h"
 #include "core/fast_generator.h"
+#include "reference/plain_float.h"
 
 #include <gtest/gtest.h>
 
@@ -54,7 +55,7 @@ std::optional<double> ReferenceValue(const std::string& field, char separator) {
             c = separator;
         }
     }
-    return ParseFloatPlain(text, separator);
+    return reference::ParseFloatPlain(text, separator);
 }
 
 // `field` placed in a record-like buffer with 8 bytes before it and `tail` after it; whether

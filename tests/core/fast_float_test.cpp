@@ -4,6 +4,7 @@
 #include "astorb/error.h"
 #include "astorb/numbers.h"
 #include "core/fast_generator.h"
+#include "reference/plain_float.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +35,9 @@ std::optional<std::uint64_t> Bits(std::optional<double> value) {
 
 void ExpectSameConversion(const std::string& text, char separator) {
     SCOPED_TRACE("'" + text + "' separator '" + std::string(1, separator) + "'");
-    EXPECT_EQ(Bits(ParseFloat(text, separator)), Bits(ParseFloatPlain(text, separator)));
+    EXPECT_EQ(Bits(ParseFloat(text, separator)), Bits(reference::ParseFloatPlain(text, separator)));
     EXPECT_EQ(Bits(ParseFloatRule(text, separator)),
-              Bits(ParseFloatPlain(Mapped(text, separator), separator)));
+              Bits(reference::ParseFloatPlain(Mapped(text, separator), separator)));
 }
 
 // Separators that look like nothing else, and some that look like a digit, a sign or an
