@@ -25,7 +25,8 @@
 #include "lists/family.h"
 #include "lists/names.h"
 #include "lists/orbit_type.h"
-#include "lists/plain_scans.h"
+#include "reference/plain_scans.h"
+#include "reference/plain_window.h"
 
 #include <algorithm>
 #include <chrono>
@@ -413,18 +414,7 @@ double CpuSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-struct Choice : OrbitTypeChoice {
-    int planet = 3;
-    int type = 3;
-    int PlanetIndex() const override { return planet; }
-    int TypeIndex() const override { return type; }
-};
-struct FixedTolerance : ToleranceSetting {
-    int value = 50;
-    int Tolerance() const override { return value; }
-};
-
-// One in-process scan through the window's seams, as the command-line session provides them.
+// One in-process scan on an open command-line session.
 cli::Invocation AllRecords(const std::string& folder) {
     cli::Invocation invocation;
     invocation.positionals = {folder};
@@ -436,9 +426,7 @@ struct InProcess {
     InProcess(const std::string& folder, int position) : invocation(AllRecords(folder)) {
         session.Open();
         session.ShowAt(position);
-        session.answerYesNo = [](const std::string&) { return false; };
     }
-    ScanPorts Ports() { return session.Ports(); }
     cli::Invocation invocation;
     std::ostringstream err;
     cli::Session session{invocation, err};
@@ -575,26 +563,39 @@ private:
         return row;
     }
 
-    // The same scan through its quick and its plain definition, in process: their times, and
-    // whether they give the same clipboard and messages.
+    // The same scan through the product and through its plain definition, in process: their
+    // times, and whether they give the same clipboard and messages. `quick` runs on the
+    // session, `plain` on the reference ports over the session's database.
     template <typename Quick, typename Plain>
     void Compare(const std::string& name, Reach reach, int position, Quick quick, Plain plain) {
-        const auto timed = [position](auto scan) {
-            return [position, scan](const DataSet& set) {
-                InProcess run(set.folder, position);
-                const auto start = Clock::now();
-                scan(run.Ports());
-                Sample sample;
-                sample.seconds = Seconds(start);
-                std::ostringstream clipboard;
-                run.session.WriteClipboard(clipboard);
-                sample.output = clipboard.str() + "\n" + run.err.str();
-                return sample;
-            };
+        const auto timedQuick = [position, quick](const DataSet& set) {
+            InProcess run(set.folder, position);
+            const auto start = Clock::now();
+            quick(run.session);
+            Sample sample;
+            sample.seconds = Seconds(start);
+            sample.output = run.session.ClipboardText().value_or("") + "\n" + run.err.str();
+            return sample;
+        };
+        const auto timedPlain = [position, plain](const DataSet& set) {
+            InProcess run(set.folder, position);
+            PlainWindow window(run.session.Database(), nullptr);
+            window.position = run.session.Position();
+            window.maximum = run.session.Range().maximum;
+            window.numberedOnly = false;
+            window.planet = 3;
+            window.type = 3;
+            window.tolerance = 50;
+            const auto start = Clock::now();
+            plain(window);
+            Sample sample;
+            sample.seconds = Seconds(start);
+            sample.output = window.clipboard.value_or("") + "\n" + window.messages;
+            return sample;
         };
         const Measured& quickRow =
-            Measure(Group::Plain, name + " quick", reach, Kind::InProcess, timed(quick));
-        Measure(Group::Plain, name + " plain", reach, Kind::InProcess, timed(plain)).against =
+            Measure(Group::Plain, name + " quick", reach, Kind::InProcess, timedQuick);
+        Measure(Group::Plain, name + " plain", reach, Kind::InProcess, timedPlain).against =
             &quickRow;
     }
 
@@ -891,31 +892,52 @@ int Bench::Run() {
     // The plain definitions, in process, on the same file: their times, and the same outputs.
     Compare(
         "special mars crosser", Reach::WholeFile, 0,
-        [](const ScanPorts& ports) { ExtractOrbitTypeList(ports, Choice{}); },
-        [](const ScanPorts& ports) { ExtractOrbitTypeListPlain(ports, Choice{}); });
+        [](cli::Session& session) {
+            ScanOutcome outcome =
+                ExtractOrbitTypeList(session.Database(), nullptr, {3, 3, false, session.Range()});
+            session.Apply(outcome);
+        },
+        [](PlainWindow& window) { ExtractOrbitTypeListPlain(window.Ports(), window); });
     Compare(
-        "names", Reach::NumberedPart, 0, [](const ScanPorts& ports) { ExtractNames(ports); },
-        [](const ScanPorts& ports) { ExtractNamesPlain(ports); });
+        "names", Reach::NumberedPart, 0,
+        [](cli::Session& session) {
+            ScanOutcome outcome = ExtractNames(session.Database(), nullptr, session.Range(), [] {
+                return static_cast<const DiacriticalNames*>(nullptr);
+            });
+            session.Apply(outcome);
+        },
+        [](PlainWindow& window) { ExtractNamesPlain(window.Ports()); });
     Compare(
         "family 50 m/s one pass", Reach::WholeFile, 2344,
-        [](const ScanPorts& ports) { ExtractFamily(ports, FixedTolerance{}); },
-        [](const ScanPorts& ports) { ExtractFamilyPlain(ports, FixedTolerance{}); });
-    const auto find = [](bool quick) {
-        return [quick](const ScanPorts& ports) {
-            SearchState state;
-            state.SearchText = u"qqzzqq";
-            state.SearchLabel = ValueLabel::Name;
-            state.AgainEnabled = true;
-            const SearchContext context{ports.database,     nullptr,        ports.browser,
-                                        ports.numberedOnly, ports.messages, ports.cursor};
-            if (quick) {
-                FindNext(state, context);
-            } else {
-                FindNextPlain(state, context);
+        [](cli::Session& session) {
+            FamilySearch search(session.Database(), session.Position());
+            ScanOutcome start = search.Start(nullptr, 50);
+            if (session.Apply(start)) {
+                ScanOutcome pass = search.RunPass({50, false, session.Range(), nullptr});
+                if (session.Apply(pass)) {
+                    ScanOutcome done = search.Finish();
+                    session.Apply(done);
+                }
             }
-        };
+        },
+        [](PlainWindow& window) { ExtractFamilyPlain(window.Ports(), window); });
+    const auto nowhere = [] {
+        SearchState state;
+        state.SearchText = u"qqzzqq";
+        state.SearchLabel = ValueLabel::Name;
+        state.AgainEnabled = true;
+        return state;
     };
-    Compare("find Name nowhere", Reach::WholeFile, 0, find(true), find(false));
+    Compare(
+        "find Name nowhere", Reach::WholeFile, 0,
+        [nowhere](cli::Session& session) {
+            SearchState state = nowhere();
+            FindNext(state, {session.Database(), nullptr, session, session, session, session});
+        },
+        [nowhere](PlainWindow& window) {
+            SearchState state = nowhere();
+            FindNextPlain(state, {window.Database(), nullptr, window, window, window, window});
+        });
 #ifdef QUORVANE_WINDOW_BENCH_PATH
     windowBuilt_ = true;
     Window("window: special jupiter inner, numbered only", Reach::NumberedPart,

@@ -12,9 +12,12 @@
 #include "browse/search.h"
 #include "browse/search_plain.h"
 #include "cli/session.h"
+#include "lists/family.h"
 #include "lists/inclination.h"
 #include "lists/names.h"
-#include "lists/plain_scans.h"
+#include "lists/orbit_type.h"
+#include "reference/plain_scans.h"
+#include "reference/plain_window.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -27,13 +30,10 @@ using quorvane::fuzz::Check;
 
 namespace {
 
-struct Settings : OrbitTypeChoice, ToleranceSetting {
+struct Settings {
     int planet = 0;
     int type = 0;
     int tolerance = 0;
-    int PlanetIndex() const override { return planet; }
-    int TypeIndex() const override { return type; }
-    int Tolerance() const override { return tolerance; }
 };
 
 // Everything a run lets the world see.
@@ -47,17 +47,27 @@ struct Seen {
     bool operator==(const Seen&) const = default;
 };
 
-using Command = std::function<std::string(cli::Session&, const ScanPorts&)>;
+std::string LabelsText(const LabelTexts& labels) {
+    std::string text;
+    for (const std::string& value : labels.values) {
+        text += value + "\n";
+    }
+    return text + labels.diameterBox;
+}
+
+// The product's scans as the command line applies their outcomes.
+using Command = std::function<std::string(cli::Session&)>;
+// The plain scans, on ports over the same session's database.
+using PlainCommand = std::function<std::string(PlainWindow&)>;
 
 Seen Observe(const cli::Invocation& invocation, int start, const Command& command) {
     std::ostringstream err;
     cli::Session session(invocation, err);
-    session.answerYesNo = [asked = 0](const std::string&) mutable { return ++asked < 3; };
     Seen seen;
     try {
         session.Open();
         session.ShowAt(start);
-        seen.end = command(session, session.Ports());
+        seen.end = command(session);
     } catch (const Error& e) {
         seen.end = std::string("error: ") + e.what();
     }
@@ -65,11 +75,43 @@ Seen Observe(const cli::Invocation& invocation, int start, const Command& comman
     seen.clipboard = session.ClipboardText();
     seen.currentRecord = session.Database().CurrentRecord();
     seen.position = session.Position();
-    const LabelTexts& labels = session.Labels();
-    for (const std::string& value : labels.values) {
-        seen.labels += value + "\n";
+    seen.labels = LabelsText(session.Labels());
+    return seen;
+}
+
+Seen ObservePlain(const cli::Invocation& invocation, int start, const Settings& settings,
+                  const PlainCommand& command) {
+    std::ostringstream err;
+    cli::Session session(invocation, err);
+    Seen seen;
+    std::optional<PlainWindow> window;
+    try {
+        session.Open();
+        session.ShowAt(start);
+        window.emplace(session.Database(), session.Names());
+        window->position = session.Position();
+        window->maximum = session.Range().maximum;
+        window->numberedOnly = session.IsNumberedOnly();
+        window->planet = settings.planet;
+        window->type = settings.type;
+        window->tolerance = settings.tolerance;
+        window->answer = [asked = 0](const std::string&) mutable { return ++asked < 3; };
+        window->labels = session.Labels();
+        seen.end = command(*window);
+    } catch (const Error& e) {
+        seen.end = std::string("error: ") + e.what();
     }
-    seen.labels += labels.diameterBox;
+    seen.messages = err.str() + (window ? window->messages : "");
+    seen.currentRecord = session.Database().CurrentRecord();
+    if (window) {
+        seen.clipboard = window->clipboard;
+        seen.position = window->position;
+        seen.labels = LabelsText(window->labels);
+    } else {
+        seen.clipboard = session.ClipboardText();
+        seen.position = session.Position();
+        seen.labels = LabelsText(session.Labels());
+    }
     return seen;
 }
 
@@ -124,29 +166,58 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         invocation.options["--diacriticals"] = folder;
     }
 
-    const std::vector<std::pair<Command, Command>> pairs{
-        {[&](cli::Session&, const ScanPorts& p) {
-             return EndText(ExtractOrbitTypeList(p, settings));
+    const auto ended = [](const ScanOutcome& outcome) { return EndText(outcome.end); };
+    const std::vector<std::pair<Command, PlainCommand>> pairs{
+        {[&](cli::Session& session) {
+             ScanOutcome outcome = ExtractOrbitTypeList(
+                 session.Database(), session.Names(),
+                 {settings.planet, settings.type, session.IsNumberedOnly(), session.Range()});
+             session.Apply(outcome);
+             return ended(outcome);
          },
-         [&](cli::Session&, const ScanPorts& p) {
-             return EndText(ExtractOrbitTypeListPlain(p, settings));
-         }},
-        {[&](cli::Session&, const ScanPorts& p) { return EndText(ExtractFamily(p, settings)); },
-         [&](cli::Session&, const ScanPorts& p) {
-             return EndText(ExtractFamilyPlain(p, settings));
-         }},
-        {[](cli::Session&, const ScanPorts& p) { return EndText(ExtractNames(p)); },
-         [](cli::Session&, const ScanPorts& p) { return EndText(ExtractNamesPlain(p)); }},
-        {[](cli::Session&, const ScanPorts& p) { return EndText(ScanHighestInclination(p)); },
-         [](cli::Session&, const ScanPorts& p) { return EndText(ScanHighestInclinationPlain(p)); }},
+         [&](PlainWindow& w) { return EndText(ExtractOrbitTypeListPlain(w.Ports(), w)); }},
+        {[&](cli::Session& session) {
+             // Three passes, as the plain form's answers ask.
+             FamilySearch search(session.Database(), session.Position());
+             ScanOutcome start = search.Start(session.Names(), settings.tolerance);
+             if (!session.Apply(start)) {
+                 return ended(start);
+             }
+             for (int pass = 1; pass <= 3; ++pass) {
+                 ScanOutcome outcome = search.RunPass({settings.tolerance, session.IsNumberedOnly(),
+                                                       session.Range(), session.Names()});
+                 if (!session.Apply(outcome)) {
+                     return ended(outcome);
+                 }
+             }
+             ScanOutcome done = search.Finish();
+             session.Apply(done);
+             return ended(done);
+         },
+         [&](PlainWindow& w) { return EndText(ExtractFamilyPlain(w.Ports(), w)); }},
+        {[&](cli::Session& session) {
+             ScanOutcome outcome =
+                 ExtractNames(session.Database(), session.Names(), session.Range(),
+                              [&session] { return session.Names(); });
+             session.Apply(outcome);
+             return ended(outcome);
+         },
+         [](PlainWindow& w) { return EndText(ExtractNamesPlain(w.Ports())); }},
+        {[&](cli::Session& session) {
+             ScanOutcome outcome = ScanHighestInclination(session.Database(), session.Range(),
+                                                          session.IsNumberedOnly());
+             session.Apply(outcome);
+             return ended(outcome);
+         },
+         [](PlainWindow& w) { return EndText(ScanHighestInclinationPlain(w.Ports())); }},
     };
     for (const auto& [quick, plain] : pairs) {
-        Check(Observe(invocation, start, quick) == Observe(invocation, start, plain),
+        Check(Observe(invocation, start, quick) == ObservePlain(invocation, start, settings, plain),
               "a quick scan differs from its plain form");
     }
 
     const auto search = [&](bool quick) {
-        return [&, quick](cli::Session& session, const ScanPorts&) {
+        return [&, quick](cli::Session& session) {
             SearchState state;
             state.SearchText = Cp1252ToUtf16(text);
             state.SearchLabel = label;

@@ -3,10 +3,16 @@
 #include "app/tfrmquorvane.h"
 
 #include "infobox/infobox.h"
+#include "lists/family.h"
 #include "lists/inclination.h"
 #include "lists/names.h"
+#include "lists/orbit_type.h"
 
+#include <QApplication>
 #include <QButtonGroup>
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QDateTime>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
@@ -26,22 +32,31 @@ private:
     QLineEdit* edit_;
 };
 
+// The override cursor for its lifetime, restored on every way out.
+class OverrideCursorScope {
+public:
+    OverrideCursorScope() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~OverrideCursorScope() { QApplication::restoreOverrideCursor(); }
+    OverrideCursorScope(const OverrideCursorScope&) = delete;
+    OverrideCursorScope& operator=(const OverrideCursorScope&) = delete;
+};
+
+// The whole window disabled for its lifetime, enabled again on every way out.
+class WindowDisabledScope {
+public:
+    explicit WindowDisabledScope(QWidget* window) : window_(window) { window_->setEnabled(false); }
+    ~WindowDisabledScope() { window_->setEnabled(true); }
+    WindowDisabledScope(const WindowDisabledScope&) = delete;
+    WindowDisabledScope& operator=(const WindowDisabledScope&) = delete;
+
+private:
+    QWidget* window_;
+};
+
 } // namespace
 
-int TfrmQuorvane::PlanetIndex() const {
-    return rgpPlanetItems->checkedId();
-}
-
-int TfrmQuorvane::TypeIndex() const {
-    return rgpTypeItems->checkedId();
-}
-
-int TfrmQuorvane::Tolerance() const {
-    return scrTolerance->value();
-}
-
-ScanPorts TfrmQuorvane::MakeScanPorts() {
-    return {database_, *this, *this, *this, *this, *this, *this, *this, *this};
+BrowserRange TfrmQuorvane::Range() const {
+    return {scbBrowser->value(), scbBrowser->minimum(), scbBrowser->maximum()};
 }
 
 template <typename F> void TfrmQuorvane::RunScan(F&& scan) {
@@ -50,16 +65,33 @@ template <typename F> void TfrmQuorvane::RunScan(F&& scan) {
     }
     Guarded([&] {
         struct Running {
-            TfrmQuorvane* window;
-            explicit Running(TfrmQuorvane* w) : window(w) { window->scanRunning_ = true; }
-            ~Running() {
-                window->scanRunning_ = false;
-                window->throttleEvents_ = false;
-                window->FlushDisplay();
-            }
-        } running(this);
+            bool& running;
+            explicit Running(bool& flag) : running(flag) { running = true; }
+            ~Running() { running = false; }
+        } running(scanRunning_);
         scan();
     });
+}
+
+bool TfrmQuorvane::ApplyMoves(const ScanOutcome& outcome) {
+    for (const int move : outcome.moves) {
+        SetPosition(move);
+    }
+    PutBackLastRead(database_, outcome);
+    if (outcome.error) {
+        std::rethrow_exception(outcome.error);
+    }
+    return outcome.end == ScanEnd::Finished;
+}
+
+void TfrmQuorvane::ApplyOutcome(ScanOutcome& outcome) {
+    ApplyMoves(outcome);
+    if (outcome.clipboard) {
+        TakeList(std::move(*outcome.clipboard));
+    }
+    if (!outcome.message.empty()) {
+        Inform(outcome.message);
+    }
 }
 
 void TfrmQuorvane::btnWikiFRClick() {
@@ -100,7 +132,13 @@ void TfrmQuorvane::edtDensityExit() {
 }
 
 void TfrmQuorvane::btnSpecialClick() {
-    RunScan([this] { ExtractOrbitTypeList(MakeScanPorts(), *this); });
+    RunScan([this] {
+        const OverrideCursorScope wait;
+        const OrbitTypeControls controls{rgpPlanetItems->checkedId(), rgpTypeItems->checkedId(),
+                                         chkNumbered->isChecked(), Range()};
+        ScanOutcome outcome = ExtractOrbitTypeList(database_, Names(), controls);
+        ApplyOutcome(outcome);
+    });
 }
 
 void TfrmQuorvane::rgpTypeClick(int index) {
@@ -108,7 +146,28 @@ void TfrmQuorvane::rgpTypeClick(int index) {
 }
 
 void TfrmQuorvane::btnFamilyClick() {
-    RunScan([this] { ExtractFamily(MakeScanPorts(), *this); });
+    RunScan([this] {
+        const OverrideCursorScope wait;
+        FamilySearch search(database_, scbBrowser->value());
+        const ScanOutcome start = search.Start(Names(), scrTolerance->value());
+        if (!ApplyMoves(start)) {
+            return;
+        }
+        for (bool again = true; again;) {
+            // Read again for every pass: the messages that ran before the question may have
+            // changed them.
+            const FamilyPassControls controls{scrTolerance->value(), chkNumbered->isChecked(),
+                                              Range(), Names()};
+            const ScanOutcome pass = search.RunPass(controls);
+            if (!ApplyMoves(pass)) {
+                return;
+            }
+            QCoreApplication::processEvents();
+            again = AskYesNo(pass.message);
+        }
+        ScanOutcome done = search.Finish();
+        ApplyOutcome(done);
+    });
 }
 
 void TfrmQuorvane::scrToleranceChange(int position) {
@@ -118,13 +177,29 @@ void TfrmQuorvane::scrToleranceChange(int position) {
 
 void TfrmQuorvane::btnExtractNamesClick() {
     RunScan([this] {
-        throttleEvents_ = true;
-        ExtractNames(MakeScanPorts());
+        const OverrideCursorScope wait;
+        const WindowDisabledScope disabled(this);
+        // The list offers to let messages run after every record; doing it every few
+        // milliseconds keeps the window just as alive without spending the scan on empty queues.
+        std::int64_t lastRun = 0;
+        const auto letMessagesRun = [this, &lastRun] {
+            const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
+            if (now - lastRun >= 15) {
+                lastRun = now;
+                QCoreApplication::processEvents();
+            }
+            return Names();
+        };
+        ScanOutcome outcome = ExtractNames(database_, Names(), Range(), letMessagesRun);
+        ApplyOutcome(outcome);
     });
 }
 
 void TfrmQuorvane::Button1Click() {
-    RunScan([this] { ScanHighestInclination(MakeScanPorts()); });
+    RunScan([this] {
+        ScanOutcome outcome = ScanHighestInclination(database_, Range(), chkNumbered->isChecked());
+        ApplyOutcome(outcome);
+    });
 }
 
 } // namespace quorvane::app

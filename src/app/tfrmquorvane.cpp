@@ -632,7 +632,7 @@ void TfrmQuorvane::LoadNames(const QString& folder) {
 // The window's side of the core's seams.
 
 int TfrmQuorvane::Position() const {
-    return pendingPosition_ ? *pendingPosition_ : scbBrowser->value();
+    return scbBrowser->value();
 }
 
 int TfrmQuorvane::Minimum() const {
@@ -644,21 +644,6 @@ int TfrmQuorvane::Maximum() const {
 }
 
 void TfrmQuorvane::SetPosition(int position) {
-    if (scanRunning_) {
-        // The scroll bar moves, without its change event, when the window is next seen; the
-        // display runs into the held-back labels, so the shared record, the diameter box and
-        // any error come as they would.
-        const int clamped = std::clamp(position, scbBrowser->minimum(), scbBrowser->maximum());
-        if (clamped == Position()) {
-            return;
-        }
-        pendingPosition_ = clamped;
-        if (!pendingLabels_) {
-            pendingLabels_.emplace();
-        }
-        heldBackDisplay_.Show(database_, Names(), clamped, *pendingLabels_);
-        return;
-    }
     inPortCall_ = true;
     displayError_ = nullptr;
     scbBrowser->setValue(position);
@@ -673,13 +658,10 @@ bool TfrmQuorvane::IsNumberedOnly() const {
 }
 
 void TfrmQuorvane::Inform(const std::string& text) {
-    // A scan's message comes with the window showing where the scan left the browser.
-    FlushDisplay();
     seams_.messageBoxes->Inform(this, ToQString(text));
 }
 
 bool TfrmQuorvane::AskYesNo(const std::string& text) {
-    FlushDisplay();
     return seams_.messageBoxes->AskYesNo(this, ToQString(text));
 }
 
@@ -711,47 +693,6 @@ void TfrmQuorvane::Show() {
 
 void TfrmQuorvane::Restore() {
     QApplication::restoreOverrideCursor();
-}
-
-void TfrmQuorvane::SetWindowEnabled(bool enabled) {
-    setEnabled(enabled);
-}
-
-void TfrmQuorvane::ProcessPendingEvents() {
-    // The name list offers this after every record; letting messages run every few
-    // milliseconds keeps the window just as alive without spending the scan on empty queues.
-    const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
-    if (throttleEvents_ && now - lastEventPumpMs_ < 15) {
-        return;
-    }
-    lastEventPumpMs_ = now;
-    FlushDisplay();
-    QCoreApplication::processEvents();
-}
-
-void TfrmQuorvane::FlushDisplay() {
-    if (pendingPosition_) {
-        const QSignalBlocker blocker(scbBrowser);
-        scbBrowser->setValue(*std::exchange(pendingPosition_, std::nullopt));
-    }
-    if (!pendingLabels_) {
-        return;
-    }
-    heldBackDisplay_.Flush(Names(), *pendingLabels_);
-    PendingLabels pending = std::move(*pendingLabels_);
-    pendingLabels_.reset();
-    for (std::size_t i = 0; i < kValueLabelCount; ++i) {
-        if (pending.values[i] && i != static_cast<std::size_t>(ValueLabel::NameUnicode)) {
-            SetValueText(static_cast<ValueLabel>(i), *pending.values[i]);
-        }
-    }
-    if (pending.nameUnicode) {
-        SetNameUnicode(*pending.nameUnicode);
-    }
-    if (pending.diameterBox) {
-        SetDiameterBox(*pending.diameterBox);
-    }
-    FitToControls();
 }
 
 QLabel* TfrmQuorvane::ValueLabelWidget(ValueLabel label) const {

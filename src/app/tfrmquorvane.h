@@ -11,8 +11,6 @@
 #include "browse/ports.h"
 #include "browse/search.h"
 #include "infobox/parameters.h"
-#include "lists/family.h"
-#include "lists/orbit_type.h"
 #include "lists/scan.h"
 
 #include <QLabel>
@@ -68,13 +66,8 @@ class TfrmQuorvane : public QWidget,
                      public Messages,
                      public Clipboard,
                      public WaitCursor,
-                     public WindowEnabling,
-                     public EventPump,
                      public RecordLabels,
-                     public SearchPrompt,
-                     public NamesSource,
-                     public OrbitTypeChoice,
-                     public ToleranceSetting {
+                     public SearchPrompt {
     Q_OBJECT
 
 public:
@@ -105,19 +98,10 @@ public:
     // WaitCursor
     void Show() override;
     void Restore() override;
-    // WindowEnabling
-    void SetWindowEnabled(bool enabled) override;
-    // EventPump
-    void ProcessPendingEvents() override;
     // RecordLabels
     void SetValueText(ValueLabel label, const std::string& cp1252) override;
     void SetNameUnicode(const std::u16string& text) override;
     void SetDiameterBox(const std::string& cp1252) override;
-    // NamesSource, OrbitTypeChoice, ToleranceSetting
-    const DiacriticalNames* CurrentNames() const override { return Names(); }
-    int PlanetIndex() const override;
-    int TypeIndex() const override;
-    int Tolerance() const override;
     // SearchPrompt
     bool Ask(const std::u16string& caption, const std::u16string& prompt,
              std::u16string& text) override;
@@ -187,12 +171,16 @@ private:
     void ReportCurrentError();
     QLabel* ValueLabelWidget(ValueLabel label) const;
     SearchContext MakeSearchContext();
-    ScanPorts MakeScanPorts();
-    // Runs a whole-database scan: label updates are held back while it runs (every side effect
-    // of each display still happens in order) and shown when it ends or lets messages run; a
-    // scan command clicked while another scan waits between its passes is ignored.
+    // The browser as a scan starts from it.
+    BrowserRange Range() const;
+    // Runs a whole-database scan command; one clicked while another scan lets messages run
+    // (between family passes, during the name list) is ignored.
     template <typename F> void RunScan(F&& scan);
-    void FlushDisplay();
+    // Applies a scan's outcome: the browser moves (a display error ends the command there),
+    // the record read last, the error. False when the scan did not finish.
+    bool ApplyMoves(const ScanOutcome& outcome);
+    // ApplyMoves, then the clipboard and the message.
+    void ApplyOutcome(ScanOutcome& outcome);
     void ShowSearchState();
 
     WindowSeams seams_;
@@ -210,26 +198,10 @@ private:
     std::exception_ptr displayError_;
     QLabel* popupComponent_ = nullptr;
     SearchState search_;
-    // Label texts written while a scan runs, shown at its end.
-    struct PendingLabels : RecordLabels {
-        std::array<std::optional<std::string>, kValueLabelCount> values;
-        std::optional<std::u16string> nameUnicode;
-        std::optional<std::string> diameterBox;
-        void SetValueText(ValueLabel label, const std::string& cp1252) override {
-            values[static_cast<std::size_t>(label)] = cp1252;
-        }
-        void SetNameUnicode(const std::u16string& text) override { nameUnicode = text; }
-        void SetDiameterBox(const std::string& cp1252) override { diameterBox = cp1252; }
-    };
     bool autoSize_ = false;
     QRect browserLaidOut_; // the browser where the layout put it, before it was docked
     bool activatedOnce_ = false;
     bool scanRunning_ = false;
-    bool throttleEvents_ = false;
-    std::optional<PendingLabels> pendingLabels_;
-    std::optional<int> pendingPosition_; // where a running scan has moved the browser
-    HeldBackDisplay heldBackDisplay_;
-    std::int64_t lastEventPumpMs_ = 0;
 
 public:
     // The controls, named as in the window's design.

@@ -66,6 +66,18 @@ void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordLab
     labels.SetDiameterBox(diameter);
 }
 
+std::exception_ptr DisplayFault(AstOrbRecord record) {
+    if (ParseInt(TrimControls(FieldChars(record, Field::FlagCode)))) {
+        return nullptr;
+    }
+    try {
+        GetFlagCode(record);
+    } catch (...) {
+        return std::current_exception();
+    }
+    return nullptr;
+}
+
 bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int position,
                 RecordLabels& labels) {
     if (!database.ReadRecord(position)) {
@@ -78,8 +90,7 @@ bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int pos
 bool HeldBackDisplay::Show(AstOrbDatabase& database, const DiacriticalNames* names, int position,
                            RecordLabels& labels) {
     const AstOrbRecord record = database.Current();
-    if (position >= 0 && database.CurrentIndex() == position &&
-        ParseInt(TrimControls(FieldChars(record, Field::FlagCode)))) {
+    if (position >= 0 && database.CurrentIndex() == position && !DisplayFault(record)) {
         record_.assign(record.text);
         layout_ = record.layout;
         held_ = true;

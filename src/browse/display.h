@@ -5,6 +5,7 @@
 #include "astorb/record.h"
 
 #include <array>
+#include <exception>
 #include <string>
 #include <string_view>
 
@@ -97,6 +98,9 @@ bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int pos
 
 // The label writes of ShowRecord for a record text already read.
 void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordLabels& labels);
+
+// The error that displaying `record` raises (a malformed flag code), or null.
+std::exception_ptr DisplayFault(AstOrbRecord record);
 
 // The display of the records a scan moves the browser to, with the label writes held back
 // until Flush: only the last record's labels are ever seen, and the decoding of every other

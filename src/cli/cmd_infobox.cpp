@@ -36,7 +36,11 @@ int RunInfobox(Session& session, std::ostream& out) {
     PlainParameterBox albedo(boxText("--albedo", "0.1"));
     PlainParameterBox density(boxText("--density", "2"));
     ParameterBoxes boxes{diameter, albedo, density, labels.Value(ValueLabel::Diam)};
-    CopyInfobox(session.Database(), session.Names(), session.Position(), button, boxes, session);
+    if (const std::optional<std::string> text =
+            BuildInfobox(session.Database(), session.Names(), session.Position(),
+                         LanguageOfButton(button), boxes)) {
+        session.SetText(*text);
+    }
     session.WriteClipboard(out);
     return 0;
 }

@@ -53,22 +53,10 @@ int NumberOption(const Session& session, const std::string& option, int low, int
     return *value;
 }
 
-struct FixedChoice : OrbitTypeChoice {
-    int planet = 0;
-    int type = 0;
-    int PlanetIndex() const override { return planet; }
-    int TypeIndex() const override { return type; }
-};
-
-struct FixedTolerance : ToleranceSetting {
-    int tolerance = 0;
-    int Tolerance() const override { return tolerance; }
-};
-
 // What a list command prints: the clipboard text, or nothing when the scan ended on a failed
 // read (exit status 1, as the window ends it without a word).
-int ListOutcome(ScanEnd end, const Session& session, std::ostream& out) {
-    if (end != ScanEnd::Finished) {
+int ListOutcome(bool finished, const Session& session, std::ostream& out) {
+    if (!finished) {
         return 1;
     }
     session.WriteClipboard(out);
@@ -78,36 +66,58 @@ int ListOutcome(ScanEnd end, const Session& session, std::ostream& out) {
 } // namespace
 
 int RunSpecial(Session& session, std::ostream& out) {
-    FixedChoice choice;
-    choice.planet = ItemIndex(kPlanetNames, session, "--planet");
-    choice.type = ItemIndex(kTypeNames, session, "--type");
-    return ListOutcome(ExtractOrbitTypeList(session.Ports(), choice), session, out);
+    OrbitTypeControls controls;
+    controls.planetIndex = ItemIndex(kPlanetNames, session, "--planet");
+    controls.typeIndex = ItemIndex(kTypeNames, session, "--type");
+    controls.numberedOnly = session.IsNumberedOnly();
+    controls.browser = session.Range();
+    ScanOutcome outcome = ExtractOrbitTypeList(session.Database(), session.Names(), controls);
+    return ListOutcome(session.Apply(outcome), session, out);
 }
 
 int RunFamily(Session& session, std::ostream& out) {
     const int seed = session.IndexArgument();
-    FixedTolerance tolerance;
-    tolerance.tolerance = NumberOption(session, "--tolerance", 0, kMaxTolerance);
+    const int tolerance = NumberOption(session, "--tolerance", 0, kMaxTolerance);
     // Without --passes, passes repeat until one adds nothing.
     std::optional<int> passes;
     if (session.Args().Option("--passes")) {
         passes = NumberOption(session, "--passes", 1, std::numeric_limits<int>::max());
     }
-    session.answerYesNo = [passes, asked = 0](const std::string& question) mutable {
-        ++asked;
-        return passes ? asked < *passes : question != PassCompleteQuestion(0);
-    };
     session.ShowAt(seed);
-    return ListOutcome(ExtractFamily(session.Ports(), tolerance), session, out);
+    FamilySearch search(session.Database(), seed);
+    ScanOutcome start = search.Start(session.Names(), tolerance);
+    if (!session.Apply(start)) {
+        return ListOutcome(false, session, out);
+    }
+    for (int run = 1;; ++run) {
+        FamilyPassControls controls;
+        controls.tolerance = tolerance;
+        controls.numberedOnly = session.IsNumberedOnly();
+        controls.browser = session.Range();
+        controls.names = session.Names();
+        ScanOutcome pass = search.RunPass(controls);
+        if (!session.Apply(pass)) {
+            return ListOutcome(false, session, out);
+        }
+        if (passes ? run >= *passes : pass.count == 0) {
+            break;
+        }
+    }
+    ScanOutcome done = search.Finish();
+    return ListOutcome(session.Apply(done), session, out);
 }
 
 int RunNames(Session& session, std::ostream& out) {
-    return ListOutcome(ExtractNames(session.Ports()), session, out);
+    ScanOutcome outcome = ExtractNames(session.Database(), session.Names(), session.Range(),
+                                       [&session] { return session.Names(); });
+    return ListOutcome(session.Apply(outcome), session, out);
 }
 
 int RunInclination(Session& session, std::ostream& out) {
     session.ShowAt(session.IndexArgument());
-    ScanHighestInclination(session.Ports());
+    ScanOutcome outcome =
+        ScanHighestInclination(session.Database(), session.Range(), session.IsNumberedOnly());
+    session.Apply(outcome);
     out << session.Position() << '\n';
     return 0;
 }

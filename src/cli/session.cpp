@@ -69,16 +69,29 @@ void Session::Inform(const std::string& text) {
 
 bool Session::AskYesNo(const std::string& text) {
     err_ << text << '\n';
-    return answerYesNo(text);
+    return false;
+}
+
+bool Session::Apply(ScanOutcome& outcome) {
+    for (const int move : outcome.moves) {
+        SetPosition(move);
+    }
+    PutBackLastRead(database_, outcome);
+    if (outcome.error) {
+        std::rethrow_exception(outcome.error);
+    }
+    if (outcome.clipboard) {
+        clipboard_ = std::move(*outcome.clipboard);
+    }
+    if (!outcome.message.empty()) {
+        Inform(outcome.message);
+    }
+    return outcome.end == ScanEnd::Finished;
 }
 
 void Session::SetText(const std::string& cp1252) {
     clipboard_.emplace();
     clipboard_->Append(cp1252);
-}
-
-void Session::SetUnicodeText(const std::u16string& text) {
-    SetText(Utf16ToCp1252(text));
 }
 
 void Session::WriteClipboard(std::ostream& out) const {

@@ -8,7 +8,6 @@
 #include "browse/ports.h"
 #include "lists/scan.h"
 
-#include <functional>
 #include <map>
 #include <optional>
 #include <ostream>
@@ -35,14 +34,7 @@ struct Invocation {
     std::optional<std::string> Option(const std::string& name) const;
 };
 
-class Session : public NamesSource,
-                public Browser,
-                public NumberedOnly,
-                public Messages,
-                public Clipboard,
-                public WaitCursor,
-                public WindowEnabling,
-                public EventPump {
+class Session : public Browser, public NumberedOnly, public Messages, public WaitCursor {
 public:
     Session(const Invocation& invocation, std::ostream& err);
 
@@ -53,11 +45,8 @@ public:
 
     AstOrbDatabase& Database() { return database_; }
     const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
-    const DiacriticalNames* CurrentNames() const override { return Names(); }
-    // The session stands in for every part of the window a scan works with.
-    ScanPorts Ports() {
-        return {database_, *this, *this, *this, *this, *this, *this, *this, *this};
-    }
+    // The browser as a scan starts from it.
+    BrowserRange Range() const { return {position_, 0, maximum_}; }
     // The labels as the window would show them now.
     const LabelTexts& Labels() {
         display_.Flush(Names(), labels_);
@@ -76,22 +65,23 @@ public:
     // Read for every record of a scan: looked up once, when the session is made.
     bool IsNumberedOnly() const override { return numberedOnly_; }
 
+    // Messages, questions included, go to standard error.
     void Inform(const std::string& text) override;
     bool AskYesNo(const std::string& text) override;
-    std::function<bool(const std::string&)> answerYesNo = [](const std::string&) { return false; };
 
-    void SetText(const std::string& cp1252) override;
-    void TakeList(ListText&& list) override { clipboard_ = std::move(list); }
+    // A scan's outcome as the window applies it: the browser moves (a display error ends it
+    // there), the record read last, the error, the clipboard, the message. False when the
+    // scan did not finish.
+    bool Apply(ScanOutcome& outcome);
+
+    void SetText(const std::string& cp1252);
     // The clipboard's bytes in one piece; nothing when nothing was copied.
     std::optional<std::string> ClipboardText() const {
         return clipboard_ ? std::optional<std::string>(clipboard_->Join()) : std::nullopt;
     }
-    void SetUnicodeText(const std::u16string& text) override;
 
     void Show() override {}
     void Restore() override {}
-    void SetWindowEnabled(bool) override {}
-    void ProcessPendingEvents() override {}
 
     // Writes the clipboard text: raw bytes with --raw, else UTF-8 with LF line ends.
     void WriteClipboard(std::ostream& out) const;

@@ -6,7 +6,6 @@
 #include "infobox/title.h"
 #include "lists/family_index.h"
 #include "lists/one_decimal.h"
-#include "lists/plain_scans.h"
 
 #include <cmath>
 #include <numbers>
@@ -63,71 +62,6 @@ std::string PassCompleteQuestion(int added) {
     return "Pass complete. " + std::to_string(added) + " asteroids added. Another pass?";
 }
 
-ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& tolerance) {
-    WaitCursorScope wait(ports.cursor);
-    AstOrbDatabase& database = ports.database;
-    const int seed = ports.browser.Position();
-    if (!database.ReadRecord(seed)) {
-        return ScanEnd::ReadFailed;
-    }
-    std::string list = "[[" +
-                       AsteroidTitle(database.Current(), ports.names.CurrentNames(), false, false) +
-                       " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) +
-                       " m/s" + kListLineEnd;
-
-    FamilyMembers members;
-    {
-        const AstOrbRecord record = database.Current();
-        const double a = GetSemiMajorAxis(record);
-        const double e = GetEccentricity(record);
-        const double s = SineOfInclination(GetInclination(record));
-        members.Add(a, e, s, seed);
-    }
-    int count = 1;
-
-    for (bool again = true; again;) {
-        const int countAtStart = count;
-        for (long long i = 0;; ++i) {
-            if (!IsFamilyMember(members, i)) {
-                if (!database.ReadRecord(i)) {
-                    return ScanEnd::ReadFailed;
-                }
-                const AstOrbRecord record = database.Current();
-                if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
-                    break;
-                }
-                const double a = GetSemiMajorAxis(record);
-                const double e = GetEccentricity(record);
-                const double s = SineOfInclination(GetInclination(record));
-                const double d = FamilyDistance(members, a, e, s, MeanMotion(a));
-                if (d <= tolerance.Tolerance()) {
-                    ports.browser.SetPosition(BrowserIndex(i));
-                    // The title is taken from the shared record as the move left it.
-                    list +=
-                        "* [[" +
-                        AsteroidTitle(database.Current(), ports.names.CurrentNames(), true, true) +
-                        "]] " + FormatOneDecimal(d) + kListLineEnd;
-                    ++count;
-                    members.Add(a, e, s, BrowserIndex(i));
-                }
-            }
-            if (i == ports.browser.Maximum()) {
-                break;
-            }
-        }
-        ports.browser.SetPosition(seed);
-        ports.events.ProcessPendingEvents();
-        again = ports.messages.AskYesNo(PassCompleteQuestion(count - countAtStart));
-    }
-    ports.clipboard.TakeText(std::move(list));
-    ports.messages.Inform(DoneMessage(count));
-    return ScanEnd::Finished;
-}
-
-} // namespace quorvane
-
-namespace quorvane {
-
 namespace {
 
 // The exact test of one candidate: when its distance to the family is within `limit`, adds it
@@ -163,50 +97,66 @@ std::optional<double> AddIfWithin(RecordBlockReader& reader, AstOrbRecord record
 
 } // namespace
 
-ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance) {
-    WaitCursorScope wait(ports.cursor);
-    AstOrbDatabase& database = ports.database;
-    const int seed = ports.browser.Position();
-    if (!database.ReadRecord(seed)) {
-        return ScanEnd::ReadFailed;
-    }
-    ListText list;
-    list += "[[" + AsteroidTitle(database.Current(), ports.names.CurrentNames(), false, false) +
-            " family]] members; tolerance " + std::to_string(tolerance.Tolerance()) + " m/s" +
-            kListLineEnd;
-
-    // The members live in the index and the bitmap only: a family chained across the whole
-    // catalogue keeps one copy of each orbit.
+// The members live in the index and the bitmap only: a family chained across the whole
+// catalogue keeps one copy of each orbit.
+struct FamilySearch::Members {
     FamilyIndex index;
     MemberBitmap isMember;
-    {
-        const AstOrbRecord record = database.Current();
+};
+
+FamilySearch::FamilySearch(AstOrbDatabase& database, int seed)
+    : database_(database), seed_(seed), members_(std::make_unique<Members>()) {}
+
+FamilySearch::~FamilySearch() = default;
+
+ScanOutcome FamilySearch::Start(const DiacriticalNames* names, int tolerance) {
+    ScanOutcome outcome;
+    if (!database_.ReadRecord(seed_)) {
+        outcome.end = ScanEnd::ReadFailed;
+        return outcome;
+    }
+    try {
+        const AstOrbRecord record = database_.Current();
+        list_ += "[[" + AsteroidTitle(record, names, false, false) +
+                 " family]] members; tolerance " + std::to_string(tolerance) + " m/s" +
+                 kListLineEnd;
         const double a = GetSemiMajorAxis(record);
         const double e = GetEccentricity(record);
         const double s = SineOfInclination(GetInclination(record));
-        index.Add(a, e, s);
-        isMember.Set(seed);
+        members_->index.Add(a, e, s);
+        members_->isMember.Set(seed_);
+        count_ = 1;
+    } catch (...) {
+        outcome.end = ScanEnd::Raised;
+        outcome.error = std::current_exception();
     }
-    int count = 1;
+    return outcome;
+}
 
-    for (bool again = true; again;) {
-        const int countAtStart = count;
-        RecordBlockReader reader(database);
-        const ScanEnd end = WithLayout(reader.Layout(), [&](auto layout) {
-            const FloatFieldReader fields;
-            // Read once a pass: messages run only between passes, so none of them can change
-            // while one runs.
-            const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
-            const long long last = ports.browser.Maximum();
-            const int limit = tolerance.Tolerance();
-            for (long long i = 0;; ++i) {
-                if (!isMember.Has(i)) {
+ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
+    ScanOutcome outcome;
+    const int countAtStart = count_;
+    BrowserTrail browser(controls.browser);
+    RecordBlockReader reader(database_);
+    WithLayout(reader.Layout(), [&](auto layout) {
+        const FloatFieldReader fields;
+        const long long last = controls.browser.maximum;
+        const int limit = controls.tolerance;
+        long long i = 0;
+        long long lastRead = -1;
+        try {
+            for (;; ++i) {
+                if (!members_->isMember.Has(i)) {
                     const std::optional<AstOrbRecord> record =
                         reader.RecordOf<decltype(layout)::value>(i);
                     if (!record) {
-                        return ScanEnd::ReadFailed;
+                        browser.Into(outcome);
+                        outcome.end = ScanEnd::ReadFailed;
+                        outcome.readAfterMoves = lastRead;
+                        return;
                     }
-                    if (numberedOnly && !IsNumberedRecord(*record)) {
+                    lastRead = i;
+                    if (controls.numberedOnly && !IsNumberedRecord(*record)) {
                         break;
                     }
                     // Well-formed fields whose estimates lie far from every member: not one.
@@ -216,19 +166,18 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                         fields.Estimate(*record, Field::SemiMajorAxis, aEstimate) &&
                         fields.Estimate(*record, Field::Eccentricity, eEstimate) &&
                         fields.Check(*record, Field::Inclination) &&
-                        !index.MayBeNearEstimate(aEstimate, eEstimate, limit);
+                        !members_->index.MayBeNearEstimate(aEstimate, eEstimate, limit);
                     if (!setAside) {
                         const std::optional<double> distance =
-                            AddIfWithin(reader, *record, fields, index, limit);
+                            AddIfWithin(reader, *record, fields, members_->index, limit);
                         if (distance) {
-                            reader.Sync();
-                            ports.browser.SetPosition(BrowserIndex(i));
-                            list += "* [[" +
-                                    AsteroidTitle(database.Current(), ports.names.CurrentNames(),
-                                                  true, true) +
-                                    "]] " + FormatOneDecimal(*distance) + kListLineEnd;
-                            ++count;
-                            isMember.Set(BrowserIndex(i));
+                            if (!browser.MoveTo(i, *record, outcome)) {
+                                return;
+                            }
+                            list_ += "* [[" + AsteroidTitle(*record, controls.names, true, true) +
+                                     "]] " + FormatOneDecimal(*distance) + kListLineEnd;
+                            ++count_;
+                            members_->isMember.Set(BrowserIndex(i));
                         }
                     }
                 }
@@ -236,19 +185,27 @@ ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance)
                     break;
                 }
             }
-            return ScanEnd::Finished;
-        });
-        reader.Sync();
-        if (end != ScanEnd::Finished) {
-            return end;
+        } catch (...) {
+            EndOnError(outcome, browser, i);
         }
-        ports.browser.SetPosition(seed);
-        ports.events.ProcessPendingEvents();
-        again = ports.messages.AskYesNo(PassCompleteQuestion(count - countAtStart));
+    });
+    if (outcome.end != ScanEnd::Finished) {
+        return outcome;
     }
-    ports.clipboard.TakeList(std::move(list));
-    ports.messages.Inform(DoneMessage(count));
-    return ScanEnd::Finished;
+    // Back to the seed, which also undoes a move the user made between passes.
+    browser.Into(outcome);
+    outcome.moves.push_back(seed_);
+    outcome.count = count_ - countAtStart;
+    outcome.message = PassCompleteQuestion(outcome.count);
+    return outcome;
+}
+
+ScanOutcome FamilySearch::Finish() {
+    ScanOutcome outcome;
+    outcome.count = count_;
+    outcome.clipboard.emplace(std::move(list_));
+    outcome.message = DoneMessage(count_);
+    return outcome;
 }
 
 } // namespace quorvane

@@ -4,17 +4,11 @@
 
 #include "lists/scan.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 namespace quorvane {
-
-// The "Tolerance" scroll bar, in m/s (0 to 200 in the window).
-class ToleranceSetting {
-public:
-    virtual ~ToleranceSetting() = default;
-    virtual int Tolerance() const = 0;
-};
 
 // The members found so far, in order of discovery, the seed first: four parallel sequences.
 struct FamilyMembers {
@@ -56,12 +50,48 @@ std::string ToleranceCaption(int position);
 // "Pass complete. N asteroids added. Another pass?"
 std::string PassCompleteQuestion(int added);
 
-// btnFamilyClick: the seed is the record at the browser position. Under the wait cursor, runs
-// passes over the database from record 0, each candidate compared with every member known when
-// its turn comes; a member found moves the browser to it. After each pass the browser goes back
-// to the seed, pending window messages run once and PassCompleteQuestion is asked; every
-// answer but No runs another pass. Then the header and member lines go to the clipboard and
-// the Done message counts the members, the seed included.
-ScanEnd ExtractFamily(const ScanPorts& ports, const ToleranceSetting& tolerance);
+// What one family pass reads of the window. Messages run between passes, so each pass reads
+// them again: the tolerance, "Numbered only", the browser and the names table may have changed.
+struct FamilyPassControls {
+    int tolerance = 10;
+    bool numberedOnly = true;
+    BrowserRange browser;
+    const DiacriticalNames* names = nullptr;
+};
+
+// btnFamilyClick's search: the seed is the record the browser shows. Start reads it and writes
+// the header; each RunPass then scans the database from record 0, every candidate compared
+// with every member known when its turn comes, a member found moving the browser to it, and
+// the browser back to the seed at the end of a pass that found any. The front end lets
+// messages run after a pass and asks the pass's question (its outcome's message); every answer
+// but No runs another pass. Finish gives the header and the member lines for the clipboard and
+// the Done message, which counts the members, the seed included.
+class FamilySearch {
+public:
+    FamilySearch(AstOrbDatabase& database, int seed);
+    ~FamilySearch();
+    FamilySearch(const FamilySearch&) = delete;
+    FamilySearch& operator=(const FamilySearch&) = delete;
+
+    // Reads the seed: Finished, or how the command ends (a failed read, a malformed field).
+    // `tolerance` goes into the header.
+    ScanOutcome Start(const DiacriticalNames* names, int tolerance);
+    // One pass after a Finished start or pass. Finished: `count` the members it added, the
+    // message the question "Pass complete. N asteroids added. Another pass?".
+    ScanOutcome RunPass(const FamilyPassControls& controls);
+    // The list and the Done message, once the user wants no more passes.
+    ScanOutcome Finish();
+
+    int MemberCount() const { return count_; }
+
+private:
+    struct Members;
+
+    AstOrbDatabase& database_;
+    int seed_;
+    std::unique_ptr<Members> members_;
+    ListText list_;
+    int count_ = 0;
+};
 
 } // namespace quorvane

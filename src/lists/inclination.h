@@ -9,11 +9,13 @@ namespace quorvane {
 // i when i <= 90 degrees, 180 - i above: retrograde orbits fold back onto 0..90.
 double FoldedInclination(double inclinationDegrees);
 
-// Button1Click: starts from the record at the browser position; every later record with a
-// strictly greater folded inclination than the running maximum moves the browser to it (ties
+// Button1Click's scan: starts from the record at the browser position; every later record with
+// a strictly greater folded inclination than the running maximum moves the browser to it (ties
 // keep the earlier). Ends after the browser's maximum index, or at the first unnumbered record
-// when "Numbered only" is set, with the message "Done."; a failed read ends it at once without
-// it (ReadFailed). Neither the cursor nor the clipboard changes; no window messages run.
-ScanEnd ScanHighestInclination(const ScanPorts& ports);
+// when `numberedOnly`, with the message "Done."; a failed read ends it at once without it
+// (ReadFailed), the browser on the last new maximum. It changes neither the cursor nor the
+// clipboard and lets no message run.
+ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange& browser,
+                                   bool numberedOnly);
 
 } // namespace quorvane

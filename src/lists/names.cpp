@@ -3,9 +3,8 @@
 #include "astorb/database.h"
 #include "astorb/record.h"
 #include "astorb/scanner.h"
-#include "lists/plain_scans.h"
-
 #include "infobox/title.h"
+
 #include <optional>
 #include <utility>
 
@@ -21,48 +20,13 @@ namespace {
 
 } // namespace
 
-ScanEnd ExtractNamesPlain(const ScanPorts& ports) {
-    WaitCursorScope wait(ports.cursor);
-    WindowDisabledScope disabled(ports.window);
-    AstOrbDatabase& database = ports.database;
-    std::string list;
-    int count = 0;
-    long long i = ports.browser.Minimum();
-    for (;;) {
-        if (!database.ReadRecord(i)) {
-            return ScanEnd::ReadFailed;
-        }
-        const AstOrbRecord record = database.Current();
-        if (!IsNumbered(record)) {
-            break;
-        }
-        if (!StartsWithDesignationDigit(record)) {
-            list += AsteroidTitle(record, ports.names.CurrentNames(), false, false) + kListLineEnd;
-            ++count;
-        }
-        if (i == ports.browser.Maximum()) {
-            break;
-        }
-        ++i;
-        ports.events.ProcessPendingEvents();
-    }
-    ports.browser.SetPosition(BrowserIndex(i - 1));
-    ports.clipboard.TakeText(std::move(list));
-    ports.messages.Inform(DoneMessage(count));
-    return ScanEnd::Finished;
-}
-
-} // namespace quorvane
-
-namespace quorvane {
-
-ScanEnd ExtractNames(const ScanPorts& ports) {
-    WaitCursorScope wait(ports.cursor);
-    WindowDisabledScope disabled(ports.window);
-    AstOrbDatabase& database = ports.database;
+ScanOutcome ExtractNames(AstOrbDatabase& database, const DiacriticalNames* names,
+                         const BrowserRange& browser,
+                         const std::function<const DiacriticalNames*()>& letMessagesRun) {
+    ScanOutcome outcome;
     ListText list;
     int count = 0;
-    long long i = ports.browser.Minimum();
+    long long i = browser.minimum;
     {
         RecordBlockReader reader(database);
         const ScanEnd end = WithLayout(reader.Layout(), [&](auto layout) {
@@ -76,28 +40,30 @@ ScanEnd ExtractNames(const ScanPorts& ports) {
                     break;
                 }
                 if (!StartsWithDesignationDigit(*record)) {
-                    list += AsteroidTitle(*record, ports.names.CurrentNames(), false, false);
+                    list += AsteroidTitle(*record, names, false, false);
                     list += kListLineEnd;
                     ++count;
                 }
-                if (i == ports.browser.Maximum()) {
+                if (i == browser.maximum) {
                     break;
                 }
                 ++i;
-                // The window runs its messages here: it must see the record just read.
+                // Messages run here: the window must see the record just read.
                 reader.Sync();
-                ports.events.ProcessPendingEvents();
+                names = letMessagesRun();
             }
             return ScanEnd::Finished;
         });
         if (end != ScanEnd::Finished) {
-            return end;
+            outcome.end = end;
+            return outcome;
         }
     }
-    ports.browser.SetPosition(BrowserIndex(i - 1));
-    ports.clipboard.TakeList(std::move(list));
-    ports.messages.Inform(DoneMessage(count));
-    return ScanEnd::Finished;
+    outcome.moves.push_back(BrowserIndex(i - 1));
+    outcome.clipboard.emplace(std::move(list));
+    outcome.count = count;
+    outcome.message = DoneMessage(count);
+    return outcome;
 }
 
 } // namespace quorvane

@@ -4,15 +4,20 @@
 
 #include "lists/scan.h"
 
+#include <functional>
+
 namespace quorvane {
 
-// btnExtractNamesClick: with the wait cursor shown and the main window disabled (both restored
-// on every way out), reads from the browser's minimum index and stops at the first unnumbered
-// record whatever "Numbered only" says. A numbered record is listed by its plain title unless
-// its Name field starts with a digit 1 to 9 (a provisional designation). Pending window
-// messages run after every record but the last. At the end the browser goes to one before the
-// index where the loop ended (clamped to its range), then the clipboard and the Done message.
-// With no database open the first read fails and the command ends quietly.
-ScanEnd ExtractNames(const ScanPorts& ports);
+// btnExtractNamesClick's scan: reads from the browser's minimum index and stops at the first
+// unnumbered record whatever "Numbered only" says. A numbered record is listed by its plain
+// title unless its Name field starts with a digit 1 to 9 (a provisional designation).
+// `letMessagesRun` runs after every record but the last and gives the names table as it then
+// stands. At the end the browser goes to one before the index where the loop ended (the scroll
+// bar clamps it to its range), then the clipboard and the Done message. With no database open
+// the first read fails and the command ends quietly. The front end shows the wait cursor and
+// disables the main window from before the query until the message is closed.
+ScanOutcome ExtractNames(AstOrbDatabase& database, const DiacriticalNames* names,
+                         const BrowserRange& browser,
+                         const std::function<const DiacriticalNames*()>& letMessagesRun);
 
 } // namespace quorvane

@@ -4,7 +4,6 @@
 #include "astorb/record.h"
 #include "astorb/scanner.h"
 #include "infobox/title.h"
-#include "lists/plain_scans.h"
 
 #include <cmath>
 #include <optional>
@@ -61,60 +60,6 @@ bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& p
 bool PlanetGroupEnabled(int typeIndex) {
     return typeIndex != static_cast<int>(OrbitType::Retrograde);
 }
-
-namespace {
-
-// The planet row of the chosen item; none, after "Must select a planet.", when no planet is
-// chosen. The quick list below starts the same way.
-const PlanetOrbit* ChosenPlanet(const ScanPorts& ports, const OrbitTypeChoice& choice) {
-    const int planetIndex = choice.PlanetIndex();
-    if (planetIndex < 0) {
-        ports.messages.Inform("Must select a planet.");
-        return nullptr;
-    }
-    return &PlanetOrbitAt(planetIndex);
-}
-
-} // namespace
-
-ScanEnd ExtractOrbitTypeListPlain(const ScanPorts& ports, const OrbitTypeChoice& choice) {
-    WaitCursorScope wait(ports.cursor);
-    const PlanetOrbit* chosen = ChosenPlanet(ports, choice);
-    if (chosen == nullptr) {
-        return ScanEnd::NoPlanetChosen;
-    }
-    const PlanetOrbit& planet = *chosen;
-
-    AstOrbDatabase& database = ports.database;
-    std::string list;
-    int count = 0;
-    for (long long i = 0;; ++i) {
-        if (!database.ReadRecord(i)) {
-            return ScanEnd::ReadFailed;
-        }
-        if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(database.Current())) {
-            break;
-        }
-        if (RecordHasOrbitType(database.Current(), choice.TypeIndex(), planet)) {
-            ports.browser.SetPosition(BrowserIndex(i));
-            // The title is taken from the shared record as the move left it.
-            list += "* [[" +
-                    AsteroidTitle(database.Current(), ports.names.CurrentNames(), true, true) +
-                    "]]" + kListLineEnd;
-            ++count;
-        }
-        if (i == ports.browser.Maximum()) {
-            break;
-        }
-    }
-    ports.clipboard.TakeText(std::move(list));
-    ports.messages.Inform(DoneMessage(count));
-    return ScanEnd::Finished;
-}
-
-} // namespace quorvane
-
-namespace quorvane {
 
 namespace {
 
@@ -181,67 +126,78 @@ template <bool retrograde> struct AxisCheckedTest {
 };
 
 // The scan itself, with `listedQuick` as the record test; where that gives nothing (a malformed
-// field) the plain test decides, and raises the field's error.
+// field) the accessors decide, and raise the field's error.
 template <RecordLayout L, typename Test>
-ScanEnd ListOrbits(const ScanPorts& ports, int typeIndex, const PlanetOrbit& planet,
-                   RecordBlockReader& reader, const Test& listedQuick) {
-    AstOrbDatabase& database = ports.database;
+void ListOrbits(AstOrbDatabase& database, const DiacriticalNames* names,
+                const OrbitTypeControls& controls, const PlanetOrbit& planet,
+                RecordBlockReader& reader, const Test& listedQuick, ScanOutcome& outcome) {
     ListText list;
     int count = 0;
-    // Read once: the scan lets no event through, so neither can change while it runs.
-    const bool numberedOnly = ports.numberedOnly.IsNumberedOnly();
-    const long long last = ports.browser.Maximum();
-    for (long long i = 0;; ++i) {
-        const std::optional<AstOrbRecord> record = reader.RecordOf<L>(i);
-        if (!record) {
-            return ScanEnd::ReadFailed;
+    BrowserTrail browser(controls.browser);
+    const long long last = controls.browser.maximum;
+    long long i = 0;
+    try {
+        for (;; ++i) {
+            const std::optional<AstOrbRecord> record = reader.RecordOf<L>(i);
+            if (!record) {
+                browser.Into(outcome);
+                outcome.end = ScanEnd::ReadFailed;
+                outcome.readAfterMoves = i - 1;
+                return;
+            }
+            if (controls.numberedOnly && !IsNumberedRecord(*record)) {
+                break;
+            }
+            std::optional<bool> listed = listedQuick(*record);
+            if (!listed) {
+                reader.Sync();
+                listed = RecordHasOrbitType(database.Current(), controls.typeIndex, planet);
+            }
+            if (*listed) {
+                if (!browser.MoveTo(i, *record, outcome)) {
+                    return;
+                }
+                // Appended piece by piece: no temporary line per result.
+                list += "* [[";
+                list += AsteroidTitle(*record, names, true, true);
+                list += "]]";
+                list += kListLineEnd;
+                ++count;
+            }
+            if (i == last) {
+                break;
+            }
         }
-        if (numberedOnly && !IsNumberedRecord(*record)) {
-            break;
-        }
-        std::optional<bool> listed = listedQuick(*record);
-        if (!listed) {
-            reader.Sync();
-            listed = RecordHasOrbitType(database.Current(), typeIndex, planet);
-        }
-        if (*listed) {
-            reader.Sync();
-            ports.browser.SetPosition(BrowserIndex(i));
-            // Appended piece by piece: no temporary line per result.
-            list += "* [[";
-            list += AsteroidTitle(database.Current(), ports.names.CurrentNames(), true, true);
-            list += "]]";
-            list += kListLineEnd;
-            ++count;
-        }
-        if (i == last) {
-            break;
-        }
+    } catch (...) {
+        EndOnError(outcome, browser, i);
+        return;
     }
-    reader.Sync();
-    ports.clipboard.TakeList(std::move(list));
-    ports.messages.Inform(DoneMessage(count));
-    return ScanEnd::Finished;
+    browser.Into(outcome);
+    outcome.readAfterMoves = i;
+    outcome.clipboard.emplace(std::move(list));
+    outcome.count = count;
+    outcome.message = DoneMessage(count);
 }
 
 } // namespace
 
-ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choice) {
-    WaitCursorScope wait(ports.cursor);
-    const PlanetOrbit* chosen = ChosenPlanet(ports, choice);
-    if (chosen == nullptr) {
-        return ScanEnd::NoPlanetChosen;
+ScanOutcome ExtractOrbitTypeList(AstOrbDatabase& database, const DiacriticalNames* names,
+                                 const OrbitTypeControls& controls) {
+    ScanOutcome outcome;
+    if (controls.planetIndex < 0) {
+        outcome.end = ScanEnd::NoPlanetChosen;
+        outcome.message = "Must select a planet.";
+        return outcome;
     }
-    const PlanetOrbit& planet = *chosen;
-    // The type index is read once: nothing can change it while the scan runs.
-    const int typeIndex = choice.TypeIndex();
-    RecordBlockReader reader(ports.database);
+    const PlanetOrbit& planet = PlanetOrbitAt(controls.planetIndex);
+    RecordBlockReader reader(database);
     const FloatFieldReader fields;
-    return WithLayout(reader.Layout(), [&](auto layout) {
+    WithLayout(reader.Layout(), [&](auto layout) {
         const auto run = [&](const auto& test) {
-            return ListOrbits<decltype(layout)::value>(ports, typeIndex, planet, reader, test);
+            ListOrbits<decltype(layout)::value>(database, names, controls, planet, reader, test,
+                                                outcome);
         };
-        switch (typeIndex) {
+        switch (controls.typeIndex) {
         case static_cast<int>(OrbitType::Inner):
             return run(PlanetRelativeTest<OrbitType::Inner>{fields, planet});
         case static_cast<int>(OrbitType::InnerGrazer):
@@ -260,6 +216,7 @@ ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choi
             return run(AxisCheckedTest<false>{fields});
         }
     });
+    return outcome;
 }
 
 } // namespace quorvane

@@ -40,12 +40,13 @@ enum class OrbitType {
     Retrograde = 6,
 };
 
-// The "Planet" and "Type" groups' item indexes, -1 when nothing is selected.
-class OrbitTypeChoice {
-public:
-    virtual ~OrbitTypeChoice() = default;
-    virtual int PlanetIndex() const = 0;
-    virtual int TypeIndex() const = 0;
+// What the orbit-type list reads of the window: the "Planet" and "Type" groups' item indexes
+// (-1 when nothing is selected), "Numbered only" and the browser.
+struct OrbitTypeControls {
+    int planetIndex = 0;
+    int typeIndex = 2;
+    bool numberedOnly = true;
+    BrowserRange browser;
 };
 
 // The planet row for a selected item: any index above 7 is Pluto. `planetIndex` must be >= 0.
@@ -67,9 +68,11 @@ bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& p
 // The "Planet" group is enabled exactly when the selected type is not Retrograde.
 bool PlanetGroupEnabled(int typeIndex);
 
-// btnSpecialClick: scans from record 0 under the wait cursor, moving the browser to each listed
-// record, then puts "* [[title]]" lines on the clipboard and shows the Done message. The type
-// index and "Numbered only" are read again for every record, the planet once.
-ScanEnd ExtractOrbitTypeList(const ScanPorts& ports, const OrbitTypeChoice& choice);
+// btnSpecialClick's scan, from record 0: the "* [[title]]" line of every listed record, the
+// browser moved to the last one listed, and the Done message. Without a planet it lists nothing
+// and answers "Must select a planet.". The type index and "Numbered only" are read once: nothing
+// can change them while the scan runs, since it lets no message through.
+ScanOutcome ExtractOrbitTypeList(AstOrbDatabase& database, const DiacriticalNames* names,
+                                 const OrbitTypeControls& controls);
 
 } // namespace quorvane

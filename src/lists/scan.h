@@ -1,45 +1,65 @@
-// What the whole-database scans see of the main window, and the rules they share: the Done
-// message, the line end of the lists and the window disabled for the length of a command.
+// What a whole-database scan reads of the window and what it answers: the scans take the open
+// database, the names table and the values of the controls they read, and return their outcome,
+// which each front end then applies in order (the browser moves, the clipboard, the message).
 #pragma once
 
-#include "browse/ports.h"
+#include "astorb/record.h"
+#include "browse/list_text.h"
 
+#include <cstdint>
+#include <exception>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace quorvane {
 
 class AstOrbDatabase;
 class DiacriticalNames;
 
-// The names table as it stands now. A scan that lets pending window messages run asks again
-// after that point, since the table may have been reloaded meanwhile.
-class NamesSource {
-public:
-    virtual ~NamesSource() = default;
-    // Null when no table is loaded.
-    virtual const DiacriticalNames* CurrentNames() const = 0;
+// The browser scroll bar as a scan starts: the index shown and its range.
+struct BrowserRange {
+    int position = 0;
+    int minimum = 0;
+    int maximum = 0;
 };
 
-// The window's parts that every scan may use. The database is the window's own object, so it
-// stays valid when another AstOrb.dat replaces the open file.
-struct ScanPorts {
-    AstOrbDatabase& database;
-    const NamesSource& names;
-    Browser& browser;
-    const NumberedOnly& numberedOnly;
-    Messages& messages;
-    Clipboard& clipboard;
-    WaitCursor& cursor;
-    WindowEnabling& window;
-    EventPump& events;
-};
-
-// How a scan ended. Errors are not among them: they propagate as quorvane::Error.
+// How a scan ended.
 enum class ScanEnd {
-    Finished,      // ran to its end, with its final message
-    ReadFailed,    // a record could not be read whole: ended quietly
-    NoPlanetChosen // the orbit-type list without a planet: "Must select a planet." was shown
+    Finished,       // ran to its end, with its final message
+    ReadFailed,     // a record could not be read whole: ends quietly
+    NoPlanetChosen, // the orbit-type list without a planet: "Must select a planet."
+    Raised,         // a record raised an error (a malformed field, or the display of a record
+                    // the browser moves to): the error ends the command
 };
+
+// What a scan asks the front end to do, in this order:
+// 1. set the browser position to each of `moves` in turn; the display of a move may raise, and
+//    that error ends the command there;
+// 2. PutBackLastRead, so that CurrentRecord holds the record the scan read last;
+// 3. raise `error` when there is one;
+// 4. replace the clipboard's content with `clipboard` when there is one;
+// 5. show `message` (caption "Quorvane", one OK button; for a family pass the Yes/No question)
+//    when it is not empty.
+// The wait cursor, where a scan shows it, stays on from before the query to after the message.
+struct ScanOutcome {
+    ScanEnd end = ScanEnd::Finished;
+    std::optional<ListText> clipboard;
+    int count = 0; // the lines listed (for a family pass, the members it added)
+    std::string message;
+    // The browser's moves: the last listed record, and before it the one listed before it when
+    // the display of the last raises, so that its partial display covers what that one showed.
+    // The moves a scan makes through earlier records are never seen: the window does not paint
+    // while a scan runs.
+    std::vector<int> moves;
+    // The record the scan read after its last move, or -1.
+    std::int64_t readAfterMoves = -1;
+    std::exception_ptr error;
+};
+
+// Step 2 of applying an outcome: reads again the record that the scan read after its last move,
+// when the moves have left another one in CurrentRecord.
+void PutBackLastRead(AstOrbDatabase& database, const ScanOutcome& outcome);
 
 // Every line of a list ends with CR LF, the last one included.
 inline constexpr const char* kListLineEnd = "\r\n";
@@ -47,22 +67,33 @@ inline constexpr const char* kListLineEnd = "\r\n";
 // "Done. N results in the clipboard."
 std::string DoneMessage(int count);
 
-// Disables the main window for its lifetime and enables it again on every way out.
-class WindowDisabledScope {
-public:
-    explicit WindowDisabledScope(WindowEnabling& window) : window_(window) {
-        window_.SetWindowEnabled(false);
-    }
-    ~WindowDisabledScope() { window_.SetWindowEnabled(true); }
-    WindowDisabledScope(const WindowDisabledScope&) = delete;
-    WindowDisabledScope& operator=(const WindowDisabledScope&) = delete;
-
-private:
-    WindowEnabling& window_;
-};
-
 // A record index as a browser position; indexes beyond the int range (a file grown past two
 // thousand million records) are clamped rather than wrapped.
 int BrowserIndex(long long index);
+
+// The browser as a scan moves it to the records it lists: the position only changes (and the
+// record there is only displayed) when it differs from the one shown, and the display of a
+// record whose flag code is malformed raises. Keeps the moves an outcome needs.
+class BrowserTrail {
+public:
+    explicit BrowserTrail(const BrowserRange& browser) : browser_(browser) {}
+
+    // Moves to `index`, whose record is `record`. False when its display would raise: `outcome`
+    // then ends there, with the moves that show it and the error.
+    bool MoveTo(long long index, AstOrbRecord record, ScanOutcome& outcome);
+    // The moves so far into `outcome`.
+    void Into(ScanOutcome& outcome) const;
+    // The position the browser shows now.
+    int Position() const { return position_; }
+    bool Moved() const { return last_.has_value(); }
+
+private:
+    BrowserRange browser_;
+    int position_ = browser_.position;
+    std::optional<int> last_;
+};
+
+// Ends `outcome` on the error being handled: the moves so far, then the record read last.
+void EndOnError(ScanOutcome& outcome, const BrowserTrail& trail, std::int64_t readLast);
 
 } // namespace quorvane

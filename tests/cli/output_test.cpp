@@ -70,7 +70,9 @@ TEST(CliOutput, ListReadBackFromItsFileKeepsEveryLineEnd) {
         cli::Session session(invocation, err);
         ListText copy(0);
         list.ForEachPiece([&copy](std::string_view piece) { copy += piece; });
-        session.TakeList(std::move(copy));
+        ScanOutcome outcome;
+        outcome.clipboard.emplace(std::move(copy));
+        session.Apply(outcome);
         std::ostringstream out;
         session.WriteClipboard(out);
         EXPECT_TRUE(out.str() == c.expected) << (c.raw ? "raw" : "terminal");

@@ -96,7 +96,7 @@ TEST(FamilyScan, MemberOfALaterMemberIsFoundInTheNextPass) {
     window.position = 2;
     window.tolerance = 30;
     window.answers = {true, true, false};
-    EXPECT_EQ(ExtractFamily(window.Ports(), window), ScanEnd::Finished);
+    EXPECT_EQ(RunFamily(window), ScanEnd::Finished);
     EXPECT_EQ(window.clipboard, "[[3 Seed family]] members; tolerance 30 m/s\r\n"
                                 "* [[2 Beta]] 26.6\r\n"
                                 "* [[1 Alpha]] 26.6\r\n");
@@ -131,7 +131,7 @@ TEST(FamilyScan, AnsweringNoAfterTheFirstPass) {
     window.Open(ChainFile());
     window.position = 2;
     window.tolerance = 30;
-    ExtractFamily(window.Ports(), window);
+    RunFamily(window);
     EXPECT_EQ(window.clipboard, "[[3 Seed family]] members; tolerance 30 m/s\r\n"
                                 "* [[2 Beta]] 26.6\r\n");
     EXPECT_EQ(window.informed.back(), "Done. 2 results in the clipboard.");
@@ -144,7 +144,7 @@ TEST(FamilyScan, PassThatAddsNothingStillAsks) {
     window.position = 3;
     window.tolerance = 10;
     window.answers = {true, false};
-    ExtractFamily(window.Ports(), window);
+    RunFamily(window);
     EXPECT_EQ(window.asked,
               (std::vector<std::string>{"Pass complete. 0 asteroids added. Another pass?",
                                         "Pass complete. 0 asteroids added. Another pass?"}));
@@ -161,7 +161,7 @@ TEST(FamilyScan, ToleranceZeroFindsOnlyIdenticalOrbits) {
                  Orbit("3", "Near", "2.5", "0.1000001"), Orbit("4", "Mirror", "2.5", "0.1", "175"),
                  Orbit("5", "Twin2", "2.50", "0.10", "5.0")});
     window.tolerance = 0;
-    ExtractFamily(window.Ports(), window);
+    RunFamily(window);
     EXPECT_EQ(window.clipboard, "[[1 Seed family]] members; tolerance 0 m/s\r\n"
                                 "* [[2 Twin]] 0.0\r\n"
                                 "* [[5 Twin2]] 0.0\r\n");
@@ -175,7 +175,7 @@ TEST(FamilyScan, ToleranceIsReadForEveryCandidateHeaderKeepsTheFirst) {
     window.tolerance = 20;
     window.answers = {true, false};
     window.onAsk = [&window] { window.tolerance = 30; }; // moved while the messages ran
-    ExtractFamily(window.Ports(), window);
+    RunFamily(window);
     EXPECT_EQ(window.clipboard, "[[3 Seed family]] members; tolerance 20 m/s\r\n"
                                 "* [[2 Beta]] 26.6\r\n");
 }
@@ -208,7 +208,7 @@ TEST(FamilyScan, NumberedOnlyEndsEveryPassUnnumberedSeedIsStillNamed) {
         window.tolerance = 5;
         window.numberedOnly = row.numberedOnly;
         window.answers = {true, false};
-        ExtractFamily(window.Ports(), window);
+        RunFamily(window);
         EXPECT_EQ(window.clipboard, row.list);
     }
 }
@@ -242,9 +242,9 @@ TEST(FamilyScan, ShortReadAndMalformedNumbersEndTheCommand) {
         window.tolerance = 30;
         window.answers = {true, true, true};
         if (row.throws) {
-            EXPECT_THROW(ExtractFamily(window.Ports(), window), Error);
+            EXPECT_THROW(RunFamily(window), Error);
         } else {
-            EXPECT_EQ(ExtractFamily(window.Ports(), window), ScanEnd::ReadFailed);
+            EXPECT_EQ(RunFamily(window), ScanEnd::ReadFailed);
         }
         EXPECT_FALSE(window.clipboard);
         EXPECT_TRUE(window.informed.empty());

@@ -16,13 +16,10 @@
 namespace quorvane::test {
 
 // A window that also notes CurrentRecord at every point where the real window could look at
-// it: each browser move, message, question, pump of pending messages and clipboard change.
+// it: each message, question, pump of pending messages and clipboard change. (A move is seen
+// through the labels it leaves: the window does not paint while a scan runs.)
 class WatchingWindow : public FakeWindow {
 public:
-    void SetPosition(int requested) override {
-        Note("move");
-        FakeWindow::SetPosition(requested);
-    }
     void Inform(const std::string& text) override {
         Note("inform");
         FakeWindow::Inform(text);
@@ -47,8 +44,9 @@ private:
 };
 
 struct Observed {
-    std::string end; // the scan's result, or "error: " and the message raised
-    std::vector<std::string> log;
+    std::string end;              // the scan's result, or "error: " and the message raised
+    std::vector<std::string> log; // a run of browser moves kept as its last move
+    LabelTexts labels;
     std::optional<std::string> clipboard;
     std::string currentRecord;
     int position = 0;
@@ -88,7 +86,15 @@ template <typename Run> Observed Observe(FakeWindow& window, Run run) {
     } catch (const Error& error) {
         seen.end = std::string("error: ") + error.what();
     }
-    seen.log = window.log;
+    for (const std::string& entry : window.log) {
+        const bool move = entry.rfind("move ", 0) == 0;
+        if (move && !seen.log.empty() && seen.log.back().rfind("move ", 0) == 0) {
+            seen.log.back() = entry;
+        } else {
+            seen.log.push_back(entry);
+        }
+    }
+    seen.labels = window.labels;
     seen.clipboard = window.clipboard;
     seen.currentRecord = window.database.CurrentRecord();
     seen.position = window.position;
@@ -99,6 +105,8 @@ template <typename Run> Observed Observe(FakeWindow& window, Run run) {
 inline void ExpectSame(const Observed& quick, const Observed& plain) {
     EXPECT_EQ(quick.end, plain.end);
     EXPECT_EQ(quick.log, plain.log);
+    EXPECT_EQ(quick.labels.values, plain.labels.values);
+    EXPECT_EQ(quick.labels.diameterBox, plain.labels.diameterBox);
     EXPECT_EQ(quick.clipboard, plain.clipboard);
     EXPECT_EQ(quick.currentRecord, plain.currentRecord);
     EXPECT_EQ(quick.position, plain.position);

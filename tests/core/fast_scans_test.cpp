@@ -7,7 +7,7 @@
 #include "core/fast_generator.h"
 #include "lists/inclination.h"
 #include "lists/names.h"
-#include "lists/plain_scans.h"
+#include "reference/plain_scans.h"
 
 #include <gtest/gtest.h>
 
@@ -110,8 +110,7 @@ TEST(QuickScans, OrbitTypeListMatchesThePlainScan) {
                     setup.type = type;
                     setup.planet = planet;
                     CompareRuns(
-                        path, setup,
-                        [](FakeWindow& w) { return ExtractOrbitTypeList(w.Ports(), w); },
+                        path, setup, [](FakeWindow& w) { return RunSpecial(w); },
                         [](FakeWindow& w) { return ExtractOrbitTypeListPlain(w.Ports(), w); });
                 }
             }
@@ -139,7 +138,7 @@ TEST(QuickScans, FamilyMatchesThePlainScan) {
                 setup.answers = {true, true, false};
                 setup.onAsk = [](FakeWindow& w) { w.tolerance = w.tolerance / 2 + 7; };
                 const Observed plain = CompareRuns(
-                    path, setup, [](FakeWindow& w) { return ExtractFamily(w.Ports(), w); },
+                    path, setup, [](FakeWindow& w) { return RunFamily(w); },
                     [](FakeWindow& w) { return ExtractFamilyPlain(w.Ports(), w); });
                 if (file.damage == Damage::None && tolerance == 40) {
                     // The case is meant to grow a family over several passes.
@@ -163,7 +162,7 @@ TEST(QuickScans, FamilySeedsEverywhereMatchThePlainScan) {
         setup.tolerance = 30;
         setup.answers = {true, false};
         CompareRuns(
-            path, setup, [](FakeWindow& w) { return ExtractFamily(w.Ports(), w); },
+            path, setup, [](FakeWindow& w) { return RunFamily(w); },
             [](FakeWindow& w) { return ExtractFamilyPlain(w.Ports(), w); });
     }
 }
@@ -178,13 +177,13 @@ TEST(QuickScans, NamesAndInclinationMatchThePlainScans) {
             WindowSetup setup = SetupFor(file);
             setup.numberedOnly = numberedOnly;
             CompareRuns(
-                path, setup, [](FakeWindow& w) { return ExtractNames(w.Ports()); },
+                path, setup, [](FakeWindow& w) { return RunNames(w); },
                 [](FakeWindow& w) { return ExtractNamesPlain(w.Ports()); });
             for (const int start : {0, 5, 149, 150, file.count - 2, file.count - 1}) {
                 SCOPED_TRACE("inclination from " + std::to_string(start));
                 setup.position = start;
                 CompareRuns(
-                    path, setup, [](FakeWindow& w) { return ScanHighestInclination(w.Ports()); },
+                    path, setup, [](FakeWindow& w) { return RunInclination(w); },
                     [](FakeWindow& w) { return ScanHighestInclinationPlain(w.Ports()); });
             }
         }

@@ -5,7 +5,7 @@
 #include "core/fast_generator.h"
 #include "lists/inclination.h"
 #include "lists/orbit_type.h"
-#include "lists/plain_scans.h"
+#include "reference/plain_scans.h"
 
 #include <gtest/gtest.h>
 
@@ -67,7 +67,7 @@ TEST(QuickThresholds, OrbitTypesOnThePlanetsOrbitsMatchThePlainScan) {
             setup.type = type;
             setup.planet = planet;
             CompareRuns(
-                path, setup, [](FakeWindow& w) { return ExtractOrbitTypeList(w.Ports(), w); },
+                path, setup, [](FakeWindow& w) { return RunSpecial(w); },
                 [](FakeWindow& w) { return ExtractOrbitTypeListPlain(w.Ports(), w); });
         }
     }
@@ -82,7 +82,7 @@ TEST(QuickThresholds, EqualInclinationsDoNotMoveTheBrowser) {
         setup.numberedOnly = false;
         setup.position = start;
         CompareRuns(
-            path, setup, [](FakeWindow& w) { return ScanHighestInclination(w.Ports()); },
+            path, setup, [](FakeWindow& w) { return RunInclination(w); },
             [](FakeWindow& w) { return ScanHighestInclinationPlain(w.Ports()); });
     }
 }

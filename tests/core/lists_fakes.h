@@ -1,13 +1,18 @@
-// A scripted stand-in for the main window as the whole-database scans see it: it records every
-// browser move, message, question, pump and cursor change, in order, and answers questions
-// from a script.
+// A scripted stand-in for the main window: it records every browser move, message, question,
+// pump and cursor change, in order, and answers questions from a script. The plain scans drive
+// it through its ports; RunSpecial and the other runners below run the product's scans on it as
+// the window does, applying their outcomes.
 #pragma once
 
 #include "astorb/database.h"
 #include "astorb/error.h"
+#include "browse/display.h"
 #include "lists/family.h"
+#include "lists/inclination.h"
+#include "lists/names.h"
 #include "lists/orbit_type.h"
 #include "lists/scan.h"
+#include "reference/ports.h"
 #include "support/fixtures.h"
 
 #include <algorithm>
@@ -51,7 +56,7 @@ public:
             if (failDisplay) {
                 throw Error("display failed");
             }
-            database.ReadRecord(position);
+            ShowRecord(database, nullptr, position, labels);
         }
     }
 
@@ -107,6 +112,7 @@ public:
     int Tolerance() const override { return tolerance; }
 
     AstOrbDatabase database;
+    LabelTexts labels;
     int position = 0;
     int minimum = 0;
     int maximum = 0;
@@ -132,6 +138,85 @@ public:
 private:
     TempFolder folder_;
 };
+
+// The browser as the window's scans read it.
+inline BrowserRange RangeOf(const FakeWindow& window) {
+    return {window.position, window.minimum, window.maximum};
+}
+
+// A scan's outcome applied as the window applies it: the moves, the record read last, the error;
+// false when the scan did not finish.
+inline bool ApplyMoves(FakeWindow& window, const ScanOutcome& outcome) {
+    for (const int move : outcome.moves) {
+        window.SetPosition(move);
+    }
+    PutBackLastRead(window.database, outcome);
+    if (outcome.error) {
+        std::rethrow_exception(outcome.error);
+    }
+    return outcome.end == ScanEnd::Finished;
+}
+
+// ApplyMoves, then the clipboard and the message.
+inline ScanEnd ApplyOutcome(FakeWindow& window, ScanOutcome& outcome) {
+    ApplyMoves(window, outcome);
+    if (outcome.clipboard) {
+        window.TakeList(std::move(*outcome.clipboard));
+    }
+    if (!outcome.message.empty()) {
+        window.Inform(outcome.message);
+    }
+    return outcome.end;
+}
+
+// "Spe&cial" as the window runs it.
+inline ScanEnd RunSpecial(FakeWindow& window) {
+    const WaitCursorScope wait(window);
+    const OrbitTypeControls controls{window.planet, window.type, window.numberedOnly,
+                                     RangeOf(window)};
+    ScanOutcome outcome = ExtractOrbitTypeList(window.database, nullptr, controls);
+    return ApplyOutcome(window, outcome);
+}
+
+// "Famil&y": the passes, with the pump and the question after each.
+inline ScanEnd RunFamily(FakeWindow& window) {
+    const WaitCursorScope wait(window);
+    FamilySearch search(window.database, window.position);
+    const ScanOutcome start = search.Start(nullptr, window.tolerance);
+    if (!ApplyMoves(window, start)) {
+        return start.end;
+    }
+    for (bool again = true; again;) {
+        const FamilyPassControls controls{window.tolerance, window.numberedOnly, RangeOf(window),
+                                          nullptr};
+        const ScanOutcome pass = search.RunPass(controls);
+        if (!ApplyMoves(window, pass)) {
+            return pass.end;
+        }
+        window.ProcessPendingEvents();
+        again = window.AskYesNo(pass.message);
+    }
+    ScanOutcome done = search.Finish();
+    return ApplyOutcome(window, done);
+}
+
+// "Extract Names", the window disabled meanwhile.
+inline ScanEnd RunNames(FakeWindow& window) {
+    const WaitCursorScope wait(window);
+    const WindowDisabledScope disabled(window);
+    ScanOutcome outcome = ExtractNames(window.database, nullptr, RangeOf(window), [&window] {
+        window.ProcessPendingEvents();
+        return static_cast<const DiacriticalNames*>(nullptr);
+    });
+    return ApplyOutcome(window, outcome);
+}
+
+// "(Inclinations)".
+inline ScanEnd RunInclination(FakeWindow& window) {
+    ScanOutcome outcome =
+        ScanHighestInclination(window.database, RangeOf(window), window.numberedOnly);
+    return ApplyOutcome(window, outcome);
+}
 
 // A numbered record with its name and orbit (a in AU, e, i in degrees) as record texts.
 inline RecordSpec Orbit(std::string number, std::string name, std::string a, std::string e,

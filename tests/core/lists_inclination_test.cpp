@@ -1,6 +1,7 @@
 // The highest-inclination scan: folding, strict maxima, where it stops.
 #include "core/lists_fakes.h"
 #include "lists/inclination.h"
+#include "reference/plain_scans.h"
 
 #include <gtest/gtest.h>
 
@@ -27,10 +28,18 @@ TEST(InclinationScan, StrictMaximaOfTheFoldedInclination) {
     window.Open({Inclined("1", "10"), Inclined("2", "170"), Inclined("3", "30"),
                  Inclined("4", "150"), Inclined("5", "90.0"), Inclined("6", "90.0"),
                  Inclined("7", "95")});
-    EXPECT_EQ(ScanHighestInclination(window.Ports()), ScanEnd::Finished);
-    EXPECT_EQ(window.moves, (std::vector<int>{2, 4}));
+    EXPECT_EQ(RunInclination(window), ScanEnd::Finished);
+    // The window shows the last maximum: the moves through the earlier ones are never painted.
+    EXPECT_EQ(window.moves, (std::vector<int>{4}));
     EXPECT_EQ(window.position, 4);
-    EXPECT_EQ(window.log, (std::vector<std::string>{"move 2", "move 4", "inform Done."}));
+    EXPECT_EQ(window.log, (std::vector<std::string>{"move 4", "inform Done."}));
+    // The definition moves through every new maximum.
+    FakeWindow plain;
+    plain.Open({Inclined("1", "10"), Inclined("2", "170"), Inclined("3", "30"),
+                Inclined("4", "150"), Inclined("5", "90.0"), Inclined("6", "90.0"),
+                Inclined("7", "95")});
+    EXPECT_EQ(ScanHighestInclinationPlain(plain.Ports()), ScanEnd::Finished);
+    EXPECT_EQ(plain.moves, (std::vector<int>{2, 4}));
 }
 
 TEST(InclinationScan, StartsAfterTheRecordShown) {
@@ -38,12 +47,12 @@ TEST(InclinationScan, StartsAfterTheRecordShown) {
     window.Open({Inclined("1", "60"), Inclined("2", "40"), Inclined("3", "20"), Inclined("4", "30"),
                  Inclined("5", "25")});
     window.position = 2;
-    ScanHighestInclination(window.Ports());
+    RunInclination(window);
     EXPECT_EQ(window.moves, std::vector<int>{3});
 
     FakeWindow highestFirst;
     highestFirst.Open({Inclined("1", "60"), Inclined("2", "40"), Inclined("3", "60")});
-    ScanHighestInclination(highestFirst.Ports());
+    RunInclination(highestFirst);
     EXPECT_TRUE(highestFirst.moves.empty());
     EXPECT_EQ(highestFirst.informed, std::vector<std::string>{"Done."});
 }
@@ -54,7 +63,7 @@ TEST(InclinationScan, NumberedOnlyEndsAtTheFirstUnnumbered) {
     struct Row {
         const char* name;
         bool numberedOnly;
-        std::vector<int> moves;
+        std::vector<int> maxima; // the definition's moves; the window shows the last
     };
     const Row rows[] = {{"numbered only", true, {}}, {"all records", false, {1, 2}}};
     for (const Row& row : rows) {
@@ -62,9 +71,15 @@ TEST(InclinationScan, NumberedOnlyEndsAtTheFirstUnnumbered) {
         FakeWindow window;
         window.Open(records);
         window.numberedOnly = row.numberedOnly;
-        EXPECT_EQ(ScanHighestInclination(window.Ports()), ScanEnd::Finished);
-        EXPECT_EQ(window.moves, row.moves);
+        EXPECT_EQ(RunInclination(window), ScanEnd::Finished);
+        EXPECT_EQ(window.moves,
+                  row.maxima.empty() ? std::vector<int>{} : std::vector<int>{row.maxima.back()});
         EXPECT_EQ(window.informed, std::vector<std::string>{"Done."});
+        FakeWindow plain;
+        plain.Open(records);
+        plain.numberedOnly = row.numberedOnly;
+        EXPECT_EQ(ScanHighestInclinationPlain(plain.Ports()), ScanEnd::Finished);
+        EXPECT_EQ(plain.moves, row.maxima);
     }
 }
 
@@ -87,7 +102,7 @@ TEST(InclinationScan, ReadPastTheEndEndsWithoutDone) {
         window.Open({Inclined("1", "10"), Inclined("2", "20"), Inclined("3", "15")});
         window.position = row.start;
         window.maximum = row.maximum;
-        EXPECT_EQ(ScanHighestInclination(window.Ports()), ScanEnd::ReadFailed);
+        EXPECT_EQ(RunInclination(window), ScanEnd::ReadFailed);
         EXPECT_EQ(window.moves, row.moves);
         EXPECT_TRUE(window.informed.empty());
     }
@@ -96,7 +111,7 @@ TEST(InclinationScan, ReadPastTheEndEndsWithoutDone) {
 TEST(InclinationScan, LeavesCursorClipboardAndMessagesAlone) {
     FakeWindow window;
     window.Open({Inclined("1", "10"), Inclined("2", "20")});
-    ScanHighestInclination(window.Ports());
+    RunInclination(window);
     EXPECT_EQ(window.cursorShown, 0);
     EXPECT_FALSE(window.clipboard);
     EXPECT_EQ(window.pumps, 0);
@@ -107,7 +122,7 @@ TEST(InclinationScan, MalformedInclinationRaises) {
     FakeWindow window;
     window.Open({Inclined("1", "10"), Inclined("2", "20"), Inclined("3", "2O")});
     try {
-        ScanHighestInclination(window.Ports());
+        RunInclination(window);
         FAIL() << "no error raised";
     } catch (const Error& error) {
         EXPECT_STREQ(error.what(), "'2O' n'est pas une valeur en virgule flottante correcte");

@@ -33,7 +33,7 @@ TEST(NameExtraction, ListsNumberedRecordsUpToTheFirstUnnumbered) {
         window.Open(records);
         window.numberedOnly = row.numberedOnly;
         window.position = 6;
-        EXPECT_EQ(ExtractNames(window.Ports()), ScanEnd::Finished);
+        EXPECT_EQ(RunNames(window), ScanEnd::Finished);
         EXPECT_EQ(window.clipboard, "1 Ceres\r\n3 0815\r\n5 Zed\r\n");
         EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 3 results in the clipboard."});
         // Stopped on index 5: the browser shows the last numbered record.
@@ -73,7 +73,7 @@ TEST(NameExtraction, WhereTheBrowserEnds) {
         FakeWindow window;
         window.Open(row.records);
         window.position = row.startPosition;
-        ExtractNames(window.Ports());
+        RunNames(window);
         EXPECT_EQ(window.position, row.endPosition);
         EXPECT_EQ(window.clipboard, row.list);
         EXPECT_EQ(window.pumps, row.pumps);
@@ -84,7 +84,7 @@ TEST(NameExtraction, WhereTheBrowserEnds) {
 TEST(NameExtraction, CountZeroWhenTheFirstRecordIsUnnumbered) {
     FakeWindow window;
     window.Open({Named("", "2004 AB1"), Named("1", "Ceres")});
-    ExtractNames(window.Ports());
+    RunNames(window);
     EXPECT_EQ(window.moves, std::vector<int>{-1});
     EXPECT_EQ(window.position, 0);
     EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 0 results in the clipboard."});
@@ -102,7 +102,7 @@ TEST(NameExtraction, EndsQuietlyWithoutADatabaseOrOnAShortRead) {
             window.Open({Named("1", "Ceres"), Named("2", "Pallas")});
             window.maximum = 5;
         }
-        EXPECT_EQ(ExtractNames(window.Ports()), ScanEnd::ReadFailed);
+        EXPECT_EQ(RunNames(window), ScanEnd::ReadFailed);
         EXPECT_FALSE(window.clipboard);
         EXPECT_TRUE(window.informed.empty());
         EXPECT_TRUE(window.moves.empty());
@@ -115,7 +115,7 @@ TEST(NameExtraction, ErrorOfTheDisplayEnablesTheWindowAgain) {
     FakeWindow window;
     window.Open({Named("1", "Ceres"), Named("2", "Pallas"), Named("", "2004 AB1")});
     window.failDisplay = true;
-    EXPECT_THROW(ExtractNames(window.Ports()), Error);
+    EXPECT_THROW(RunNames(window), Error);
     EXPECT_TRUE(window.windowEnabled);
     EXPECT_EQ(window.cursorRestored, 1);
     EXPECT_FALSE(window.clipboard);

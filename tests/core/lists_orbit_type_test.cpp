@@ -1,6 +1,7 @@
 // The orbit-type list: the type tests against a planet's orbit and the "Spe&cial" scan.
 #include "core/lists_fakes.h"
 #include "lists/orbit_type.h"
+#include "reference/plain_scans.h"
 
 #include <gtest/gtest.h>
 
@@ -149,7 +150,7 @@ TEST(OrbitTypeScan, ListsMatchesFollowingThemWithTheBrowser) {
     window.Open(MarsFile());
     window.planet = kMars;
     window.type = static_cast<int>(OrbitType::Crosser);
-    EXPECT_EQ(ExtractOrbitTypeList(window.Ports(), window), ScanEnd::Finished);
+    EXPECT_EQ(RunSpecial(window), ScanEnd::Finished);
     // Numbered only: the scan ends at record 5, before the numbered crosser after it.
     EXPECT_EQ(window.clipboard, "* [[1 Crossa]]\r\n");
     EXPECT_EQ(window.moves, std::vector<int>{0});
@@ -166,12 +167,22 @@ TEST(OrbitTypeScan, WithNumberedOnlyClearRunsToTheLastRecord) {
     window.planet = kMars;
     window.type = static_cast<int>(OrbitType::Crosser);
     window.position = 3;
-    ExtractOrbitTypeList(window.Ports(), window);
+    RunSpecial(window);
     EXPECT_EQ(window.clipboard, "* [[1 Crossa]]\r\n"
                                 "* [[2004 AB1|2004 AB<sub>1</sub>]]\r\n"
                                 "* [[6 Crossb]]\r\n");
-    EXPECT_EQ(window.moves, (std::vector<int>{0, 5, 6}));
+    EXPECT_EQ(window.moves, (std::vector<int>{6}));
     EXPECT_EQ(window.position, 6); // the browser shows the last listed record
+    // The definition moves to every listed record in turn; only the last one is ever painted.
+    FakeWindow plain;
+    plain.Open(MarsFile());
+    plain.numberedOnly = false;
+    plain.planet = kMars;
+    plain.type = static_cast<int>(OrbitType::Crosser);
+    plain.position = 3;
+    ExtractOrbitTypeListPlain(plain.Ports(), plain);
+    EXPECT_EQ(plain.moves, (std::vector<int>{0, 5, 6}));
+    EXPECT_EQ(plain.clipboard, window.clipboard);
     EXPECT_EQ(window.informed.back(), "Done. 3 results in the clipboard.");
 }
 
@@ -181,7 +192,7 @@ TEST(OrbitTypeScan, NothingQualifyingGivesAnEmptyClipboard) {
     window.planet = 12; // beyond the group: Pluto, whose orbit lies outside all of these
     window.type = static_cast<int>(OrbitType::Outer);
     window.position = 2;
-    ExtractOrbitTypeList(window.Ports(), window);
+    RunSpecial(window);
     EXPECT_EQ(window.clipboard, "");
     EXPECT_TRUE(window.moves.empty());
     EXPECT_EQ(window.position, 2);
@@ -193,7 +204,7 @@ TEST(OrbitTypeScan, WithoutAPlanetOnlyTheMessage) {
     window.Open(MarsFile());
     window.planet = -1;
     window.type = static_cast<int>(OrbitType::Retrograde);
-    EXPECT_EQ(ExtractOrbitTypeList(window.Ports(), window), ScanEnd::NoPlanetChosen);
+    EXPECT_EQ(RunSpecial(window), ScanEnd::NoPlanetChosen);
     EXPECT_EQ(window.log, (std::vector<std::string>{"cursor wait", "inform Must select a planet.",
                                                     "cursor default"}));
     EXPECT_FALSE(window.clipboard);
@@ -206,7 +217,7 @@ TEST(OrbitTypeScan, ShortReadEndsQuietly) {
     window.maximum = 20; // past the end of the file: the read of record 7 fails
     window.planet = kMars;
     window.type = static_cast<int>(OrbitType::Crosser);
-    EXPECT_EQ(ExtractOrbitTypeList(window.Ports(), window), ScanEnd::ReadFailed);
+    EXPECT_EQ(RunSpecial(window), ScanEnd::ReadFailed);
     EXPECT_FALSE(window.clipboard);
     EXPECT_TRUE(window.informed.empty());
     EXPECT_EQ(window.cursorRestored, 1);
@@ -220,7 +231,7 @@ TEST(OrbitTypeScan, MalformedNumberRaisesAfterRestoringTheCursor) {
     window.planet = kMars;
     window.type = static_cast<int>(OrbitType::Crosser);
     try {
-        ExtractOrbitTypeList(window.Ports(), window);
+        RunSpecial(window);
         FAIL() << "no error raised";
     } catch (const Error& error) {
         EXPECT_STREQ(error.what(), "'1.4.1' n'est pas une valeur en virgule flottante correcte");

@@ -1,12 +1,11 @@
 // The whole-database scans in their plain form: one ReadRecord per record, every field through
-// its accessor, family membership by linear search and the distance by brute force. The
-// commands run the quick forms (orbit_type.h, family.h, names.h, inclination.h); these stay as
-// the reference whose every observable effect the quick forms must reproduce.
+// its accessor, the browser moved to every record listed, family membership by linear search
+// and the distance by brute force. They are the definition whose every observable effect the
+// product's scans must reproduce.
 #pragma once
 
-#include "lists/family.h"
-#include "lists/orbit_type.h"
 #include "lists/scan.h"
+#include "reference/ports.h"
 
 namespace quorvane {
 
