@@ -4,6 +4,7 @@
 #include "app/seams.h"
 #include "app/tfrmquorvane.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -35,6 +37,16 @@ struct QuietBoxes : MessageBoxes {
 struct NoPrompt : TextPrompt {
     bool Ask(QWidget*, const QString&, const QString&, QString&) override { return false; }
 };
+
+// The window's control named `name`, found by its object name.
+template <class T> T* Control(TfrmQuorvane& window, const char* name) {
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (control == nullptr) {
+        std::fprintf(stderr, "the window has no control %s\n", name);
+        std::exit(1);
+    }
+    return control;
+}
 
 } // namespace
 
@@ -57,13 +69,15 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "cannot open %s\n", argv[1]);
         return 1;
     }
-    window.rgpTypeItems->button(std::stoi(argv[3]))->click();
-    if (window.rgpPlanetItems->button(std::stoi(argv[2]))->isEnabled()) {
-        window.rgpPlanetItems->button(std::stoi(argv[2]))->click();
+    Control<QButtonGroup>(window, "rgpTypeItems")->button(std::stoi(argv[3]))->click();
+    QAbstractButton* planet =
+        Control<QButtonGroup>(window, "rgpPlanetItems")->button(std::stoi(argv[2]));
+    if (planet->isEnabled()) {
+        planet->click();
     }
-    window.chkNumbered->setChecked(std::string(argv[4]) != "all");
+    Control<QCheckBox>(window, "chkNumbered")->setChecked(std::string(argv[4]) != "all");
     const auto start = std::chrono::steady_clock::now();
-    window.btnSpecial->click();
+    Control<QPushButton>(window, "btnSpecial")->click();
     const double ms =
         std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
     std::printf("%.1f %lld %s\n", ms,

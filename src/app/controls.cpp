@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QRadioButton>
 #include <QStyleOptionFocusRect>
 #include <QStyleOptionSlider>
@@ -66,6 +67,23 @@ void TScrollBar::paintEvent(QPaintEvent* event) {
                      .adjusted(2, 2, -2, -2);
     QStylePainter painter(this);
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+}
+
+void TLabel::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void ClientArea::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr &&
+        onBackgroundClick) {
+        onBackgroundClick();
+    }
+    event->accept();
+}
+
+void AutoSize(QLabel* label) {
+    const int width = std::max(3, label->sizeHint().width());
+    label->resize(width, label->height());
 }
 
 void GiveSharedAcceleratorsToTheFirst(const std::vector<QWidget*>& claimants) {

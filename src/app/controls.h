@@ -1,10 +1,13 @@
 // Controls that behave as the window's users expect of them: scroll bars that take the focus
-// and move with the keys, accelerators that act on their first claimant, radio items laid out
-// inside their group's frame.
+// and move with the keys, labels and a background that take their own clicks, accelerators that
+// act on their first claimant, radio items laid out inside their group's frame.
 #pragma once
 
+#include <QLabel>
 #include <QScrollBar>
+#include <QWidget>
 
+#include <functional>
 #include <vector>
 
 class QButtonGroup;
@@ -25,6 +28,29 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 };
+
+// A label that takes its own mouse clicks, so that a click on it is not a click on the window.
+class TLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// The client area inside the window's border: a click on its own background (not on a
+// control) runs the find-again command.
+class ClientArea : public QWidget {
+public:
+    using QWidget::QWidget;
+    std::function<void()> onBackgroundClick;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+};
+
+// Fits a label to its text, keeping its top-left corner and its height.
+void AutoSize(QLabel* label);
 
 // A shared accelerator acts on the first control that claims it: of `claimants`, given in that
 // order (labels first, then the controls in creation order), every later one with the same

@@ -1,7 +1,10 @@
 // The command buttons: the two infoboxes with their parameter boxes, and the whole-database
-// scans (orbit-type list, family, names, highest inclination).
+// scans (orbit-type list, family, names, highest inclination) with their outcomes applied; the
+// window's side of the core's seams the commands run through: the browser, the messages, the
+// clipboard, the wait cursor.
 #include "app/tfrmquorvane.h"
 
+#include "astorb/cp1252.h"
 #include "infobox/infobox.h"
 #include "lists/family.h"
 #include "lists/inclination.h"
@@ -11,11 +14,14 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QScrollBar>
+
+#include <utility>
 
 namespace quorvane::app {
 
@@ -172,7 +178,7 @@ void TfrmQuorvane::btnFamilyClick() {
 
 void TfrmQuorvane::scrToleranceChange(int position) {
     lblTolerance->setText(FromCp1252(ToleranceCaption(position)));
-    lblTolerance->resize(std::max(3, lblTolerance->sizeHint().width()), lblTolerance->height());
+    AutoSize(lblTolerance);
 }
 
 void TfrmQuorvane::btnExtractNamesClick() {
@@ -200,6 +206,72 @@ void TfrmQuorvane::Button1Click() {
         ScanOutcome outcome = ScanHighestInclination(database_, Range(), chkNumbered->isChecked());
         ApplyOutcome(outcome);
     });
+}
+
+// The window's side of the core's seams.
+
+int TfrmQuorvane::Position() const {
+    return scbBrowser->value();
+}
+
+int TfrmQuorvane::Minimum() const {
+    return scbBrowser->minimum();
+}
+
+int TfrmQuorvane::Maximum() const {
+    return scbBrowser->maximum();
+}
+
+void TfrmQuorvane::SetPosition(int position) {
+    inPortCall_ = true;
+    displayError_ = nullptr;
+    scbBrowser->setValue(position);
+    inPortCall_ = false;
+    if (displayError_) {
+        std::rethrow_exception(std::exchange(displayError_, nullptr));
+    }
+}
+
+bool TfrmQuorvane::IsNumberedOnly() const {
+    return chkNumbered->isChecked();
+}
+
+void TfrmQuorvane::Inform(const std::string& text) {
+    seams_.messageBoxes->Inform(this, ToQString(text));
+}
+
+bool TfrmQuorvane::AskYesNo(const std::string& text) {
+    return seams_.messageBoxes->AskYesNo(this, ToQString(text));
+}
+
+void TfrmQuorvane::SetText(const std::string& cp1252) {
+    // The bytes are the contract; the clipboard gets them decoded, so that é, ° and ³ paste.
+    QApplication::clipboard()->setText(FromCp1252(cp1252));
+}
+
+void TfrmQuorvane::TakeList(ListText&& list) {
+    // Decoded piece by piece straight into the clipboard's text: a list of the whole catalogue
+    // is never held in one piece of bytes as well.
+    QString text(static_cast<qsizetype>(list.size()), Qt::Uninitialized);
+    auto* out = reinterpret_cast<char16_t*>(text.data());
+    list.ForEachPiece([&out](std::string_view piece) {
+        Cp1252ToUtf16(piece, out);
+        out += piece.size();
+    });
+    QApplication::clipboard()->setText(text);
+}
+
+void TfrmQuorvane::SetUnicodeText(const std::u16string& text) {
+    QApplication::clipboard()->setText(
+        QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void TfrmQuorvane::Show() {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+}
+
+void TfrmQuorvane::Restore() {
+    QApplication::restoreOverrideCursor();
 }
 
 } // namespace quorvane::app

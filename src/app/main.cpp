@@ -1,4 +1,4 @@
-#include "app/tfrmquorvane.h"
+#include "app/program.h"
 
 #include <QApplication>
 

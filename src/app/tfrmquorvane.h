@@ -1,8 +1,9 @@
-// The main window: every control of the browser, the two file commands, the commands behind the
-// buttons, the popup menu of the value labels, and the window's side of the core's seams.
+// The main window: the browser of AstOrb.dat records, its command buttons and the popup menu of
+// its value labels. Its controls are its own; tests and other owners reach them by object name.
 #pragma once
 
 #include "app/controls.h"
+#include "app/qt_text.h"
 #include "app/seams.h"
 #include "app/settingsstore.h"
 #include "astorb/database.h"
@@ -13,17 +14,14 @@
 #include "infobox/parameters.h"
 #include "lists/scan.h"
 
-#include <QLabel>
 #include <QWidget>
 
 #include <array>
 #include <exception>
-#include <functional>
 #include <memory>
 #include <optional>
 
 class QAction;
-class QApplication;
 class QButtonGroup;
 class QCheckBox;
 class QGroupBox;
@@ -32,33 +30,6 @@ class QMenu;
 class QPushButton;
 
 namespace quorvane::app {
-
-// The seams the window talks through; tests pass their own.
-struct WindowSeams {
-    FileDialogs* fileDialogs = nullptr;
-    MessageBoxes* messageBoxes = nullptr;
-    TextPrompt* textPrompt = nullptr;
-};
-
-// A label that takes its own mouse clicks, so that a click on it is not a click on the window.
-class TLabel : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-};
-
-// The client area inside the window's border: a click on its own background (not on a
-// control) runs the find-again command.
-class ClientArea : public QWidget {
-public:
-    using QWidget::QWidget;
-    std::function<void()> onBackgroundClick;
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-};
 
 class TfrmQuorvane : public QWidget,
                      public Browser,
@@ -203,7 +174,6 @@ private:
     bool activatedOnce_ = false;
     bool scanRunning_ = false;
 
-public:
     // The controls, named as in the window's design.
     ClientArea* client = nullptr;
     TLabel* lblAstOrbPath = nullptr;
@@ -245,13 +215,5 @@ public:
     QAction* mnuFindAgain = nullptr;
     QAction* mnuFindAgainBackward = nullptr;
 };
-
-// Starts the program: the decimal separator from the regional settings, the main window, the
-// event loop; once the window has closed, the clipboard's text is kept for other programs.
-int RunQuorvane(QApplication& application);
-
-// Conversions at the window's edge.
-QString FromCp1252(const std::string& bytes);
-std::string ToCp1252(const QString& text);
 
 } // namespace quorvane::app

@@ -46,16 +46,16 @@ TEST_F(CommandsTest, InfoboxButtonsMatchTheCommandLine) {
     const SeparatorGuard guard;
     SetDecimalSeparator(',');
     TfrmQuorvane& w = OpenSample();
-    w.scbBrowser->setValue(100);
+    Control<QScrollBar>(w, "scbBrowser")->setValue(100);
     const QString frenchExpected =
         CliClipboard({"infobox", samples, "100", "--lang", "fr", "--diacriticals", samples}, ',');
     SetDecimalSeparator(',');
-    w.btnWikiFR->click();
+    Control<QPushButton>(w, "btnWikiFR")->click();
     EXPECT_EQ(Clipboard(), frenchExpected);
     EXPECT_TRUE(Clipboard().startsWith("{{Planète mineure |\r\n nom=101 Dvo&#345;ák\r\n"));
     EXPECT_TRUE(Clipboard().contains("JJ]] 2453661,5)"));
 
-    w.btnWikiEN->click();
+    Control<QPushButton>(w, "btnWikiEN")->click();
     EXPECT_EQ(Clipboard(),
               CliClipboard({"infobox", samples, "100", "--lang", "en", "--diacriticals", samples}));
     EXPECT_TRUE(Clipboard().endsWith(" [[kelvin|K]]}}"));
@@ -67,18 +67,21 @@ TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
     const SeparatorGuard guard;
     SetDecimalSeparator('.');
     TfrmQuorvane& w = OpenSample();
-    w.edtDiameter->setText("abc");
-    w.edtAlbedo->setText("1.5");
-    w.edtDensity->setText("3");
+    QLineEdit* edtDiameter = Control<QLineEdit>(w, "edtDiameter");
+    QLineEdit* edtAlbedo = Control<QLineEdit>(w, "edtAlbedo");
+    QLineEdit* edtDensity = Control<QLineEdit>(w, "edtDensity");
+    edtDiameter->setText("abc");
+    edtAlbedo->setText("1.5");
+    edtDensity->setText("3");
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
-    w.edtAlbedo->setFocus(Qt::OtherFocusReason);
-    w.edtDiameter->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(w.edtAlbedo->text(), "0.1") << "corrected when the focus leaves the box";
-    w.edtDensity->setFocus(Qt::TabFocusReason);
-    EXPECT_EQ(w.edtDiameter->text(), "848.4") << "back to Ceres' IRAS diameter";
-    w.edtDiameter->setText("10");
-    w.btnWikiEN->click();
+    edtAlbedo->setFocus(Qt::OtherFocusReason);
+    edtDiameter->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(edtAlbedo->text(), "0.1") << "corrected when the focus leaves the box";
+    edtDensity->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(edtDiameter->text(), "848.4") << "back to Ceres' IRAS diameter";
+    edtDiameter->setText("10");
+    Control<QPushButton>(w, "btnWikiEN")->click();
     EXPECT_EQ(Clipboard(), CliClipboard({"infobox", samples, "0", "--lang", "en", "--diameter",
                                          "10", "--density", "3"}));
     EXPECT_TRUE(Clipboard().contains(" | density=3.0 g/[[cubic centimetre|cm³]]\r\n"));
@@ -87,17 +90,17 @@ TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
 TEST_F(CommandsTest, InfoboxErrorLeavesTheClipboard) {
     TfrmQuorvane& w = OpenSample();
     QApplication::clipboard()->setText("before");
-    w.edtDensity->setText("0");
-    w.btnWikiFR->click();
+    Control<QLineEdit>(w, "edtDensity")->setText("0");
+    Control<QPushButton>(w, "btnWikiFR")->click();
     EXPECT_EQ(boxes.errors, QStringList{"Division par zéro en virgule flottante."});
     EXPECT_EQ(Clipboard(), "before");
 }
 
 TEST_F(CommandsTest, SpecialListMatchesTheCommandLine) {
     TfrmQuorvane& w = OpenSample();
-    w.rgpPlanetItems->button(3)->click();
-    w.rgpTypeItems->button(3)->click();
-    w.btnSpecial->click();
+    Control<QButtonGroup>(w, "rgpPlanetItems")->button(3)->click();
+    Control<QButtonGroup>(w, "rgpTypeItems")->button(3)->click();
+    Control<QPushButton>(w, "btnSpecial")->click();
     const QString expected = CliClipboard(
         {"special", samples, "--planet", "mars", "--type", "crosser", "--diacriticals", samples});
     EXPECT_EQ(Clipboard(), expected);
@@ -111,7 +114,8 @@ TEST_F(CommandsTest, SpecialListMatchesTheCommandLine) {
         << "the browser shows the last listed record";
     // The scroll bar and the labels both stand on the last listed record.
     const QStringList listed = expected.split("\r\n", Qt::SkipEmptyParts);
-    EXPECT_EQ(LabelText("lblNumberVal"), QString::number(w.scbBrowser->value() + 1));
+    EXPECT_EQ(LabelText("lblNumberVal"),
+              QString::number(Control<QScrollBar>(w, "scbBrowser")->value() + 1));
     EXPECT_TRUE(listed.last().contains(LabelText("lblNameVal"))) << listed.last().toStdString();
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
@@ -125,11 +129,12 @@ TEST_F(CommandsTest, DoneMessageComesWithTheLastListedRecordShown) {
     };
     std::vector<Seen> seen;
     boxes.duringMessage = [&] {
-        seen.push_back({w.scbBrowser->value(), LabelText("lblNumberVal"), LabelText("lblNameVal")});
+        seen.push_back({Control<QScrollBar>(w, "scbBrowser")->value(), LabelText("lblNumberVal"),
+                        LabelText("lblNameVal")});
     };
-    w.rgpPlanetItems->button(3)->click();
-    w.rgpTypeItems->button(3)->click();
-    w.btnSpecial->click();
+    Control<QButtonGroup>(w, "rgpPlanetItems")->button(3)->click();
+    Control<QButtonGroup>(w, "rgpTypeItems")->button(3)->click();
+    Control<QPushButton>(w, "btnSpecial")->click();
     const QStringList listed = Clipboard().split("\r\n", Qt::SkipEmptyParts);
     ASSERT_FALSE(listed.isEmpty());
     ASSERT_EQ(seen.size(), 1u);
@@ -140,7 +145,7 @@ TEST_F(CommandsTest, DoneMessageComesWithTheLastListedRecordShown) {
         << listed.last().toStdString();
     EXPECT_TRUE(listed.last().contains(seen[0].name)) << seen[0].name.toStdString();
 
-    w.btnExtractNames->click();
+    Control<QPushButton>(w, "btnExtractNames")->click();
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[1].position, 449) << "the last numbered record";
     EXPECT_EQ(seen[1].number, "450");
@@ -148,23 +153,26 @@ TEST_F(CommandsTest, DoneMessageComesWithTheLastListedRecordShown) {
 
 TEST_F(CommandsTest, RetrogradeDisablesThePlanetGroup) {
     TfrmQuorvane& w = OpenSample();
-    w.rgpTypeItems->button(6)->click();
-    EXPECT_FALSE(w.rgpPlanet->isEnabled());
-    w.chkNumbered->setChecked(false);
-    w.btnSpecial->click();
+    QButtonGroup* rgpTypeItems = Control<QButtonGroup>(w, "rgpTypeItems");
+    QGroupBox* rgpPlanet = Control<QGroupBox>(w, "rgpPlanet");
+    rgpTypeItems->button(6)->click();
+    EXPECT_FALSE(rgpPlanet->isEnabled());
+    Control<QCheckBox>(w, "chkNumbered")->setChecked(false);
+    Control<QPushButton>(w, "btnSpecial")->click();
     EXPECT_EQ(Clipboard(), CliClipboard({"special", samples, "--planet", "pluto", "--type",
                                          "retrograde", "--all"}));
     EXPECT_EQ(Clipboard().count("\r\n"), 3) << "the sample holds three retrograde orbits";
-    w.rgpTypeItems->button(0)->click();
-    EXPECT_TRUE(w.rgpPlanet->isEnabled());
+    rgpTypeItems->button(0)->click();
+    EXPECT_TRUE(rgpPlanet->isEnabled());
 }
 
 TEST_F(CommandsTest, FamilyAsksAfterEachPass) {
     TfrmQuorvane& w = OpenSample();
-    w.scbBrowser->setValue(199);
-    w.scrTolerance->setValue(100);
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
+    scbBrowser->setValue(199);
+    Control<QScrollBar>(w, "scrTolerance")->setValue(100);
     boxes.yesNoAnswers = {true, false};
-    w.btnFamily->click();
+    Control<QPushButton>(w, "btnFamily")->click();
     EXPECT_EQ(boxes.questions.size(), 2);
     EXPECT_TRUE(boxes.questions[0].startsWith("Pass complete. "));
     EXPECT_TRUE(boxes.questions[0].endsWith(" asteroids added. Another pass?"));
@@ -172,19 +180,19 @@ TEST_F(CommandsTest, FamilyAsksAfterEachPass) {
                                          "2", "--diacriticals", samples}));
     EXPECT_TRUE(Clipboard().contains("\r\n* [[201 Smétana]] ")) << "a member of the cluster";
     EXPECT_TRUE(Clipboard().startsWith("[[200 "));
-    EXPECT_EQ(w.scbBrowser->value(), 199) << "the seed is shown again";
+    EXPECT_EQ(scbBrowser->value(), 199) << "the seed is shown again";
     ASSERT_EQ(boxes.messages.size(), 1);
     EXPECT_TRUE(boxes.messages[0].startsWith("Done. "));
 }
 
 TEST_F(CommandsTest, ExtractNamesMatchesTheCommandLine) {
     TfrmQuorvane& w = OpenSample();
-    w.chkNumbered->setChecked(false);
-    w.btnExtractNames->click();
+    Control<QCheckBox>(w, "chkNumbered")->setChecked(false);
+    Control<QPushButton>(w, "btnExtractNames")->click();
     EXPECT_EQ(Clipboard(), CliClipboard({"names", samples, "--diacriticals", samples}));
     EXPECT_TRUE(Clipboard().startsWith("1 Ceres\r\n2 Pallas\r\n"));
     EXPECT_TRUE(Clipboard().contains("101 Dvorák\r\n")) << "ř has no Windows-1252 form";
-    EXPECT_EQ(w.scbBrowser->value(), 449) << "the last numbered record";
+    EXPECT_EQ(Control<QScrollBar>(w, "scbBrowser")->value(), 449) << "the last numbered record";
     EXPECT_EQ(LabelText("lblNumberVal"), "450");
     EXPECT_TRUE(w.isEnabled());
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
@@ -194,7 +202,7 @@ TEST_F(CommandsTest, ExtractNamesWithoutDatabaseDoesNoHarm) {
     dialogs.answers.push_back(std::nullopt);
     TfrmQuorvane& w = MakeWindow();
     QApplication::clipboard()->setText("before");
-    w.btnExtractNames->click();
+    Control<QPushButton>(w, "btnExtractNames")->click();
     EXPECT_EQ(Clipboard(), "before");
     EXPECT_TRUE(boxes.messages.isEmpty());
     EXPECT_TRUE(w.isEnabled());
@@ -202,52 +210,56 @@ TEST_F(CommandsTest, ExtractNamesWithoutDatabaseDoesNoHarm) {
 
 TEST_F(CommandsTest, HiddenInclinationScan) {
     TfrmQuorvane& w = OpenSample();
-    w.chkNumbered->setChecked(false);
-    w.Button1->click();
+    Control<QCheckBox>(w, "chkNumbered")->setChecked(false);
+    Control<QPushButton>(w, "Button1")->click();
     EXPECT_EQ(boxes.messages, QStringList{"Done."});
     std::ostringstream out;
     std::ostringstream err;
     cli::Run({"inclination", samples, "0", "--all"}, out, err);
-    EXPECT_EQ(std::to_string(w.scbBrowser->value()) + "\n", out.str());
+    EXPECT_EQ(std::to_string(Control<QScrollBar>(w, "scbBrowser")->value()) + "\n", out.str());
     EXPECT_GT(LabelText("lblInclinationVal").toDouble(), 90.0);
 }
 
 TEST_F(CommandsTest, SearchFromThePopupMenuAndTheKeys) {
     TfrmQuorvane& w = OpenSample();
+    QAction* mnuFindAgain = Control<QAction>(w, "mnuFindAgain");
+    QAction* mnuFind = Control<QAction>(w, "mnuFind");
+    QMenu* mnuPopup = Control<QMenu>(w, "mnuPopup");
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
     QLabel* name = w.findChild<QLabel*>("lblNameVal");
     emit name->customContextMenuRequested(QPoint(1, 1));
-    EXPECT_FALSE(w.mnuFindAgain->isEnabled());
+    EXPECT_FALSE(mnuFindAgain->isEnabled());
     prompt.answers.push_back(QString("a"));
-    w.mnuFind->trigger();
-    w.mnuPopup->close();
+    mnuFind->trigger();
+    mnuPopup->close();
     ASSERT_EQ(prompt.asked.size(), 1u);
     EXPECT_EQ(prompt.asked[0].caption, "Find in Name");
     EXPECT_EQ(prompt.asked[0].prompt, "What?");
-    EXPECT_EQ(w.scbBrowser->value(), 1) << "Pallas, the first name after Ceres with an a";
-    EXPECT_TRUE(w.mnuFindAgain->isEnabled());
+    EXPECT_EQ(scbBrowser->value(), 1) << "Pallas, the first name after Ceres with an a";
+    EXPECT_TRUE(mnuFindAgain->isEnabled());
 
     w.activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&w));
     QTest::keyClick(&w, Qt::Key_F3);
-    EXPECT_EQ(w.scbBrowser->value(), 3) << "Vesta";
+    EXPECT_EQ(scbBrowser->value(), 3) << "Vesta";
     QTest::keyClick(&w, Qt::Key_F3, Qt::ShiftModifier);
-    EXPECT_EQ(w.scbBrowser->value(), 1) << "Shift+F3 searches backwards once";
-    QTest::mouseClick(w.client, Qt::LeftButton, {}, QPoint(350, 10));
-    EXPECT_EQ(w.scbBrowser->value(), 3) << "a background click searches forwards again";
+    EXPECT_EQ(scbBrowser->value(), 1) << "Shift+F3 searches backwards once";
+    QTest::mouseClick(Control<QWidget>(w, "clientArea"), Qt::LeftButton, {}, QPoint(350, 10));
+    EXPECT_EQ(scbBrowser->value(), 3) << "a background click searches forwards again";
 
     // Copy the value shown, then a cancelled prompt keeps the search.
     emit name->customContextMenuRequested(QPoint(1, 1));
-    w.mnuCopy->trigger();
-    w.mnuPopup->close();
+    Control<QAction>(w, "mnuCopy")->trigger();
+    mnuPopup->close();
     EXPECT_EQ(Clipboard(), "Vesta");
     emit w.findChild<QLabel*>("lblDiamVal")->customContextMenuRequested(QPoint(1, 1));
     prompt.answers.push_back(std::nullopt);
-    w.mnuFind->trigger();
-    w.mnuPopup->close();
+    mnuFind->trigger();
+    mnuPopup->close();
     EXPECT_EQ(prompt.asked.back().caption, "Find in Diam");
     EXPECT_EQ(prompt.asked.back().initial, "a");
-    QTest::keyClick(w.edtAlbedo, Qt::Key_F3);
-    EXPECT_EQ(w.scbBrowser->value(), 4) << "Astraea; F3 works from an edit box too";
+    QTest::keyClick(Control<QLineEdit>(w, "edtAlbedo"), Qt::Key_F3);
+    EXPECT_EQ(scbBrowser->value(), 4) << "Astraea; F3 works from an edit box too";
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
@@ -255,10 +267,10 @@ TEST_F(CommandsTest, SearchThatFindsNothing) {
     TfrmQuorvane& w = OpenSample();
     emit w.findChild<QLabel*>("lblNameVal")->customContextMenuRequested(QPoint(1, 1));
     prompt.answers.push_back(QString("zzzz"));
-    w.mnuFind->trigger();
-    w.mnuPopup->close();
+    Control<QAction>(w, "mnuFind")->trigger();
+    Control<QMenu>(w, "mnuPopup")->close();
     EXPECT_EQ(boxes.messages, QStringList{"No more occurrences."});
-    EXPECT_EQ(w.scbBrowser->value(), 0);
+    EXPECT_EQ(Control<QScrollBar>(w, "scbBrowser")->value(), 0);
 }
 
 } // namespace

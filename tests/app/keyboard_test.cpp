@@ -54,23 +54,26 @@ protected:
 
 TEST_F(KeyboardTest, StartUpFocusIsOnTheBrowser) {
     TfrmQuorvane& w = OpenActive();
-    EXPECT_EQ(Focused(), w.scbBrowser);
+    EXPECT_EQ(Focused(), Control<QScrollBar>(w, "scbBrowser"));
 }
 
 TEST_F(KeyboardTest, WithoutADatabaseTheFocusStartsOnOpen) {
     TfrmQuorvane& w = OpenActive(false);
-    EXPECT_FALSE(w.scbBrowser->isEnabled());
-    EXPECT_EQ(Focused(), w.btnBrowse);
+    EXPECT_FALSE(Control<QScrollBar>(w, "scbBrowser")->isEnabled());
+    EXPECT_EQ(Focused(), Control<QPushButton>(w, "btnBrowse"));
 }
 
 TEST_F(KeyboardTest, TabVisitsTheControlsInTheirOrder) {
     TfrmQuorvane& w = OpenActive();
+    QScrollBar* scrTolerance = Control<QScrollBar>(w, "scrTolerance");
     // The tab table without the hidden "(Inclinations)" button, and round to the browser again.
-    const std::vector<QWidget*> expected = {
-        w.scbBrowser, w.btnBrowse,       w.btnWikiFR,       w.btnWikiEN,
-        w.btnSpecial, w.btnFamily,       w.scrTolerance,    w.chkNumbered,
-        w.rgpPlanet,  w.rgpType,         w.edtDiameter,     w.edtAlbedo,
-        w.edtDensity, w.btnDiacriticals, w.btnExtractNames, w.scbBrowser};
+    std::vector<QWidget*> expected;
+    for (const char* name :
+         {"scbBrowser", "btnBrowse", "btnWikiFR", "btnWikiEN", "btnSpecial", "btnFamily",
+          "scrTolerance", "chkNumbered", "rgpPlanet", "rgpType", "edtDiameter", "edtAlbedo",
+          "edtDensity", "btnDiacriticals", "btnExtractNames", "scbBrowser"}) {
+        expected.push_back(Control<QWidget>(w, name));
+    }
     std::vector<QWidget*> visited = {FocusedTabStop()};
     for (std::size_t i = 1; i < expected.size(); ++i) {
         QTest::keyClick(Focused(), Qt::Key_Tab);
@@ -80,28 +83,31 @@ TEST_F(KeyboardTest, TabVisitsTheControlsInTheirOrder) {
 
     // Shift+Tab goes back; a radio group is entered at its selected item.
     QTest::keyClick(Focused(), Qt::Key_Backtab);
-    EXPECT_EQ(Focused(), w.btnExtractNames);
+    EXPECT_EQ(Focused(), Control<QPushButton>(w, "btnExtractNames"));
     for (int i = 0; i < 5; ++i) {
         QTest::keyClick(Focused(), Qt::Key_Backtab);
     }
-    EXPECT_EQ(Focused(), w.rgpTypeItems->button(2)) << "Co-Orbital, the selected type";
+    EXPECT_EQ(Focused(), Control<QButtonGroup>(w, "rgpTypeItems")->button(2))
+        << "Co-Orbital, the selected type";
     EXPECT_TRUE(boxes.errors.isEmpty()) << "the boxes left hold valid values";
 
     // A click focuses a scroll bar too.
-    QTest::mouseClick(w.scrTolerance, Qt::LeftButton, {}, QPoint(w.scrTolerance->width() / 2, 8));
-    EXPECT_EQ(Focused(), w.scrTolerance);
+    QTest::mouseClick(scrTolerance, Qt::LeftButton, {}, QPoint(scrTolerance->width() / 2, 8));
+    EXPECT_EQ(Focused(), scrTolerance);
 }
 
 TEST_F(KeyboardTest, TabSkipsTheDisabledPlanetGroup) {
     TfrmQuorvane& w = OpenActive();
-    w.rgpTypeItems->button(6)->click();
-    w.chkNumbered->setFocus(Qt::TabFocusReason);
+    QButtonGroup* rgpTypeItems = Control<QButtonGroup>(w, "rgpTypeItems");
+    rgpTypeItems->button(6)->click();
+    Control<QCheckBox>(w, "chkNumbered")->setFocus(Qt::TabFocusReason);
     QTest::keyClick(Focused(), Qt::Key_Tab);
-    EXPECT_EQ(Focused(), w.rgpTypeItems->button(6)) << "Retrograde disables the planets";
+    EXPECT_EQ(Focused(), rgpTypeItems->button(6)) << "Retrograde disables the planets";
 }
 
 TEST_F(KeyboardTest, BrowserKeysMoveTheRecordShown) {
     TfrmQuorvane& w = OpenActive();
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
     // The sample has 510 records, numbered up to index 449; the page is 509 / 20 = 25 records.
     struct Row {
         const char* name;
@@ -123,67 +129,72 @@ TEST_F(KeyboardTest, BrowserKeysMoveTheRecordShown) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        w.scbBrowser->setValue(row.from);
-        ASSERT_EQ(Focused(), w.scbBrowser);
-        QTest::keyClick(w.scbBrowser, row.key);
-        EXPECT_EQ(w.scbBrowser->value(), row.to);
+        scbBrowser->setValue(row.from);
+        ASSERT_EQ(Focused(), scbBrowser);
+        QTest::keyClick(scbBrowser, row.key);
+        EXPECT_EQ(scbBrowser->value(), row.to);
         EXPECT_EQ(LabelText("lblNumberVal"), row.to < 450 ? QString::number(row.to + 1) : "")
             << "the display follows";
     }
-    QTest::keyClick(w.scbBrowser, Qt::Key_Home);
+    QTest::keyClick(scbBrowser, Qt::Key_Home);
     EXPECT_EQ(LabelText("lblNameVal"), "Ceres");
-    EXPECT_EQ(w.edtDiameter->text(), "848.4");
+    EXPECT_EQ(Control<QLineEdit>(w, "edtDiameter")->text(), "848.4");
 }
 
 TEST_F(KeyboardTest, ToleranceKeysMoveTheTolerance) {
     TfrmQuorvane& w = OpenActive();
-    w.scrTolerance->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.scrTolerance, Qt::Key_Right);
+    QScrollBar* scrTolerance = Control<QScrollBar>(w, "scrTolerance");
+    scrTolerance->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(scrTolerance, Qt::Key_Right);
     EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 11");
-    QTest::keyClick(w.scrTolerance, Qt::Key_PageDown);
+    QTest::keyClick(scrTolerance, Qt::Key_PageDown);
     EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 21");
-    QTest::keyClick(w.scrTolerance, Qt::Key_End);
+    QTest::keyClick(scrTolerance, Qt::Key_End);
     EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 200");
 }
 
 TEST_F(KeyboardTest, SharedAcceleratorsActOnTheirFirstClaimant) {
     TfrmQuorvane& w = OpenActive();
+    QLineEdit* edtAlbedo = Control<QLineEdit>(w, "edtAlbedo");
     // Alt+O: "&Open..." before the "&Outer" type; its command asks for the file.
     dialogs.answers.push_back(std::nullopt);
     QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
     ASSERT_TRUE(Eventually([&] { return !dialogs.shown.empty(); })) << "the dialog is asked";
     EXPECT_EQ(dialogs.shown.back().title, "Browse for AstOrb.dat");
-    EXPECT_EQ(w.rgpTypeItems->checkedId(), 2) << "Outer stays unselected";
+    EXPECT_EQ(Control<QButtonGroup>(w, "rgpTypeItems")->checkedId(), 2) << "Outer stays unselected";
     QTest::keyClick(&w, Qt::Key_O, Qt::AltModifier);
     EXPECT_TRUE(Eventually([&] { return dialogs.shown.size() == 2; })) << "every time";
 
     // Alt+D: the "Albe&do:" label before "&Diacriticals...": it focuses the Albedo box.
     QTest::keyClick(&w, Qt::Key_D, Qt::AltModifier);
-    EXPECT_EQ(Focused(), w.edtAlbedo);
+    EXPECT_EQ(Focused(), edtAlbedo);
     QTest::keyClick(&w, Qt::Key_D, Qt::AltModifier);
     QTest::qWait(200);
-    EXPECT_EQ(Focused(), w.edtAlbedo);
+    EXPECT_EQ(Focused(), edtAlbedo);
     EXPECT_EQ(dialogs.shown.size(), 2u) << "the Diacriticals command never runs";
 
     // Alt+T: the tolerance label focuses its scroll bar.
     QTest::keyClick(&w, Qt::Key_T, Qt::AltModifier);
-    EXPECT_EQ(Focused(), w.scrTolerance);
+    EXPECT_EQ(Focused(), Control<QScrollBar>(w, "scrTolerance"));
 }
 
 TEST_F(KeyboardTest, ButtonAcceleratorsStillPressTheirButtons) {
     TfrmQuorvane& w = OpenActive();
+    QCheckBox* chkNumbered = Control<QCheckBox>(w, "chkNumbered");
+    QButtonGroup* rgpTypeItems = Control<QButtonGroup>(w, "rgpTypeItems");
+    QButtonGroup* rgpPlanetItems = Control<QButtonGroup>(w, "rgpPlanetItems");
     struct Row {
         Qt::Key key;
         QAbstractButton* button;
     };
     const Row rows[] = {
-        {Qt::Key_F, w.btnWikiFR},
-        {Qt::Key_E, w.btnWikiEN},
-        {Qt::Key_C, w.btnSpecial},
-        {Qt::Key_Y, w.btnFamily},
-        {Qt::Key_B, w.chkNumbered},
-        {Qt::Key_R, w.rgpTypeItems->button(3)},
-        {Qt::Key_A, w.rgpPlanetItems->button(3)},
+        {Qt::Key_F, Control<QPushButton>(w, "btnWikiFR")},
+        {Qt::Key_E, Control<QPushButton>(w, "btnWikiEN")},
+        {Qt::Key_C, Control<QPushButton>(w, "btnSpecial")},
+        {Qt::Key_Y, Control<QPushButton>(w, "btnFamily")},
+        {Qt::Key_B, chkNumbered},
+        {Qt::Key_R, rgpTypeItems->button(3)},
+        {Qt::Key_A, rgpPlanetItems->button(3)},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.button->text().toStdString());
@@ -193,25 +204,28 @@ TEST_F(KeyboardTest, ButtonAcceleratorsStillPressTheirButtons) {
     }
     EXPECT_TRUE(QApplication::clipboard()->text().contains(" family]] members; tolerance 10 m/s"))
         << "Famil&y, the last of the commands, left its list";
-    EXPECT_FALSE(w.chkNumbered->isChecked());
-    EXPECT_EQ(w.rgpTypeItems->checkedId(), 3);
-    EXPECT_EQ(w.rgpPlanetItems->checkedId(), 3);
+    EXPECT_FALSE(chkNumbered->isChecked());
+    EXPECT_EQ(rgpTypeItems->checkedId(), 3);
+    EXPECT_EQ(rgpPlanetItems->checkedId(), 3);
 }
 
 TEST_F(KeyboardTest, ReturnPressesTheFocusedButton) {
     TfrmQuorvane& w = OpenActive();
-    w.btnWikiEN->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.btnWikiEN, Qt::Key_Return);
+    QPushButton* btnWikiEN = Control<QPushButton>(w, "btnWikiEN");
+    QPushButton* btnDiacriticals = Control<QPushButton>(w, "btnDiacriticals");
+    QPushButton* btnExtractNames = Control<QPushButton>(w, "btnExtractNames");
+    btnWikiEN->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(btnWikiEN, Qt::Key_Return);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("{{Minor Planet |\r\n name=1 Ceres"));
 
     dialogs.answers.push_back(std::nullopt);
-    w.btnDiacriticals->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.btnDiacriticals, Qt::Key_Enter, Qt::KeypadModifier);
+    btnDiacriticals->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(btnDiacriticals, Qt::Key_Enter, Qt::KeypadModifier);
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, "Browse for Diacriticals.txt");
 
-    w.btnExtractNames->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(w.btnExtractNames, Qt::Key_Space);
+    btnExtractNames->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(btnExtractNames, Qt::Key_Space);
     EXPECT_TRUE(QApplication::clipboard()->text().startsWith("1 Ceres\r\n")) << "Space as before";
 }
 

@@ -15,6 +15,8 @@
 #include <memory>
 #include <optional>
 #include <ostream>
+#include <stdexcept>
+#include <string>
 #include <vector>
 
 // Readable QString values in failure messages.
@@ -23,6 +25,17 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 }
 
 namespace quorvane::app::test {
+
+// The window's control of type T named `name` in the window's design, found by its object name;
+// the test fails, and stops, when the window has none.
+template <class T> T* Control(TfrmQuorvane& window, const char* name) {
+    T* control = window.findChild<T*>(QString::fromLatin1(name));
+    if (control == nullptr) {
+        ADD_FAILURE() << "the window has no control " << name << " of that type";
+        throw std::runtime_error(std::string("no control ") + name);
+    }
+    return control;
+}
 
 struct FakeFileDialogs : FileDialogs {
     struct Shown {

@@ -34,43 +34,60 @@ std::optional<QString> StoredValue(const char* name) {
 
 TEST_F(WindowTest, DesignStateBeforeStartUp) {
     TfrmQuorvane& w = MakeWindow(false);
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
+    QPushButton* btnWikiFR = Control<QPushButton>(w, "btnWikiFR");
+    QPushButton* btnWikiEN = Control<QPushButton>(w, "btnWikiEN");
+    QPushButton* btnSpecial = Control<QPushButton>(w, "btnSpecial");
+    QPushButton* btnFamily = Control<QPushButton>(w, "btnFamily");
+    QPushButton* btnExtractNames = Control<QPushButton>(w, "btnExtractNames");
+    QPushButton* Button1 = Control<QPushButton>(w, "Button1");
+    QCheckBox* chkNumbered = Control<QCheckBox>(w, "chkNumbered");
+    QLineEdit* edtDiameter = Control<QLineEdit>(w, "edtDiameter");
+    QLineEdit* edtAlbedo = Control<QLineEdit>(w, "edtAlbedo");
+    QLineEdit* edtDensity = Control<QLineEdit>(w, "edtDensity");
+    QScrollBar* scrTolerance = Control<QScrollBar>(w, "scrTolerance");
+    QPushButton* btnBrowse = Control<QPushButton>(w, "btnBrowse");
+    QPushButton* btnDiacriticals = Control<QPushButton>(w, "btnDiacriticals");
+    QAction* actFindBackward = Control<QAction>(w, "actFindBackward");
+    QGroupBox* rgpPlanet = Control<QGroupBox>(w, "rgpPlanet");
+    QGroupBox* rgpType = Control<QGroupBox>(w, "rgpType");
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.3");
-    EXPECT_FALSE(w.scbBrowser->isEnabled());
-    EXPECT_EQ(w.scbBrowser->minimum(), 0);
-    EXPECT_EQ(w.scbBrowser->maximum(), 0);
-    for (QPushButton* button : {w.btnWikiFR, w.btnWikiEN, w.btnSpecial, w.btnFamily}) {
+    EXPECT_FALSE(scbBrowser->isEnabled());
+    EXPECT_EQ(scbBrowser->minimum(), 0);
+    EXPECT_EQ(scbBrowser->maximum(), 0);
+    for (QPushButton* button : {btnWikiFR, btnWikiEN, btnSpecial, btnFamily}) {
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
     }
-    EXPECT_TRUE(w.btnExtractNames->isEnabled());
-    EXPECT_TRUE(w.Button1->isEnabled());
-    EXPECT_TRUE(w.Button1->isHidden());
-    EXPECT_TRUE(w.lblNameUnicodeVal->isHidden());
-    EXPECT_TRUE(w.chkNumbered->isChecked());
-    EXPECT_EQ(w.rgpPlanetItems->checkedId(), 0);
-    EXPECT_EQ(w.rgpTypeItems->checkedId(), 2);
-    EXPECT_EQ(w.edtDiameter->text(), "");
-    EXPECT_EQ(w.edtAlbedo->text(), "0.1");
-    EXPECT_EQ(w.edtDensity->text(), "2");
-    EXPECT_EQ(w.scrTolerance->value(), 10);
-    EXPECT_EQ(w.scrTolerance->maximum(), 200);
-    EXPECT_EQ(w.scrTolerance->pageStep(), 10);
+    EXPECT_TRUE(btnExtractNames->isEnabled());
+    EXPECT_TRUE(Button1->isEnabled());
+    EXPECT_TRUE(Button1->isHidden());
+    EXPECT_TRUE(Control<QLabel>(w, "lblNameUnicodeVal")->isHidden());
+    EXPECT_TRUE(chkNumbered->isChecked());
+    EXPECT_EQ(Control<QButtonGroup>(w, "rgpPlanetItems")->checkedId(), 0);
+    EXPECT_EQ(Control<QButtonGroup>(w, "rgpTypeItems")->checkedId(), 2);
+    EXPECT_EQ(edtDiameter->text(), "");
+    EXPECT_EQ(edtAlbedo->text(), "0.1");
+    EXPECT_EQ(edtDensity->text(), "2");
+    EXPECT_EQ(scrTolerance->value(), 10);
+    EXPECT_EQ(scrTolerance->maximum(), 200);
+    EXPECT_EQ(scrTolerance->pageStep(), 10);
     EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 10");
     EXPECT_EQ(LabelText("lblAstOrbPath"), "AstOrb.dat path:");
     EXPECT_EQ(LabelText("lblOuterCrosser"), "Outer Planet Crosser:");
     EXPECT_EQ(LabelText("lblDiameter"), "IRAS diameter:");
     EXPECT_EQ(LabelText("lblAlbedo"), "Albe&do:");
-    EXPECT_EQ(w.btnBrowse->text(), "&Open...");
-    EXPECT_EQ(w.btnDiacriticals->text(), "&Diacriticals...");
-    EXPECT_EQ(w.btnWikiFR->text(), "Copier Wiki (&FR)");
-    EXPECT_EQ(w.btnWikiEN->toolTip(), "Puts the Wikicode on the clipboard");
-    EXPECT_EQ(w.edtDensity->toolTip(),
+    EXPECT_EQ(btnBrowse->text(), "&Open...");
+    EXPECT_EQ(btnDiacriticals->text(), "&Diacriticals...");
+    EXPECT_EQ(btnWikiFR->text(), "Copier Wiki (&FR)");
+    EXPECT_EQ(btnWikiEN->toolTip(), "Puts the Wikicode on the clipboard");
+    EXPECT_EQ(edtDensity->toolTip(),
               "Density to use when computing mass, gravity and escape velocity");
-    EXPECT_EQ(w.actFindAgain->shortcut(), QKeySequence(Qt::Key_F3));
-    EXPECT_EQ(w.actFindBackward->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
-    EXPECT_EQ(w.actFindBackward->text(), "Occurence précédente");
-    EXPECT_FALSE(w.mnuFindAgain->isEnabled());
-    EXPECT_FALSE(w.mnuFindAgainBackward->isEnabled());
-    EXPECT_EQ(w.mnuFind->text(), "Searc&h...");
+    EXPECT_EQ(Control<QAction>(w, "actFindAgain")->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_EQ(actFindBackward->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    EXPECT_EQ(actFindBackward->text(), "Occurence précédente");
+    EXPECT_FALSE(Control<QAction>(w, "mnuFindAgain")->isEnabled());
+    EXPECT_FALSE(Control<QAction>(w, "mnuFindAgainBackward")->isEnabled());
+    EXPECT_EQ(Control<QAction>(w, "mnuFind")->text(), "Searc&h...");
 
     // Every value label exists under its name; the caption labels end at one column.
     for (const ValueLabelInfo& info : kValueLabels) {
@@ -89,12 +106,11 @@ TEST_F(WindowTest, DesignStateBeforeStartUp) {
 
     // Tab order: browser, open, the four command buttons, tolerance, check box, the two radio
     // groups, the three boxes, the hidden scan button, Diacriticals, Extract Names.
-    QWidget* expected[] = {w.btnBrowse, w.btnWikiFR,       w.btnWikiEN,      w.btnSpecial,
-                           w.btnFamily, w.scrTolerance,    w.chkNumbered,    w.rgpPlanet,
-                           w.rgpType,   w.edtDiameter,     w.edtAlbedo,      w.edtDensity,
-                           w.Button1,   w.btnDiacriticals, w.btnExtractNames};
+    QWidget* expected[] = {btnBrowse,    btnWikiFR,   btnWikiEN, btnSpecial,      btnFamily,
+                           scrTolerance, chkNumbered, rgpPlanet, rgpType,         edtDiameter,
+                           edtAlbedo,    edtDensity,  Button1,   btnDiacriticals, btnExtractNames};
     std::vector<QWidget*> chain;
-    for (QWidget* at = w.scbBrowser->nextInFocusChain(); at != w.scbBrowser;
+    for (QWidget* at = scbBrowser->nextInFocusChain(); at != scbBrowser;
          at = at->nextInFocusChain()) {
         if (std::find(std::begin(expected), std::end(expected), at) != std::end(expected)) {
             chain.push_back(at);
@@ -105,23 +121,27 @@ TEST_F(WindowTest, DesignStateBeforeStartUp) {
 
 TEST_F(WindowTest, LayoutDocksTheBrowserAlongTheBottom) {
     TfrmQuorvane& w = MakeWindow();
-    EXPECT_EQ(w.scbBrowser->x(), 0);
-    EXPECT_EQ(w.scbBrowser->width(), w.client->width());
-    EXPECT_EQ(w.scbBrowser->geometry().bottom() + 1, w.client->height());
-    EXPECT_GE(w.scbBrowser->y(), w.rgpPlanet->geometry().bottom());
-    EXPECT_EQ(w.width(), w.client->width() + 12);
-    EXPECT_EQ(w.height(), w.client->height() + 12);
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
+    QWidget* client = Control<QWidget>(w, "clientArea");
+    EXPECT_EQ(scbBrowser->x(), 0);
+    EXPECT_EQ(scbBrowser->width(), client->width());
+    EXPECT_EQ(scbBrowser->geometry().bottom() + 1, client->height());
+    EXPECT_GE(scbBrowser->y(), Control<QGroupBox>(w, "rgpPlanet")->geometry().bottom());
+    EXPECT_EQ(w.width(), client->width() + 12);
+    EXPECT_EQ(w.height(), client->height() + 12);
 }
 
 TEST_F(WindowTest, WindowGrowsToFitALongerLabel) {
     RememberFolders(kSamples, kSamples);
     TfrmQuorvane& w = MakeWindow();
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
+    QWidget* client = Control<QWidget>(w, "clientArea");
     const int width = w.width();
-    w.scbBrowser->setValue(100);
-    const QLabel* accents = w.lblNameUnicodeVal;
-    EXPECT_LE(accents->geometry().right() + 1, w.client->width());
+    scbBrowser->setValue(100);
+    const QLabel* accents = Control<QLabel>(w, "lblNameUnicodeVal");
+    EXPECT_LE(accents->geometry().right() + 1, client->width());
     EXPECT_GE(w.width(), width);
-    EXPECT_EQ(w.scbBrowser->width(), w.client->width()) << "the browser still spans the width";
+    EXPECT_EQ(scbBrowser->width(), client->width()) << "the browser still spans the width";
 }
 
 TEST_F(WindowTest, LongNameMakesRoomAndTheWindowShrinksBack) {
@@ -135,29 +155,32 @@ TEST_F(WindowTest, LongNameMakesRoomAndTheWindowShrinksBack) {
     const QString path = QString::fromStdString(folder.str());
     RememberFolders(path, path);
     TfrmQuorvane& w = MakeWindow();
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
+    QWidget* client = Control<QWidget>(w, "clientArea");
     const int firstWidth = w.width();
     const QLabel* name = w.findChild<QLabel*>("lblNameVal");
-    const QLabel* accents = w.lblNameUnicodeVal;
+    const QLabel* accents = Control<QLabel>(w, "lblNameUnicodeVal");
 
-    w.scbBrowser->setValue(1);
+    scbBrowser->setValue(1);
     ASSERT_EQ(accents->text(), QString::fromUtf8("Schwärzenbergerhöf"));
     EXPECT_GT(accents->x(), name->geometry().right()) << "the accented name stands clear";
-    EXPECT_LE(accents->geometry().right() + 1, w.client->width());
+    EXPECT_LE(accents->geometry().right() + 1, client->width());
     EXPECT_GT(w.width(), firstWidth);
 
-    w.scbBrowser->setValue(0);
+    scbBrowser->setValue(0);
     EXPECT_EQ(accents->x(), 404) << "back in its column";
     EXPECT_EQ(w.width(), firstWidth) << "the window fits its controls again";
-    EXPECT_EQ(w.scbBrowser->width(), w.client->width());
-    EXPECT_EQ(w.scbBrowser->geometry().bottom() + 1, w.client->height());
+    EXPECT_EQ(scbBrowser->width(), client->width());
+    EXPECT_EQ(scbBrowser->geometry().bottom() + 1, client->height());
 }
 
 TEST_F(WindowTest, RadioItemsStandInsideTheirFrames) {
     TfrmQuorvane& w = MakeWindow(false);
-    for (const QGroupBox* box : {w.rgpPlanet, w.rgpType}) {
+    QGroupBox* rgpPlanet = Control<QGroupBox>(w, "rgpPlanet");
+    for (const QGroupBox* box : {rgpPlanet, Control<QGroupBox>(w, "rgpType")}) {
         SCOPED_TRACE(box->objectName().toStdString());
         const QList<QRadioButton*> items = box->findChildren<QRadioButton*>();
-        ASSERT_EQ(items.size(), box == w.rgpPlanet ? 9 : 7);
+        ASSERT_EQ(items.size(), box == rgpPlanet ? 9 : 7);
         for (qsizetype i = 0; i < items.size(); ++i) {
             EXPECT_TRUE(box->contentsRect().contains(items[i]->geometry()))
                 << "below the caption and the frame line: " << items[i]->text().toStdString();
@@ -184,6 +207,7 @@ TEST_F(WindowTest, WindowOpensInsideTheScreen) {
 TEST_F(WindowTest, FirstRunAsksForTheFileBeforeTheWindowShows) {
     dialogs.answers.push_back(kSamples + "/AstOrb.dat");
     TfrmQuorvane& w = MakeWindow();
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, "Browse for AstOrb.dat");
     EXPECT_EQ(dialogs.shown[0].filter, "AstOrb.dat|*.dat");
@@ -191,16 +215,18 @@ TEST_F(WindowTest, FirstRunAsksForTheFileBeforeTheWindowShows) {
     EXPECT_FALSE(dialogs.shown[0].windowVisible);
     EXPECT_EQ(StoredValue("AstOrbDatPath"), kSamples);
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 510 records");
-    EXPECT_EQ(w.scbBrowser->value(), 0);
-    EXPECT_EQ(w.scbBrowser->maximum(), 509);
-    EXPECT_EQ(w.scbBrowser->pageStep(), 509 / 20);
-    EXPECT_TRUE(w.scbBrowser->isEnabled());
-    for (QPushButton* button : {w.btnWikiFR, w.btnWikiEN, w.btnSpecial, w.btnFamily}) {
+    EXPECT_EQ(scbBrowser->value(), 0);
+    EXPECT_EQ(scbBrowser->maximum(), 509);
+    EXPECT_EQ(scbBrowser->pageStep(), 509 / 20);
+    EXPECT_TRUE(scbBrowser->isEnabled());
+    for (QPushButton* button :
+         {Control<QPushButton>(w, "btnWikiFR"), Control<QPushButton>(w, "btnWikiEN"),
+          Control<QPushButton>(w, "btnSpecial"), Control<QPushButton>(w, "btnFamily")}) {
         EXPECT_TRUE(button->isEnabled());
     }
     EXPECT_EQ(LabelText("lblNameVal"), "Ceres");
     EXPECT_EQ(LabelText("lblAstOrbPathVal"), kSamples);
-    EXPECT_EQ(w.edtDiameter->text(), "848.4");
+    EXPECT_EQ(Control<QLineEdit>(w, "edtDiameter")->text(), "848.4");
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
@@ -209,8 +235,8 @@ TEST_F(WindowTest, CancelledStartUpDialogLeavesNoDatabase) {
     TfrmQuorvane& w = MakeWindow();
     EXPECT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.3");
-    EXPECT_FALSE(w.scbBrowser->isEnabled());
-    EXPECT_FALSE(w.btnWikiFR->isEnabled());
+    EXPECT_FALSE(Control<QScrollBar>(w, "scbBrowser")->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(w, "btnWikiFR")->isEnabled());
     EXPECT_FALSE(StoredValue("AstOrbDatPath"));
 }
 
@@ -252,7 +278,8 @@ TEST_F(WindowTest, ChosenFileNameIsIgnoredOnlyItsFolderCounts) {
     TfrmQuorvane& w = MakeWindow();
     EXPECT_EQ(StoredValue("AstOrbDatPath"), QString::fromStdString(folder.str()));
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 2 records");
-    EXPECT_EQ(w.scbBrowser->pageStep(), 1) << "kept within what the scroll bar accepts";
+    EXPECT_EQ(Control<QScrollBar>(w, "scbBrowser")->pageStep(), 1)
+        << "kept within what the scroll bar accepts";
 }
 
 TEST_F(WindowTest, ReopeningKeepsTheIndexOrClampsIt) {
@@ -260,22 +287,24 @@ TEST_F(WindowTest, ReopeningKeepsTheIndexOrClampsIt) {
     const auto shortFile = NumberedDatabase(600);
     RememberFolders(QString::fromStdString(longFile->str()));
     TfrmQuorvane& w = MakeWindow();
-    w.scbBrowser->setValue(1000);
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
+    QPushButton* btnBrowse = Control<QPushButton>(w, "btnBrowse");
+    scbBrowser->setValue(1000);
     EXPECT_EQ(LabelText("lblNameVal"), "Asteroid 1001");
 
     QSignalSpy titles(&w, &QWidget::windowTitleChanged);
     dialogs.answers.push_back(QString::fromStdString(shortFile->str()) + "/AstOrb.dat");
-    w.btnBrowse->click();
+    btnBrowse->click();
     EXPECT_EQ(dialogs.shown.back().initialFolder, QString::fromStdString(longFile->str()));
     ASSERT_GE(titles.count(), 2);
     EXPECT_EQ(titles.at(0).at(0).toString(), "Quorvane 1.32") << "the count is cut first";
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 600 records");
-    EXPECT_EQ(w.scbBrowser->value(), 599);
+    EXPECT_EQ(scbBrowser->value(), 599);
     EXPECT_EQ(LabelText("lblNameVal"), "Asteroid 600");
 
     dialogs.answers.push_back(QString::fromStdString(longFile->str()) + "/AstOrb.dat");
-    w.btnBrowse->click();
-    EXPECT_EQ(w.scbBrowser->value(), 599) << "a longer file stays at the same index";
+    btnBrowse->click();
+    EXPECT_EQ(scbBrowser->value(), 599) << "a longer file stays at the same index";
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 1200 records");
 }
 
@@ -285,11 +314,11 @@ TEST_F(WindowTest, FolderWithoutAstOrbKeepsTheOpenDatabase) {
     TempFolder other;
     other.Write("other.dat", "x");
     dialogs.answers.push_back(QString::fromStdString(other.str()) + "/other.dat");
-    w.btnBrowse->click();
+    Control<QPushButton>(w, "btnBrowse")->click();
     EXPECT_EQ(StoredValue("AstOrbDatPath"), QString::fromStdString(other.str()));
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.32") << "the count is already cut";
     EXPECT_EQ(LabelText("lblNameVal"), "Ceres");
-    w.scbBrowser->setValue(1);
+    Control<QScrollBar>(w, "scbBrowser")->setValue(1);
     EXPECT_EQ(LabelText("lblNameVal"), "Pallas") << "the previous database stays browsable";
 }
 
@@ -299,8 +328,8 @@ TEST_F(WindowTest, FileShorterThanOneRecord) {
     RememberFolders(QString::fromStdString(tiny.str()));
     TfrmQuorvane& w = MakeWindow();
     EXPECT_EQ(boxes.errors, QStringList{"Propriété barre de défilement hors limites."});
-    EXPECT_TRUE(w.scbBrowser->isEnabled());
-    EXPECT_FALSE(w.btnWikiFR->isEnabled());
+    EXPECT_TRUE(Control<QScrollBar>(w, "scbBrowser")->isEnabled());
+    EXPECT_FALSE(Control<QPushButton>(w, "btnWikiFR")->isEnabled());
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.3");
     EXPECT_TRUE(dialogs.shown.empty());
 }
@@ -323,26 +352,28 @@ TEST_F(WindowTest, MalformedFlagCodeUpdatesPartially) {
     EXPECT_EQ(LabelText("lblAtenVal"), "Yes");
     EXPECT_EQ(LabelText("lblAmorVal"), "Yes");
     EXPECT_EQ(LabelText("lblApolloVal"), "");
-    w.scbBrowser->setValue(1);
+    Control<QScrollBar>(w, "scbBrowser")->setValue(1);
     EXPECT_EQ(boxes.errors, QStringList{"'abc' n'est pas une valeur entière correcte."});
     EXPECT_EQ(LabelText("lblNameVal"), "Pallas");
     EXPECT_EQ(LabelText("lblDiamVal"), "498.1");
     EXPECT_EQ(LabelText("lblAtenVal"), "Yes") << "the flags keep the previous record's values";
-    EXPECT_EQ(w.edtDiameter->text(), "848.4");
+    EXPECT_EQ(Control<QLineEdit>(w, "edtDiameter")->text(), "848.4");
 }
 
 TEST_F(WindowTest, DisplayOverwritesTheDiameterBoxOnlyOnChange) {
     RememberFolders(kSamples);
     TfrmQuorvane& w = MakeWindow();
-    w.edtDiameter->setText("12");
-    w.scbBrowser->setValue(0);
-    EXPECT_EQ(w.edtDiameter->text(), "12") << "same position: nothing shown again";
-    w.scbBrowser->setValue(432);
+    QLineEdit* edtDiameter = Control<QLineEdit>(w, "edtDiameter");
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
+    edtDiameter->setText("12");
+    scbBrowser->setValue(0);
+    EXPECT_EQ(edtDiameter->text(), "12") << "same position: nothing shown again";
+    scbBrowser->setValue(432);
     EXPECT_EQ(LabelText("lblNameVal"), "Eros");
-    EXPECT_EQ(w.edtDiameter->text(), "") << "Eros has no IRAS diameter";
+    EXPECT_EQ(edtDiameter->text(), "") << "Eros has no IRAS diameter";
     EXPECT_EQ(LabelText("lblMarsCrosserVal"), "Yes");
-    QTest::keyClick(w.scbBrowser, Qt::Key_End);
-    EXPECT_EQ(w.scbBrowser->value(), 509);
+    QTest::keyClick(scbBrowser, Qt::Key_End);
+    EXPECT_EQ(scbBrowser->value(), 509);
     EXPECT_EQ(LabelText("lblNumberVal"), "") << "the last record is unnumbered";
 }
 
@@ -353,7 +384,7 @@ TEST_F(WindowTest, SettingsStoreThatCannotBeWritten) {
     TfrmQuorvane& w = MakeWindow();
     EXPECT_EQ(boxes.errors, QStringList{"Echec à la définition des données pour 'AstOrbDatPath'"});
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.3") << "nothing is opened";
-    EXPECT_FALSE(w.scbBrowser->isEnabled());
+    EXPECT_FALSE(Control<QScrollBar>(w, "scbBrowser")->isEnabled());
 }
 
 TEST_F(WindowTest, SettingsValueThatIsNotText) {
@@ -367,42 +398,45 @@ TEST_F(WindowTest, SettingsValueThatIsNotText) {
 TEST_F(WindowTest, BackgroundClickRunsFindAgainButALabelClickDoesNot) {
     RememberFolders(kSamples);
     TfrmQuorvane& w = MakeWindow();
-    QSignalSpy findAgain(w.actFindAgain, &QAction::triggered);
+    QSignalSpy findAgain(Control<QAction>(w, "actFindAgain"), &QAction::triggered);
     QTest::mouseClick(w.findChild<QLabel*>("lblHVal"), Qt::LeftButton);
     QTest::mouseClick(w.findChild<QLabel*>("lblH"), Qt::LeftButton);
     EXPECT_EQ(findAgain.count(), 0);
-    QTest::mouseClick(w.client, Qt::LeftButton, {}, QPoint(350, 10));
+    QTest::mouseClick(Control<QWidget>(w, "clientArea"), Qt::LeftButton, {}, QPoint(350, 10));
     EXPECT_EQ(findAgain.count(), 1);
     EXPECT_TRUE(boxes.messages.isEmpty()) << "no search yet: nothing happens";
 }
 
 TEST_F(WindowTest, ToleranceLabelFollowsTheScrollBar) {
     TfrmQuorvane& w = MakeWindow(false);
-    w.scrTolerance->setValue(57);
+    Control<QScrollBar>(w, "scrTolerance")->setValue(57);
     EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 57");
 }
 
 TEST_F(WindowTest, NamesLabelAppearsAfterALoadAndFillsAtTheNextRecord) {
     RememberFolders(kSamples, kSamples);
     TfrmQuorvane& w = MakeWindow();
-    EXPECT_FALSE(w.lblNameUnicodeVal->isHidden());
-    EXPECT_EQ(w.lblNameUnicodeVal->text(), "") << "the record on show is not redrawn";
-    w.scbBrowser->setValue(100);
-    EXPECT_EQ(w.lblNameUnicodeVal->text(), QString::fromUtf8("Dvořák"));
-    w.scbBrowser->setValue(99);
-    EXPECT_EQ(w.lblNameUnicodeVal->text(), "");
+    QLabel* lblNameUnicodeVal = Control<QLabel>(w, "lblNameUnicodeVal");
+    QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
+    EXPECT_FALSE(lblNameUnicodeVal->isHidden());
+    EXPECT_EQ(lblNameUnicodeVal->text(), "") << "the record on show is not redrawn";
+    scbBrowser->setValue(100);
+    EXPECT_EQ(lblNameUnicodeVal->text(), QString::fromUtf8("Dvořák"));
+    scbBrowser->setValue(99);
+    EXPECT_EQ(lblNameUnicodeVal->text(), "");
 }
 
 TEST_F(WindowTest, DiacriticalsCommandStoresTheFolderAndShowsTheLabel) {
     RememberFolders(kSamples);
     TfrmQuorvane& w = MakeWindow();
-    EXPECT_TRUE(w.lblNameUnicodeVal->isHidden());
+    QLabel* lblNameUnicodeVal = Control<QLabel>(w, "lblNameUnicodeVal");
+    EXPECT_TRUE(lblNameUnicodeVal->isHidden());
     dialogs.answers.push_back(kSamples + "/Diacriticals.txt");
-    w.btnDiacriticals->click();
+    Control<QPushButton>(w, "btnDiacriticals")->click();
     EXPECT_EQ(dialogs.shown.back().title, "Browse for Diacriticals.txt");
     EXPECT_EQ(dialogs.shown.back().filter, "Diacriticals.txt|*.txt");
     EXPECT_EQ(StoredValue("DiacriticalsPath"), kSamples);
-    EXPECT_FALSE(w.lblNameUnicodeVal->isHidden());
+    EXPECT_FALSE(lblNameUnicodeVal->isHidden());
 }
 
 TEST_F(WindowTest, EmptyDiacriticalsReportsTheListError) {
@@ -411,7 +445,7 @@ TEST_F(WindowTest, EmptyDiacriticalsReportsTheListError) {
     RememberFolders(kSamples, QString::fromStdString(folder.str()));
     TfrmQuorvane& w = MakeWindow();
     EXPECT_EQ(boxes.errors, QStringList{"Indice de liste hors limites (-1)"});
-    EXPECT_TRUE(w.lblNameUnicodeVal->isHidden());
+    EXPECT_TRUE(Control<QLabel>(w, "lblNameUnicodeVal")->isHidden());
 }
 
 } // namespace

@@ -1,34 +1,9 @@
-#include "app/seams.h"
+#include "app/message_boxes.h"
 
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QInputDialog>
 #include <QKeyEvent>
 #include <QMessageBox>
 
 namespace quorvane::app {
-
-bool QtFileDialogs::ChooseFile(QWidget* parent, FileDialogSettings& settings) {
-    QFileDialog dialog(parent, settings.title);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
-    dialog.setNameFilter(settings.filterName + " (" + settings.filterPattern + ")");
-    dialog.setSizeGripEnabled(true);
-    if (!settings.initialFolder.isEmpty()) {
-        dialog.setDirectory(settings.initialFolder);
-    } else if (!settings.fileName.isEmpty()) {
-        dialog.setDirectory(QFileInfo(settings.fileName).absolutePath());
-    }
-    if (!settings.fileName.isEmpty()) {
-        dialog.selectFile(QFileInfo(settings.fileName).fileName());
-    }
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
-        return false;
-    }
-    settings.fileName = QDir::toNativeSeparators(dialog.selectedFiles().constFirst());
-    return true;
-}
 
 void QtMessageBoxes::ShowError(QWidget* parent, const QString& text) {
     QMessageBox box(QMessageBox::Critical, kApplicationTitle, text, QMessageBox::Ok, parent);
@@ -69,17 +44,6 @@ protected:
 bool QtMessageBoxes::AskYesNo(QWidget* parent, const QString& text) {
     QuestionBox box(parent, text);
     return box.exec() != QMessageBox::No;
-}
-
-bool QtTextPrompt::Ask(QWidget* parent, const QString& caption, const QString& prompt,
-                       QString& text) {
-    bool ok = false;
-    const QString answer =
-        QInputDialog::getText(parent, caption, prompt, QLineEdit::Normal, text, &ok);
-    if (ok) {
-        text = answer;
-    }
-    return ok;
 }
 
 } // namespace quorvane::app
