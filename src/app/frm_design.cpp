@@ -1,7 +1,10 @@
-// Building the window's controls from its design: their captions, hints and places, the
-// commands and the popup menu, the tab order and the accelerators.
+// Building the window's controls from its design table: the commands and the popup menu, the
+// controls with their captions, hints and places, what each one runs, the tab order and the
+// accelerators.
 #include "app/frm_design.h"
 #include "app/tfrmquorvane.h"
+
+#include "browse/display.h"
 
 #include <QAction>
 #include <QButtonGroup>
@@ -13,32 +16,140 @@
 #include <QRadioButton>
 
 #include <algorithm>
+#include <cstdlib>
+#include <utility>
 
 namespace quorvane::app {
 
 namespace {
 
-TLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, int left, int top,
-                  int width, int height) {
+using design::ControlDesign;
+using design::ControlKind;
+
+QString Name(std::string_view name) {
+    return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
+}
+
+// The value label info of a caption or value label row.
+constexpr const ValueLabelInfo* ValueLabelOf(const ControlDesign& row) {
+    for (const ValueLabelInfo& info : kValueLabels) {
+        if ((row.kind == ControlKind::Caption && info.captionObjectName == row.name) ||
+            (row.kind == ControlKind::Value && info.objectName == row.name)) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
+
+constexpr bool EveryValueLabelRowIsKnown() {
+    return std::all_of(
+        std::begin(design::kControls), std::end(design::kControls), [](const ControlDesign& row) {
+            return (row.kind != ControlKind::Caption && row.kind != ControlKind::Value) ||
+                   ValueLabelOf(row) != nullptr;
+        });
+}
+static_assert(EveryValueLabelRowIsKnown(), "a caption or value row names no value label");
+
+// The child of `parent` named `name`: the design table and the window's members name the same
+// controls, so a miss is a fault of the program.
+template <typename T> T* Designed(const QObject* parent, std::string_view name) {
+    T* found = parent->findChild<T*>(Name(name));
+    if (found == nullptr) {
+        qFatal("the window's design has no %s", std::string(name).c_str());
+    }
+    return found;
+}
+
+TLabel* MakeLabel(QWidget* parent, const ControlDesign& row, const QString& text) {
     auto* label = new TLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(Name(row.name));
     label->setTextFormat(Qt::PlainText);
     label->setText(text);
-    label->setGeometry(left, top, width, height);
-    label->resize(std::max(3, label->sizeHint().width()), height);
+    label->setGeometry(row.left, row.top, row.width, row.height);
+    AutoSize(label);
     return label;
 }
 
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, int left, int top,
-                        const QString& hint) {
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(left, top, 91, 19);
-    button->setToolTip(hint);
-    return button;
+QGroupBox* MakeRadioGroup(QWidget* parent, const ControlDesign& row) {
+    auto* box = new QGroupBox(ToQString(row.text), parent);
+    auto* group = new QButtonGroup(box);
+    group->setObjectName(Name(row.name) + QStringLiteral("Items"));
+    for (std::size_t i = 0; i < row.items.size(); ++i) {
+        auto* item = new QRadioButton(ToQString(row.items[i]), box);
+        item->setObjectName(Name(row.name) + QString::number(i));
+        group->addButton(item, static_cast<int>(i));
+    }
+    group->button(row.selected)->setChecked(true);
+    TabStopOnSelectedItem(group);
+    return box;
 }
 
 } // namespace
+
+QWidget* TfrmQuorvane::MakeControl(const ControlDesign& row) {
+    QWidget* control = nullptr;
+    switch (row.kind) {
+    case ControlKind::Label:
+        return MakeLabel(client, row, ToQString(row.text));
+    case ControlKind::Caption: {
+        TLabel* caption = MakeLabel(client, row, ToQString(ValueLabelOf(row)->caption));
+        caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
+        // Captions end at the same column whatever the font makes of their width.
+        const int width = std::max(row.width, caption->sizeHint().width());
+        caption->setGeometry(row.left + row.width - width, row.top, width, row.height);
+        return caption;
+    }
+    case ControlKind::Value: {
+        TLabel* label = MakeLabel(client, row, {});
+        valueLabels[static_cast<std::size_t>(ValueLabelOf(row)->label)] = label;
+        label->setContextMenuPolicy(Qt::CustomContextMenu);
+        connect(label, &QWidget::customContextMenuRequested, this,
+                [this, label](const QPoint& at) { ShowPopupMenu(label, label->mapToGlobal(at)); });
+        return label;
+    }
+    case ControlKind::ScrollBar:
+        control = new TScrollBar(client);
+        break;
+    case ControlKind::Button: {
+        auto* button = new QPushButton(client);
+        if (row.command.empty()) {
+            button->setText(ToQString(row.text));
+        } else {
+            auto* command = Designed<QAction>(this, row.command);
+            button->setText(command->text());
+            connect(button, &QPushButton::clicked, command, &QAction::trigger);
+        }
+        // Return presses a focused button, as Space does.
+        button->setAutoDefault(true);
+        control = button;
+        break;
+    }
+    case ControlKind::CheckBox: {
+        auto* box = new QCheckBox(ToQString(row.text), client);
+        box->setChecked(true);
+        control = box;
+        break;
+    }
+    case ControlKind::RadioGroup:
+        control = MakeRadioGroup(client, row);
+        break;
+    case ControlKind::Edit:
+        control = new QLineEdit(ToQString(row.text), client);
+        // The leave handlers run whenever the focus leaves a box inside the window, whether
+        // or not its text changed.
+        control->installEventFilter(this);
+        break;
+    }
+    control->setObjectName(Name(row.name));
+    control->setGeometry(row.left, row.top, row.width, row.height);
+    if (!row.hint.empty()) {
+        control->setToolTip(ToQString(row.hint));
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(control)) {
+        ArrangeRadioItems(box);
+    }
+    return control;
+}
 
 void TfrmQuorvane::CreateControls() {
     setObjectName(QStringLiteral("frmQuorvane"));
@@ -51,261 +162,149 @@ void TfrmQuorvane::CreateControls() {
     setFont(font);
     setBackgroundRole(QPalette::Button);
     setAutoFillBackground(true);
-    move(199, 131);
-    resize(674, 443);
+    move(design::kDesignLeft, design::kDesignTop);
+    resize(design::kDesignWidth, design::kDesignHeight);
 
     client = new ClientArea(this);
     client->setObjectName(QStringLiteral("clientArea"));
-    client->setGeometry(kBorderWidth, kBorderWidth, 674 - 2 * kBorderWidth, 443 - 2 * kBorderWidth);
-    client->onBackgroundClick = [this] { actFindAgain->trigger(); };
+    client->setGeometry(design::kBorderWidth, design::kBorderWidth,
+                        design::kDesignWidth - 2 * design::kBorderWidth,
+                        design::kDesignHeight - 2 * design::kBorderWidth);
 
-    // Commands.
-    actCopy = new QAction(QStringLiteral("&Copier"), this);
-    actCopy->setObjectName(QStringLiteral("actCopy"));
-    actCopy->setToolTip(QStringLiteral("Copier"));
-    actCopy->setStatusTip(
-        QStringLiteral("Copier la sélection et la placer dans le Presse-papiers"));
-    actFind = new QAction(QStringLiteral("C&hercher..."), this);
-    actFind->setObjectName(QStringLiteral("actFind"));
-    actFindAgain = new QAction(QStringLiteral("&Occurence suivante"), this);
-    actFindAgain->setObjectName(QStringLiteral("actFindAgain"));
-    actFindAgain->setShortcut(QKeySequence(Qt::Key_F3));
-    actFindAgain->setShortcutContext(Qt::WindowShortcut);
-    actFindBackward = new QAction(QStringLiteral("Occurence précédente"), this);
-    actFindBackward->setObjectName(QStringLiteral("actFindBackward"));
-    actFindBackward->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
-    actFindBackward->setShortcutContext(Qt::WindowShortcut);
-    actBrowseForAstOrb = new QAction(QStringLiteral("&Open..."), this);
-    actBrowseForAstOrb->setObjectName(QStringLiteral("actBrowseForAstOrb"));
-    actBrowseForAstOrb->setToolTip(QStringLiteral("Browse"));
-    actBrowseForAstOrb->setStatusTip(QStringLiteral("Browse for AstOrb.dat"));
-    actBrowseForDiacriticals = new QAction(QStringLiteral("&Diacriticals..."), this);
-    actBrowseForDiacriticals->setObjectName(QStringLiteral("actBrowseForDiacriticals"));
-    actBrowseForDiacriticals->setToolTip(QStringLiteral("Browse"));
-    actBrowseForDiacriticals->setStatusTip(QStringLiteral("Browse for Diacriticals.txt"));
-    addAction(actFindAgain);
-    addAction(actFindBackward);
-    connect(actCopy, &QAction::triggered, this, &TfrmQuorvane::actCopyExecute);
-    connect(actFind, &QAction::triggered, this, &TfrmQuorvane::actFindExecute);
-    connect(actFindAgain, &QAction::triggered, this, &TfrmQuorvane::actFindAgainExecute);
-    connect(actFindBackward, &QAction::triggered, this, &TfrmQuorvane::actFindAgainBackwardExecute);
-    connect(actBrowseForAstOrb, &QAction::triggered, this,
-            &TfrmQuorvane::actBrowseForAstOrbExecute);
-    connect(actBrowseForDiacriticals, &QAction::triggered, this,
-            &TfrmQuorvane::actBrowseForDiacriticalsExecute);
+    for (const design::ActionDesign& row : design::kActions) {
+        auto* action = new QAction(ToQString(row.text), this);
+        action->setObjectName(Name(row.name));
+        if (!row.hint.empty()) {
+            action->setToolTip(ToQString(row.hint));
+        }
+        if (!row.status.empty()) {
+            action->setStatusTip(ToQString(row.status));
+        }
+        if (row.shortcut != QKeyCombination()) {
+            action->setShortcut(QKeySequence(row.shortcut));
+            action->setShortcutContext(Qt::WindowShortcut);
+            addAction(action);
+        }
+    }
+    QAction* findAgain = Designed<QAction>(this, "actFindAgain");
+    client->onBackgroundClick = [findAgain] { findAgain->trigger(); };
 
-    // Popup menu of the value labels: its entries carry their own captions and show the
-    // shortcuts of the commands they run.
     mnuPopup = new QMenu(this);
     mnuPopup->setObjectName(QStringLiteral("mnuPopup"));
-    mnuCopy = mnuPopup->addAction(actCopy->text());
-    mnuCopy->setObjectName(QStringLiteral("mnuCopy"));
-    mnuFind = mnuPopup->addAction(QStringLiteral("Searc&h..."));
-    mnuFind->setObjectName(QStringLiteral("mnuFind"));
-    mnuFindAgain = mnuPopup->addAction(QStringLiteral("Next &occurence\tF3"));
-    mnuFindAgain->setObjectName(QStringLiteral("mnuFindAgain"));
-    mnuFindAgain->setEnabled(false);
-    mnuFindAgainBackward = mnuPopup->addAction(QStringLiteral("Previous occ&urence\tShift+F3"));
-    mnuFindAgainBackward->setObjectName(QStringLiteral("mnuFindAgainBackward"));
-    mnuFindAgainBackward->setEnabled(false);
-    connect(mnuCopy, &QAction::triggered, actCopy, &QAction::trigger);
-    connect(mnuFind, &QAction::triggered, actFind, &QAction::trigger);
-    connect(mnuFindAgain, &QAction::triggered, actFindAgain, &QAction::trigger);
-    connect(mnuFindAgainBackward, &QAction::triggered, actFindBackward, &QAction::trigger);
+    for (const design::MenuEntryDesign& row : design::kPopupMenu) {
+        auto* command = Designed<QAction>(this, row.command);
+        QAction* entry =
+            mnuPopup->addAction(row.text.empty() ? command->text() : ToQString(row.text));
+        entry->setObjectName(Name(row.name));
+        entry->setEnabled(row.enabled);
+        connect(entry, &QAction::triggered, command, &QAction::trigger);
+    }
     connect(mnuPopup, &QMenu::aboutToShow, this, &TfrmQuorvane::mnuPopupPopup);
 
-    // Labels.
-    lblAstOrbPath = MakeLabel(client, "lblAstOrbPath", QStringLiteral("AstOrb.dat path:"), 66, 3,
-                              83, kRowHeight);
-    lblAstOrbPathVal = MakeLabel(client, "lblAstOrbPathVal", {}, 152, 3, 3, kRowHeight);
-    for (const ValueLabelInfo& info : kValueLabels) {
-        const auto index = static_cast<std::size_t>(info.label);
-        if (info.label == ValueLabel::NameUnicode) {
+    // The controls, then the tab order of those that take the focus, in the table's order; a
+    // shared accelerator goes to the first label that claims it, then to the first control.
+    std::vector<QWidget*> tabOrder;
+    std::vector<QWidget*> claimants;
+    std::vector<QWidget*> controls;
+    for (const ControlDesign& row : design::kControls) {
+        QWidget* control = MakeControl(row);
+        if (row.kind == ControlKind::Label || row.kind == ControlKind::Caption ||
+            row.kind == ControlKind::Value) {
+            claimants.push_back(control);
             continue;
         }
-        const CaptionRow& row = kCaptionRows[index];
-        TLabel* caption =
-            MakeLabel(client, std::string(info.captionObjectName).c_str(), ToQString(info.caption),
-                      row.left, row.top, row.width, kRowHeight);
-        caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
-        // Captions end at the same column whatever the font makes of their width.
-        const int width = std::max(row.width, caption->sizeHint().width());
-        caption->setGeometry(row.left + row.width - width, row.top, width, kRowHeight);
-        captionLabels[index] = caption;
-        valueLabels[index] = MakeLabel(client, std::string(info.objectName).c_str(), {}, kValueLeft,
-                                       row.top, 3, kRowHeight);
+        tabOrder.push_back(control);
+        if (row.kind == ControlKind::RadioGroup) {
+            for (QRadioButton* item : control->findChildren<QRadioButton*>()) {
+                controls.push_back(item);
+            }
+        } else {
+            controls.push_back(control);
+        }
     }
-    lblNameUnicodeVal = MakeLabel(client, "lblNameUnicodeVal", {}, kNameUnicodeLeft, 36, 3, 15);
+    for (const ControlDesign& row : design::kControls) {
+        if (!row.buddy.empty()) {
+            Designed<QLabel>(client, row.name)->setBuddy(Designed<QWidget>(client, row.buddy));
+        }
+    }
+    for (std::size_t i = 0; i + 1 < tabOrder.size(); ++i) {
+        setTabOrder(tabOrder[i], tabOrder[i + 1]);
+    }
+    claimants.insert(claimants.end(), controls.begin(), controls.end());
+    GiveSharedAcceleratorsToTheFirst(claimants);
+
+    lblAstOrbPathVal = Designed<QLabel>(client, "lblAstOrbPathVal");
+    lblNameUnicodeVal = Designed<QLabel>(client, "lblNameUnicodeVal");
+    lblTolerance = Designed<QLabel>(client, "lblTolerance");
+    scbBrowser = Designed<QScrollBar>(client, "scbBrowser");
+    btnWikiFR = Designed<QPushButton>(client, "btnWikiFR");
+    btnWikiEN = Designed<QPushButton>(client, "btnWikiEN");
+    btnSpecial = Designed<QPushButton>(client, "btnSpecial");
+    btnFamily = Designed<QPushButton>(client, "btnFamily");
+    scrTolerance = Designed<QScrollBar>(client, "scrTolerance");
+    chkNumbered = Designed<QCheckBox>(client, "chkNumbered");
+    rgpPlanet = Designed<QGroupBox>(client, "rgpPlanet");
+    rgpPlanetItems = Designed<QButtonGroup>(client, "rgpPlanetItems");
+    rgpTypeItems = Designed<QButtonGroup>(client, "rgpTypeItems");
+    edtDiameter = Designed<QLineEdit>(client, "edtDiameter");
+    edtAlbedo = Designed<QLineEdit>(client, "edtAlbedo");
+    edtDensity = Designed<QLineEdit>(client, "edtDensity");
+    btnDiacriticals = Designed<QPushButton>(client, "btnDiacriticals");
+    actBrowseForAstOrb = Designed<QAction>(this, "actBrowseForAstOrb");
+    mnuFindAgain = Designed<QAction>(mnuPopup, "mnuFindAgain");
+    mnuFindAgainBackward = Designed<QAction>(mnuPopup, "mnuFindAgainBackward");
+
+    // The accented name shows only once Diacriticals.txt is loaded, in a font that has its
+    // letters.
     QFont unicodeFont;
     unicodeFont.setFamilies({QStringLiteral("Arial Unicode MS"), QStringLiteral("Liberation Sans"),
                              QStringLiteral("DejaVu Sans")});
     unicodeFont.setPixelSize(11);
     lblNameUnicodeVal->setFont(unicodeFont);
     lblNameUnicodeVal->hide();
-    valueLabels[static_cast<std::size_t>(ValueLabel::NameUnicode)] = lblNameUnicodeVal;
-    for (TLabel* label : valueLabels) {
-        label->setContextMenuPolicy(Qt::CustomContextMenu);
-        connect(label, &QWidget::customContextMenuRequested, this,
-                [this, label](const QPoint& at) { ShowPopupMenu(label, label->mapToGlobal(at)); });
-    }
-    lblTolerance = MakeLabel(client, "lblTolerance", QStringLiteral("&Tolerance (m/s): 10"), 2, 70,
-                             94, kRowHeight);
-    lblOtherDiameter =
-        MakeLabel(client, "lblOtherDiameter", QStringLiteral("Diameter:"), 430, 56, 47, kRowHeight);
-    lblAlbedo = MakeLabel(client, "lblAlbedo", QStringLiteral("Albe&do:"), 430, 95, 37, kRowHeight);
-    lblDensity =
-        MakeLabel(client, "lblDensity", QStringLiteral("Density:"), 430, 135, 40, kRowHeight);
-
-    // Input controls, in tab order.
-    scbBrowser = new TScrollBar(client);
-    scbBrowser->setObjectName(QStringLiteral("scbBrowser"));
-    scbBrowser->setGeometry(0, 280, 496, 15);
+    // The browser waits for a database, and the commands on a record with it.
     scbBrowser->setRange(0, 0);
     scbBrowser->setSingleStep(1);
     scbBrowser->setPageStep(0);
     scbBrowser->setEnabled(false);
-    connect(scbBrowser, &QScrollBar::valueChanged, this, &TfrmQuorvane::scbBrowserChange);
-
-    btnBrowse = new QPushButton(actBrowseForAstOrb->text(), client);
-    btnBrowse->setObjectName(QStringLiteral("btnBrowse"));
-    btnBrowse->setGeometry(0, 0, 61, 19);
-    btnBrowse->setToolTip(QStringLiteral("Browse for AstOrb.dat"));
-    connect(btnBrowse, &QPushButton::clicked, actBrowseForAstOrb, &QAction::trigger);
-
-    btnWikiFR = MakeButton(client, "btnWikiFR", QStringLiteral("Copier Wiki (&FR)"), 0, 25,
-                           QStringLiteral("Met le Wikicode dans le presse-papiers"));
-    btnWikiEN = MakeButton(client, "btnWikiEN", QStringLiteral("Copy Wiki (&EN)"), 98, 25,
-                           QStringLiteral("Puts the Wikicode on the clipboard"));
-    btnSpecial = MakeButton(client, "btnSpecial", QStringLiteral("Spe&cial"), 0, 49,
-                            QStringLiteral("Extracts a list to the clipboard"));
-    btnFamily = MakeButton(client, "btnFamily", QStringLiteral("Famil&y"), 98, 49,
-                           QStringLiteral("Extracts family members to the clipboard"));
     for (QPushButton* button : {btnWikiFR, btnWikiEN, btnSpecial, btnFamily}) {
         button->setEnabled(false);
     }
-    connect(btnWikiFR, &QPushButton::clicked, this, &TfrmQuorvane::btnWikiFRClick);
-    connect(btnWikiEN, &QPushButton::clicked, this, &TfrmQuorvane::btnWikiFRClick);
-    connect(btnSpecial, &QPushButton::clicked, this, &TfrmQuorvane::btnSpecialClick);
-    connect(btnFamily, &QPushButton::clicked, this, &TfrmQuorvane::btnFamilyClick);
-
-    scrTolerance = new TScrollBar(client);
-    scrTolerance->setObjectName(QStringLiteral("scrTolerance"));
-    scrTolerance->setGeometry(2, 87, 183, 16);
+    Designed<QPushButton>(client, "Button1")->setVisible(false);
     scrTolerance->setRange(0, 200);
     scrTolerance->setValue(10);
     scrTolerance->setSingleStep(1);
     scrTolerance->setPageStep(10);
-    scrTolerance->setToolTip(QStringLiteral("Sets the Family tolerance"));
+
+    connect(scbBrowser, &QScrollBar::valueChanged, this, &TfrmQuorvane::scbBrowserChange);
     connect(scrTolerance, &QScrollBar::valueChanged, this, &TfrmQuorvane::scrToleranceChange);
-    lblTolerance->setBuddy(scrTolerance);
-
-    chkNumbered = new QCheckBox(QStringLiteral("Num&bered Only"), client);
-    chkNumbered->setObjectName(QStringLiteral("chkNumbered"));
-    chkNumbered->setGeometry(2, 104, 97, 18);
-    chkNumbered->setChecked(true);
-    chkNumbered->setToolTip(QStringLiteral("Limits search to the numbered asteroids"));
-
-    const auto makeGroup = [this](const char* name, const QString& caption, int left, int width,
-                                  const QStringList& items, int selected, const QString& hint,
-                                  QButtonGroup*& group) {
-        auto* box = new QGroupBox(caption, client);
-        box->setObjectName(QString::fromLatin1(name));
-        box->setGeometry(left, 119, width, 153);
-        box->setToolTip(hint);
-        group = new QButtonGroup(box);
-        group->setObjectName(QString::fromLatin1(name) + QStringLiteral("Items"));
-        for (int i = 0; i < items.size(); ++i) {
-            auto* item = new QRadioButton(items[i], box);
-            item->setObjectName(QString::fromLatin1(name) + QString::number(i));
-            group->addButton(item, i);
-        }
-        group->button(selected)->setChecked(true);
-        TabStopOnSelectedItem(group);
-        ArrangeRadioItems(box);
-        return box;
+    // What each command and button runs.
+    const std::pair<std::string_view, void (TfrmQuorvane::*)()> handlers[] = {
+        {"actCopy", &TfrmQuorvane::actCopyExecute},
+        {"actFind", &TfrmQuorvane::actFindExecute},
+        {"actFindAgain", &TfrmQuorvane::actFindAgainExecute},
+        {"actFindBackward", &TfrmQuorvane::actFindAgainBackwardExecute},
+        {"actBrowseForAstOrb", &TfrmQuorvane::actBrowseForAstOrbExecute},
+        {"actBrowseForDiacriticals", &TfrmQuorvane::actBrowseForDiacriticalsExecute},
+        {"btnWikiFR", &TfrmQuorvane::btnWikiFRClick},
+        {"btnWikiEN", &TfrmQuorvane::btnWikiFRClick},
+        {"btnSpecial", &TfrmQuorvane::btnSpecialClick},
+        {"btnFamily", &TfrmQuorvane::btnFamilyClick},
+        {"Button1", &TfrmQuorvane::Button1Click},
+        {"btnExtractNames", &TfrmQuorvane::btnExtractNamesClick},
     };
-    rgpPlanet = makeGroup(
-        "rgpPlanet", QStringLiteral("Planet"), 2, 79,
-        {QStringLiteral("&Mercury"), QStringLiteral("&Venus"), QStringLiteral("Eart&h"),
-         QStringLiteral("M&ars"), QStringLiteral("&Jupiter"), QStringLiteral("&Saturn"),
-         QStringLiteral("&Uranus"), QStringLiteral("&Neptune"), QStringLiteral("&Pluton")},
-        0, QStringLiteral("Which planet is used by the Special button"), rgpPlanetItems);
-    rgpType = makeGroup(
-        "rgpType", QStringLiteral("Type"), 90, 97,
-        {QStringLiteral("&Inner"), QStringLiteral("Inner-Gra&zer"), QStringLiteral("Co-Orbita&l"),
-         QStringLiteral("C&rosser"), QStringLiteral("Outer-&Grazer"), QStringLiteral("&Outer"),
-         QStringLiteral("Retrograde")},
-        2, QStringLiteral("Type of asteroid extracted by the Special button"), rgpTypeItems);
+    for (const auto& [name, handler] : handlers) {
+        if (auto* action = findChild<QAction*>(Name(name), Qt::FindDirectChildrenOnly)) {
+            connect(action, &QAction::triggered, this, handler);
+        } else {
+            connect(Designed<QPushButton>(client, name), &QPushButton::clicked, this, handler);
+        }
+    }
     connect(rgpTypeItems, &QButtonGroup::idToggled, this, [this](int id, bool checked) {
         if (checked) {
             rgpTypeClick(id);
         }
     });
-
-    const auto makeEdit = [this](const char* name, const QString& text, int top,
-                                 const QString& hint) {
-        auto* edit = new QLineEdit(text, client);
-        edit->setObjectName(QString::fromLatin1(name));
-        edit->setGeometry(426, top, 65, 21);
-        edit->setToolTip(hint);
-        return edit;
-    };
-    edtDiameter = makeEdit("edtDiameter", {}, 71,
-                           QStringLiteral("Diameter to use instead of the database's"));
-    edtAlbedo = makeEdit("edtAlbedo", QStringLiteral("0.1"), 112,
-                         QStringLiteral("Albedo to use when computing surface temperature"));
-    edtDensity =
-        makeEdit("edtDensity", QStringLiteral("2"), 151,
-                 QStringLiteral("Density to use when computing mass, gravity and escape velocity"));
-    lblOtherDiameter->setBuddy(edtDiameter);
-    lblAlbedo->setBuddy(edtAlbedo);
-    lblDensity->setBuddy(edtDensity);
-    // The leave handlers run whenever the focus leaves a box inside the window, whether or not
-    // its text changed.
-    for (QLineEdit* edit : {edtDiameter, edtAlbedo, edtDensity}) {
-        edit->installEventFilter(this);
-    }
-
-    Button1 = MakeButton(client, "Button1", QStringLiteral("(Inclinations)"), 402, 183,
-                         QStringLiteral("Scan database for highest-inclination asteroid"));
-    Button1->setVisible(false);
-    connect(Button1, &QPushButton::clicked, this, &TfrmQuorvane::Button1Click);
-
-    btnDiacriticals = new QPushButton(actBrowseForDiacriticals->text(), client);
-    btnDiacriticals->setObjectName(QStringLiteral("btnDiacriticals"));
-    btnDiacriticals->setGeometry(402, 253, 91, 19);
-    btnDiacriticals->setToolTip(QStringLiteral("Browse for Diacriticals.txt"));
-    connect(btnDiacriticals, &QPushButton::clicked, actBrowseForDiacriticals, &QAction::trigger);
-
-    btnExtractNames =
-        MakeButton(client, "btnExtractNames", QStringLiteral("Extract Names"), 402, 226,
-                   QStringLiteral("Copies all of the asteroid names to the clipboard"));
-    connect(btnExtractNames, &QPushButton::clicked, this, &TfrmQuorvane::btnExtractNamesClick);
-
-    QWidget* order[] = {scbBrowser, btnBrowse, btnWikiFR,       btnWikiEN,
-                        btnSpecial, btnFamily, scrTolerance,    chkNumbered,
-                        rgpPlanet,  rgpType,   edtDiameter,     edtAlbedo,
-                        edtDensity, Button1,   btnDiacriticals, btnExtractNames};
-    for (std::size_t i = 0; i + 1 < std::size(order); ++i) {
-        setTabOrder(order[i], order[i + 1]);
-    }
-
-    // Return presses a focused button, as Space does.
-    for (QPushButton* button : client->findChildren<QPushButton*>()) {
-        button->setAutoDefault(true);
-    }
-    // "&Open..." keeps Alt+O from "&Outer", and the Albedo label Alt+D from "&Diacriticals...".
-    std::vector<QWidget*> claimants = {lblTolerance, lblOtherDiameter, lblAlbedo, lblDensity,
-                                       btnBrowse,    btnWikiFR,        btnWikiEN, btnSpecial,
-                                       btnFamily,    chkNumbered};
-    for (QAbstractButton* item : rgpPlanetItems->buttons()) {
-        claimants.push_back(item);
-    }
-    for (QAbstractButton* item : rgpTypeItems->buttons()) {
-        claimants.push_back(item);
-    }
-    claimants.insert(claimants.end(), {Button1, btnDiacriticals, btnExtractNames});
-    GiveSharedAcceleratorsToTheFirst(claimants);
 }
 
 } // namespace quorvane::app

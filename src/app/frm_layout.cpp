@@ -27,8 +27,9 @@ void TfrmQuorvane::LayOut() {
 void TfrmQuorvane::FitToControls() {
     // A long plain name pushes the accented one to its right rather than running under it.
     const QLabel* name = ValueLabelWidget(ValueLabel::Name);
-    lblNameUnicodeVal->move(std::max(kNameUnicodeLeft, name->x() + name->width() + kNameGap),
-                            lblNameUnicodeVal->y());
+    lblNameUnicodeVal->move(
+        std::max(design::kNameUnicodeLeft, name->x() + name->width() + design::kNameGap),
+        lblNameUnicodeVal->y());
     if (!autoSize_) {
         return;
     }
@@ -47,7 +48,8 @@ void TfrmQuorvane::FitToControls() {
     client->resize(clientSize);
     scbBrowser->setGeometry(0, clientSize.height() - scbBrowser->height(), clientSize.width(),
                             scbBrowser->height());
-    setFixedSize(clientSize.width() + 2 * kBorderWidth, clientSize.height() + 2 * kBorderWidth);
+    setFixedSize(clientSize.width() + 2 * design::kBorderWidth,
+                 clientSize.height() + 2 * design::kBorderWidth);
 }
 
 void TfrmQuorvane::KeepOnScreen() {

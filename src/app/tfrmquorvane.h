@@ -28,8 +28,13 @@ class QGroupBox;
 class QLineEdit;
 class QMenu;
 class QPushButton;
+class QScrollBar;
 
 namespace quorvane::app {
+
+namespace design {
+struct ControlDesign;
+} // namespace design
 
 class TfrmQuorvane : public QWidget,
                      public Browser,
@@ -125,6 +130,7 @@ private:
     };
 
     void CreateControls();
+    QWidget* MakeControl(const design::ControlDesign& row);
     void LayOut();
     void FitToControls();
     // Moves the window, when it opens, so that it lies inside the screen's work area.
@@ -174,44 +180,29 @@ private:
     bool activatedOnce_ = false;
     bool scanRunning_ = false;
 
-    // The controls, named as in the window's design.
+    // The controls the window itself works with, named as in its design; every control is
+    // reachable by that name as its object name.
     ClientArea* client = nullptr;
-    TLabel* lblAstOrbPath = nullptr;
-    TLabel* lblAstOrbPathVal = nullptr;
-    std::array<TLabel*, kValueLabelCount> valueLabels{};
-    std::array<TLabel*, kValueLabelCount> captionLabels{};
-    TLabel* lblNameUnicodeVal = nullptr;
-    TLabel* lblTolerance = nullptr;
-    TLabel* lblOtherDiameter = nullptr;
-    TLabel* lblAlbedo = nullptr;
-    TLabel* lblDensity = nullptr;
-    TScrollBar* scbBrowser = nullptr;
-    QPushButton* btnBrowse = nullptr;
+    QLabel* lblAstOrbPathVal = nullptr;
+    std::array<QLabel*, kValueLabelCount> valueLabels{};
+    QLabel* lblNameUnicodeVal = nullptr;
+    QLabel* lblTolerance = nullptr;
+    QScrollBar* scbBrowser = nullptr;
     QPushButton* btnWikiFR = nullptr;
     QPushButton* btnWikiEN = nullptr;
     QPushButton* btnSpecial = nullptr;
     QPushButton* btnFamily = nullptr;
-    TScrollBar* scrTolerance = nullptr;
+    QScrollBar* scrTolerance = nullptr;
     QCheckBox* chkNumbered = nullptr;
     QGroupBox* rgpPlanet = nullptr;
     QButtonGroup* rgpPlanetItems = nullptr;
-    QGroupBox* rgpType = nullptr;
     QButtonGroup* rgpTypeItems = nullptr;
     QLineEdit* edtDiameter = nullptr;
     QLineEdit* edtAlbedo = nullptr;
     QLineEdit* edtDensity = nullptr;
-    QPushButton* Button1 = nullptr;
     QPushButton* btnDiacriticals = nullptr;
-    QPushButton* btnExtractNames = nullptr;
-    QAction* actCopy = nullptr;
-    QAction* actFind = nullptr;
-    QAction* actFindAgain = nullptr;
-    QAction* actFindBackward = nullptr;
     QAction* actBrowseForAstOrb = nullptr;
-    QAction* actBrowseForDiacriticals = nullptr;
     QMenu* mnuPopup = nullptr;
-    QAction* mnuCopy = nullptr;
-    QAction* mnuFind = nullptr;
     QAction* mnuFindAgain = nullptr;
     QAction* mnuFindAgainBackward = nullptr;
 };
