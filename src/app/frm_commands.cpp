@@ -4,6 +4,8 @@
 // clipboard, the wait cursor.
 #include "app/tfrmquorvane.h"
 
+#include "app/infobox_button.h"
+
 #include "astorb/cp1252.h"
 #include "infobox/infobox.h"
 #include "lists/family.h"
@@ -104,15 +106,15 @@ void TfrmQuorvane::btnWikiFRClick() {
     if (scanRunning_) {
         return;
     }
-    const std::string buttonName =
-        sender() != nullptr ? sender()->objectName().toStdString() : std::string("btnWikiFR");
+    const InfoboxLanguage language = LanguageOfButton(
+        sender() != nullptr ? sender()->objectName() : QStringLiteral("btnWikiFR"));
     Guarded([&] {
         LineEditBox diameter(edtDiameter);
         LineEditBox albedo(edtAlbedo);
         LineEditBox density(edtDensity);
         ParameterBoxes boxes{diameter, albedo, density,
                              ToCp1252(ValueLabelWidget(ValueLabel::Diam)->text())};
-        CopyInfobox(database_, Names(), scbBrowser->value(), buttonName, boxes, *this);
+        CopyInfobox(database_, Names(), scbBrowser->value(), language, boxes, *this);
     });
 }
 

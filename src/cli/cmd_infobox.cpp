@@ -8,13 +8,12 @@ namespace quorvane::cli {
 
 namespace {
 
-// The button the window's user would press for --lang.
-std::string_view ButtonOfLanguage(const std::string& lang) {
+InfoboxLanguage LanguageOption(const std::string& lang) {
     if (lang == "fr") {
-        return "btnWikiFR";
+        return InfoboxLanguage::French;
     }
     if (lang == "en") {
-        return "btnWikiEN";
+        return InfoboxLanguage::English;
     }
     throw UsageError("--lang must be fr or en: " + lang);
 }
@@ -22,7 +21,7 @@ std::string_view ButtonOfLanguage(const std::string& lang) {
 } // namespace
 
 int RunInfobox(Session& session, std::ostream& out) {
-    const std::string_view button = ButtonOfLanguage(session.Args().Option("--lang").value_or(""));
+    const InfoboxLanguage language = LanguageOption(session.Args().Option("--lang").value_or(""));
     const int index = session.IndexArgument();
     // Showing the record fills the diameter box with its IRAS diameter text, as in the window.
     session.ShowAt(index);
@@ -36,9 +35,8 @@ int RunInfobox(Session& session, std::ostream& out) {
     PlainParameterBox albedo(boxText("--albedo", "0.1"));
     PlainParameterBox density(boxText("--density", "2"));
     ParameterBoxes boxes{diameter, albedo, density, labels.Value(ValueLabel::Diam)};
-    if (const std::optional<std::string> text =
-            BuildInfobox(session.Database(), session.Names(), session.Position(),
-                         LanguageOfButton(button), boxes)) {
+    if (const std::optional<std::string> text = BuildInfobox(session.Database(), session.Names(),
+                                                             session.Position(), language, boxes)) {
         session.SetText(*text);
     }
     session.WriteClipboard(out);

@@ -182,10 +182,6 @@ std::string EnglishText(const Inputs& in) {
 
 } // namespace
 
-InfoboxLanguage LanguageOfButton(std::string_view buttonName) {
-    return buttonName == "btnWikiFR" ? InfoboxLanguage::French : InfoboxLanguage::English;
-}
-
 std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const DiacriticalNames* names,
                                         int position, InfoboxLanguage language,
                                         ParameterBoxes& boxes) {
@@ -207,9 +203,9 @@ std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const Diacriti
 }
 
 void CopyInfobox(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                 std::string_view buttonName, ParameterBoxes& boxes, Clipboard& clipboard) {
+                 InfoboxLanguage language, ParameterBoxes& boxes, Clipboard& clipboard) {
     if (const std::optional<std::string> text =
-            BuildInfobox(database, names, position, LanguageOfButton(buttonName), boxes)) {
+            BuildInfobox(database, names, position, language, boxes)) {
         clipboard.SetText(*text);
     }
 }

@@ -1,12 +1,11 @@
 // The French ("Planète mineure") and English ("Minor Planet") infoboxes of the asteroid shown:
-// the command of the buttons btnWikiFR and btnWikiEN.
+// the command of the two infobox buttons.
 #pragma once
 
 #include "infobox/parameters.h"
 
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace quorvane {
 
@@ -15,9 +14,6 @@ class Clipboard;
 class DiacriticalNames;
 
 enum class InfoboxLanguage { French, English };
-
-// French for the button named "btnWikiFR", English for any other.
-InfoboxLanguage LanguageOfButton(std::string_view buttonName);
 
 // The window's three parameter boxes and the caption the diameter box falls back to.
 struct ParameterBoxes {
@@ -36,9 +32,9 @@ std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const Diacriti
                                         int position, InfoboxLanguage language,
                                         ParameterBoxes& boxes);
 
-// btnWikiFRClick: builds the infobox of the language of `buttonName` and puts it on the
-// clipboard as 8-bit text. The clipboard is untouched when the read fails or an error is raised.
+// The infobox command: builds the infobox in `language` and puts it on the clipboard as 8-bit
+// text. The clipboard is untouched when the read fails or an error is raised.
 void CopyInfobox(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                 std::string_view buttonName, ParameterBoxes& boxes, Clipboard& clipboard);
+                 InfoboxLanguage language, ParameterBoxes& boxes, Clipboard& clipboard);
 
 } // namespace quorvane

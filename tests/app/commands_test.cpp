@@ -2,6 +2,8 @@
 // quorvane-cli writes for the same record and controls.
 #include "window_fixture.h"
 
+#include "app/infobox_button.h"
+
 #include "astorb/numbers.h"
 #include "cli/cli.h"
 
@@ -61,6 +63,24 @@ TEST_F(CommandsTest, InfoboxButtonsMatchTheCommandLine) {
     EXPECT_TRUE(Clipboard().endsWith(" [[kelvin|K]]}}"));
     EXPECT_EQ(DecimalSeparator(), ',') << "an English infobox leaves a comma";
     EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+// The window tells the language from the clicked button's name: only btnWikiFR writes French.
+TEST(InfoboxButton, LanguageOfTheClickedButton) {
+    struct Row {
+        const char* name;
+        InfoboxLanguage expected;
+    };
+    const Row rows[] = {
+        {"btnWikiFR", InfoboxLanguage::French},
+        {"btnWikiEN", InfoboxLanguage::English},
+        {"btnAnything", InfoboxLanguage::English},
+        {"btnwikifr", InfoboxLanguage::English},
+        {"", InfoboxLanguage::English},
+    };
+    for (const Row& row : rows) {
+        EXPECT_EQ(LanguageOfButton(QString::fromLatin1(row.name)), row.expected) << row.name;
+    }
 }
 
 TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {

@@ -28,17 +28,17 @@ protected:
         database.ReplaceFile(folder.WriteAstOrb(records));
     }
 
-    std::string Press(std::string_view button, int position = 0) {
+    std::string Press(InfoboxLanguage language, int position = 0) {
         clipboard.writes = 0;
-        CopyInfobox(database, nullptr, position, button, boxes, clipboard);
+        CopyInfobox(database, nullptr, position, language, boxes, clipboard);
         EXPECT_EQ(clipboard.writes, 1);
         return clipboard.text;
     }
 
-    // The message of the error the button raises; the clipboard must stay as it was.
-    std::string PressFailing(std::string_view button) {
+    // The message of the error the command raises; the clipboard must stay as it was.
+    std::string PressFailing(InfoboxLanguage language) {
         try {
-            CopyInfobox(database, nullptr, 0, button, boxes, clipboard);
+            CopyInfobox(database, nullptr, 0, language, boxes, clipboard);
         } catch (const Error& error) {
             EXPECT_EQ(clipboard.text, "previous");
             EXPECT_EQ(clipboard.writes, 0);
@@ -61,7 +61,8 @@ protected:
 TEST_F(InfoboxTest, EnglishWorkedExampleByteForByte) {
     Open({test::ExampleRecord()});
     SetDecimalSeparator(',');
-    EXPECT_EQ(Press("btnWikiEN"), test::JoinLines(test::ExampleEnglishLines(), "\r\n"));
+    EXPECT_EQ(Press(InfoboxLanguage::English),
+              test::JoinLines(test::ExampleEnglishLines(), "\r\n"));
     // Whatever it was before, the English text leaves a comma.
     EXPECT_EQ(DecimalSeparator(), ',');
 }
@@ -69,7 +70,7 @@ TEST_F(InfoboxTest, EnglishWorkedExampleByteForByte) {
 TEST_F(InfoboxTest, FrenchOnACommaSystem) {
     Open({test::ExampleRecord()});
     SetDecimalSeparator(',');
-    const std::string text = Press("btnWikiFR");
+    const std::string text = Press(InfoboxLanguage::French);
     EXPECT_EQ(text.substr(0, text.find("\r\n | p\xE9rih\xE9lie=")),
               test::JoinLines(test::ExampleFrenchFirstLines(), "\r\n"));
     // The rest of the text, by the same formulas as the English example.
@@ -103,12 +104,12 @@ TEST_F(InfoboxTest, FrenchOnACommaSystem) {
 TEST_F(InfoboxTest, SeparatorAcrossFrenchAndEnglish) {
     Open({test::ExampleRecord()});
     const std::string frenchEpoch = "([[Jour julien|JJ]] 2453661";
-    EXPECT_NE(Press("btnWikiFR").find(frenchEpoch + ".5)"), std::string::npos);
-    EXPECT_NE(Press("btnWikiEN").find("([[Julian day|JD]] 2453661.5)"), std::string::npos);
+    EXPECT_NE(Press(InfoboxLanguage::French).find(frenchEpoch + ".5)"), std::string::npos);
+    EXPECT_NE(Press(InfoboxLanguage::English).find("([[Julian day|JD]] 2453661.5)"),
+              std::string::npos);
     EXPECT_EQ(DecimalSeparator(), ',');
-    EXPECT_NE(Press("btnWikiFR").find(frenchEpoch + ",5)"), std::string::npos);
-    // Any button other than btnWikiFR writes English.
-    EXPECT_EQ(Press("btnAnything").substr(0, 16), "{{Minor Planet |");
+    EXPECT_NE(Press(InfoboxLanguage::French).find(frenchEpoch + ",5)"), std::string::npos);
+    EXPECT_EQ(Press(InfoboxLanguage::English).substr(0, 16), "{{Minor Planet |");
 }
 
 TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
@@ -120,7 +121,7 @@ TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
         SCOPED_TRACE(text);
         diameter.SetText(text);
         density.SetText("junk");
-        const std::string english = Press("btnWikiEN");
+        const std::string english = Press(InfoboxLanguage::English);
         EXPECT_NE(english.find(" | epoch=[[January 05]], [[2005]]"), std::string::npos);
         EXPECT_NE(english.find(" | speed=18.79 km/[[second|s]]\r\n"
                                " | dimensions=? km\r\n"
@@ -131,7 +132,7 @@ TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
                                " | rotation=? d\r\n"
                                " | spectral_class=?\r\n"),
                   std::string::npos);
-        const std::string french = Press("btnWikiFR");
+        const std::string french = Press(InfoboxLanguage::French);
         EXPECT_NE(french.find(" | \xE9poque=[[05 janvier]] [[2005]]"), std::string::npos);
         EXPECT_NE(french.find(" | anomalie_moy=300,000\r\n"
                               " | dimensions=? km\r\n"
@@ -154,7 +155,7 @@ TEST_F(InfoboxTest, RecordTextsAndCorrectedBoxes) {
     SetDecimalSeparator(',');
     albedo.SetText("1.01");
     density.SetText("2,5"); // a comma, refused while the English text forces a point
-    const std::string english = Press("btnWikiEN");
+    const std::string english = Press(InfoboxLanguage::English);
     EXPECT_NE(english.find(" | density=2.0 g/"), std::string::npos);
     EXPECT_NE(english.find(" | spectral_class=G\r\n | abs_mag=3.34\r\n | albedo=0.10\r\n"),
               std::string::npos);
@@ -164,7 +165,7 @@ TEST_F(InfoboxTest, RecordTextsAndCorrectedBoxes) {
     // Now the separator is a comma: the French text accepts "2,5" and writes H with a comma.
     density.SetText("2,5");
     albedo.SetText("1");
-    const std::string french = Press("btnWikiFR");
+    const std::string french = Press(InfoboxLanguage::French);
     EXPECT_NE(french.find(" | densit\xE9=2,5\r\n"), std::string::npos);
     EXPECT_NE(french.find(" | spectre=G\r\n | abs_mag=3,34\r\n | alb\xE9"
                           "do=1,00\r\n | temp\xE9rature=~0}}"),
@@ -176,23 +177,25 @@ TEST_F(InfoboxTest, UnreadableDiameterTakesTheIrasTextForTheNextPress) {
     Open({test::ExampleRecord()});
     boxes.diamCaption = "848.4";
     diameter.SetText("abc");
-    const std::string first = Press("btnWikiEN");
+    const std::string first = Press(InfoboxLanguage::English);
     EXPECT_NE(first.find(" | dimensions=? km"), std::string::npos);
     EXPECT_EQ(diameter.Text(), "848.4");
-    const std::string second = Press("btnWikiEN");
+    const std::string second = Press(InfoboxLanguage::English);
     EXPECT_NE(second.find(" | dimensions=848.4 km\r\n | mass=6.4{{e|20}}"), std::string::npos);
-    EXPECT_EQ(Press("btnWikiEN"), second);
+    EXPECT_EQ(Press(InfoboxLanguage::English), second);
 }
 
 TEST_F(InfoboxTest, LinesEndWithCrLfExceptTheLast) {
     Open({test::ExampleRecord()});
     struct Row {
-        const char* button;
+        const char* name;
+        InfoboxLanguage language;
         int lines; // 28 French items, 27 English ones
     };
-    for (const Row row : {Row{"btnWikiFR", 28}, Row{"btnWikiEN", 27}}) {
-        SCOPED_TRACE(row.button);
-        const std::string text = Press(row.button);
+    for (const Row row : {Row{"French", InfoboxLanguage::French, 28},
+                          Row{"English", InfoboxLanguage::English, 27}}) {
+        SCOPED_TRACE(row.name);
+        const std::string text = Press(row.language);
         int lineFeeds = 0;
         for (std::size_t i = 0; i < text.size(); ++i) {
             if (text[i] == '\n') {
@@ -209,7 +212,7 @@ TEST_F(InfoboxTest, FailedReadChangesNothing) {
     Open({test::ExampleRecord()});
     SetDecimalSeparator(',');
     diameter.SetText("abc");
-    CopyInfobox(database, nullptr, 1, "btnWikiEN", boxes, clipboard);
+    CopyInfobox(database, nullptr, 1, InfoboxLanguage::English, boxes, clipboard);
     EXPECT_EQ(clipboard.writes, 0);
     EXPECT_EQ(clipboard.text, "previous");
     EXPECT_EQ(DecimalSeparator(), ',');
@@ -249,9 +252,9 @@ TEST_F(InfoboxTest, ErrorsAbandonTheCommand) {
         Open({row.fields});
         density.SetText(row.densityText);
         SetDecimalSeparator(',');
-        EXPECT_EQ(PressFailing("btnWikiFR"), row.message);
+        EXPECT_EQ(PressFailing(InfoboxLanguage::French), row.message);
         EXPECT_EQ(DecimalSeparator(), ',');
-        EXPECT_EQ(PressFailing("btnWikiEN"), row.message);
+        EXPECT_EQ(PressFailing(InfoboxLanguage::English), row.message);
         // An abandoned English text leaves its point behind.
         EXPECT_EQ(DecimalSeparator(), '.');
     }
@@ -262,7 +265,8 @@ TEST_F(InfoboxTest, BadSemiMajorAxisFailsBeforeTheLanguageIsChosen) {
     fields.semiMajorAxis = "-1";
     Open({fields});
     SetDecimalSeparator(',');
-    EXPECT_EQ(PressFailing("btnWikiEN"), "Op\xC3\xA9ration en virgule flottante incorrecte");
+    EXPECT_EQ(PressFailing(InfoboxLanguage::English),
+              "Op\xC3\xA9ration en virgule flottante incorrecte");
     EXPECT_EQ(DecimalSeparator(), ',');
 }
 
