@@ -16,7 +16,6 @@
 #include <QRadioButton>
 
 #include <algorithm>
-#include <cstdlib>
 #include <utility>
 
 namespace quorvane::app {
