@@ -20,12 +20,12 @@
 #include "astorb/scanner.h"
 #include "browse/display.h"
 #include "browse/search.h"
-#include "browse/search_plain.h"
 #include "cli/session.h"
 #include "lists/family.h"
 #include "lists/names.h"
 #include "lists/orbit_type.h"
 #include "reference/plain_scans.h"
+#include "reference/plain_search.h"
 #include "reference/plain_window.h"
 
 #include <algorithm>
@@ -932,11 +932,19 @@ int Bench::Run() {
         "find Name nowhere", Reach::WholeFile, 0,
         [nowhere](cli::Session& session) {
             SearchState state = nowhere();
-            FindNext(state, {session.Database(), nullptr, session, session, session, session});
+            if (FindNext(state, {session.Database(), nullptr, session.Range(), false}) ==
+                SearchOutcome::NotFound) {
+                session.Inform(std::string(kNoMoreOccurrences));
+            }
         },
         [nowhere](PlainWindow& window) {
             SearchState state = nowhere();
-            FindNextPlain(state, {window.Database(), nullptr, window, window, window, window});
+            if (FindNextPlain(state, {window.Database(),
+                                      nullptr,
+                                      {window.position, window.minimum, window.maximum},
+                                      false}) == SearchOutcome::NotFound) {
+                window.Inform(std::string(kNoMoreOccurrences));
+            }
         });
 #ifdef QUORVANE_WINDOW_BENCH_PATH
     windowBuilt_ = true;

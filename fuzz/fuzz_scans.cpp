@@ -10,13 +10,13 @@
 #include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "browse/search.h"
-#include "browse/search_plain.h"
 #include "cli/session.h"
 #include "lists/family.h"
 #include "lists/inclination.h"
 #include "lists/names.h"
 #include "lists/orbit_type.h"
 #include "reference/plain_scans.h"
+#include "reference/plain_search.h"
 #include "reference/plain_window.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -216,6 +216,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
               "a quick scan differs from its plain form");
     }
 
+    // The search as F3 runs it: the browser moved to the record found or the message.
     const auto search = [&](bool quick) {
         return [&, quick](cli::Session& session) {
             SearchState state;
@@ -223,10 +224,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             state.SearchLabel = label;
             state.SearchForward = !backward;
             state.AgainEnabled = true;
-            const SearchContext context{
-                session.Database(), session.Names(), session, session, session, session};
+            const SearchContext context{session.Database(), session.Names(), session.Range(),
+                                        session.IsNumberedOnly()};
             const SearchOutcome outcome =
                 quick ? FindNext(state, context) : FindNextPlain(state, context);
+            if (outcome == SearchOutcome::Found) {
+                session.SetPosition(state.SearchPosition);
+            } else if (outcome == SearchOutcome::NotFound) {
+                session.Inform(std::string(kNoMoreOccurrences));
+            }
             return SearchText(outcome, state);
         };
     };

@@ -2,6 +2,7 @@
 // scans (orbit-type list, family, names, highest inclination) with their outcomes applied; the
 // window's side of the core's seams the commands run through: the browser, the messages, the
 // clipboard, the wait cursor.
+#include "app/command_scopes.h"
 #include "app/tfrmquorvane.h"
 
 #include "app/infobox_button.h"
@@ -40,27 +41,6 @@ private:
     QLineEdit* edit_;
 };
 
-// The override cursor for its lifetime, restored on every way out.
-class OverrideCursorScope {
-public:
-    OverrideCursorScope() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~OverrideCursorScope() { QApplication::restoreOverrideCursor(); }
-    OverrideCursorScope(const OverrideCursorScope&) = delete;
-    OverrideCursorScope& operator=(const OverrideCursorScope&) = delete;
-};
-
-// The whole window disabled for its lifetime, enabled again on every way out.
-class WindowDisabledScope {
-public:
-    explicit WindowDisabledScope(QWidget* window) : window_(window) { window_->setEnabled(false); }
-    ~WindowDisabledScope() { window_->setEnabled(true); }
-    WindowDisabledScope(const WindowDisabledScope&) = delete;
-    WindowDisabledScope& operator=(const WindowDisabledScope&) = delete;
-
-private:
-    QWidget* window_;
-};
-
 } // namespace
 
 BrowserRange TfrmQuorvane::Range() const {
@@ -83,7 +63,7 @@ template <typename F> void TfrmQuorvane::RunScan(F&& scan) {
 
 bool TfrmQuorvane::ApplyMoves(const ScanOutcome& outcome) {
     for (const int move : outcome.moves) {
-        SetPosition(move);
+        MoveBrowser(move);
     }
     PutBackLastRead(database_, outcome);
     if (outcome.error) {
@@ -114,7 +94,10 @@ void TfrmQuorvane::btnWikiFRClick() {
         LineEditBox density(edtDensity);
         ParameterBoxes boxes{diameter, albedo, density,
                              ToCp1252(ValueLabelWidget(ValueLabel::Diam)->text())};
-        CopyInfobox(database_, Names(), scbBrowser->value(), language, boxes, *this);
+        if (const std::optional<std::string> text =
+                BuildInfobox(database_, Names(), scbBrowser->value(), language, boxes)) {
+            SetText(*text);
+        }
     });
 }
 
@@ -210,21 +193,9 @@ void TfrmQuorvane::Button1Click() {
     });
 }
 
-// The window's side of the core's seams.
+// Where outcomes land: the browser, the messages and the clipboard.
 
-int TfrmQuorvane::Position() const {
-    return scbBrowser->value();
-}
-
-int TfrmQuorvane::Minimum() const {
-    return scbBrowser->minimum();
-}
-
-int TfrmQuorvane::Maximum() const {
-    return scbBrowser->maximum();
-}
-
-void TfrmQuorvane::SetPosition(int position) {
+void TfrmQuorvane::MoveBrowser(int position) {
     inPortCall_ = true;
     displayError_ = nullptr;
     scbBrowser->setValue(position);
@@ -232,10 +203,6 @@ void TfrmQuorvane::SetPosition(int position) {
     if (displayError_) {
         std::rethrow_exception(std::exchange(displayError_, nullptr));
     }
-}
-
-bool TfrmQuorvane::IsNumberedOnly() const {
-    return chkNumbered->isChecked();
 }
 
 void TfrmQuorvane::Inform(const std::string& text) {
@@ -266,14 +233,6 @@ void TfrmQuorvane::TakeList(ListText&& list) {
 void TfrmQuorvane::SetUnicodeText(const std::u16string& text) {
     QApplication::clipboard()->setText(
         QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
-}
-
-void TfrmQuorvane::Show() {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-}
-
-void TfrmQuorvane::Restore() {
-    QApplication::restoreOverrideCursor();
 }
 
 } // namespace quorvane::app

@@ -1,8 +1,10 @@
 // The popup menu of the value labels: copy, Find, and the again commands (F3, Shift+F3 and a
 // click on the window's background).
+#include "app/command_scopes.h"
 #include "app/tfrmquorvane.h"
 
 #include <QAction>
+#include <QCheckBox>
 
 namespace quorvane::app {
 
@@ -19,22 +21,26 @@ QString FromU16(const std::u16string& text) {
 } // namespace
 
 SearchContext TfrmQuorvane::MakeSearchContext() {
-    return {database_, Names(), *this, *this, *this, *this};
+    return {database_, Names(), Range(), chkNumbered->isChecked()};
+}
+
+void TfrmQuorvane::RunFindNext(bool backward) {
+    if (!search_.AgainEnabled) {
+        return;
+    }
+    const OverrideCursorScope wait;
+    const SearchOutcome outcome = backward ? FindPrevious(search_, MakeSearchContext())
+                                           : FindNext(search_, MakeSearchContext());
+    if (outcome == SearchOutcome::Found) {
+        MoveBrowser(search_.SearchPosition);
+    } else if (outcome == SearchOutcome::NotFound) {
+        Inform(std::string(kNoMoreOccurrences));
+    }
 }
 
 void TfrmQuorvane::ShowSearchState() {
     mnuFindAgain->setEnabled(search_.AgainEnabled);
     mnuFindAgainBackward->setEnabled(search_.AgainEnabled);
-}
-
-bool TfrmQuorvane::Ask(const std::u16string& caption, const std::u16string& prompt,
-                       std::u16string& text) {
-    QString answer = FromU16(text);
-    if (!seams_.textPrompt->Ask(this, FromU16(caption), FromU16(prompt), answer)) {
-        return false;
-    }
-    text = ToU16(answer);
-    return true;
 }
 
 void TfrmQuorvane::mnuPopupPopup() {
@@ -48,9 +54,9 @@ void TfrmQuorvane::actCopyExecute() {
             return;
         }
         if (popupComponent_ == lblNameUnicodeVal) {
-            CopyUnicodeLabelCaption(ToU16(popupComponent_->text()), *this);
+            SetUnicodeText(UnicodeLabelCopyText(ToU16(popupComponent_->text())));
         } else {
-            CopyLabelCaption(ToCp1252(popupComponent_->text()), *this);
+            SetUnicodeText(LabelCopyText(ToCp1252(popupComponent_->text())));
         }
     });
 }
@@ -64,26 +70,32 @@ void TfrmQuorvane::actFindExecute() {
         if (!label) {
             return;
         }
-        const SearchContext context = MakeSearchContext();
         struct Mirror {
             TfrmQuorvane* window;
             ~Mirror() { window->ShowSearchState(); }
         } mirror{this};
-        FindInLabel(search_, *label, *this, context);
+        QString text = FromU16(search_.SearchText);
+        if (!seams_.textPrompt->Ask(this, FromU16(SearchPromptCaption(*label)),
+                                    QStringLiteral("What?"), text)) {
+            return;
+        }
+        if (AcceptFindText(search_, *label, ToU16(text))) {
+            RunFindNext(false);
+        }
     });
 }
 
 void TfrmQuorvane::actFindAgainExecute() {
     Guarded([this] {
         search_.AgainEnabled = mnuFindAgain->isEnabled();
-        FindNext(search_, MakeSearchContext());
+        RunFindNext(false);
     });
 }
 
 void TfrmQuorvane::actFindAgainBackwardExecute() {
     Guarded([this] {
         search_.AgainEnabled = mnuFindAgainBackward->isEnabled();
-        FindPrevious(search_, MakeSearchContext());
+        RunFindNext(true);
     });
 }
 

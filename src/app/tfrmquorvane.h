@@ -9,7 +9,6 @@
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
 #include "browse/display.h"
-#include "browse/ports.h"
 #include "browse/search.h"
 #include "infobox/parameters.h"
 #include "lists/scan.h"
@@ -36,14 +35,7 @@ namespace design {
 struct ControlDesign;
 } // namespace design
 
-class TfrmQuorvane : public QWidget,
-                     public Browser,
-                     public NumberedOnly,
-                     public Messages,
-                     public Clipboard,
-                     public WaitCursor,
-                     public RecordLabels,
-                     public SearchPrompt {
+class TfrmQuorvane : public QWidget, public RecordLabels {
     Q_OBJECT
 
 public:
@@ -57,31 +49,10 @@ public:
     // Opens folder/AstOrb.dat: false, nothing changed, when there is none.
     bool OpenAstOrb(const QString& folder);
 
-    // Browser
-    int Position() const override;
-    int Minimum() const override;
-    int Maximum() const override;
-    void SetPosition(int position) override;
-    // NumberedOnly
-    bool IsNumberedOnly() const override;
-    // Messages
-    void Inform(const std::string& text) override;
-    bool AskYesNo(const std::string& text) override;
-    // Clipboard
-    void SetText(const std::string& cp1252) override;
-    void TakeList(ListText&& list) override;
-    void SetUnicodeText(const std::u16string& text) override;
-    // WaitCursor
-    void Show() override;
-    void Restore() override;
-    // RecordLabels
+    // RecordLabels: where the display writes.
     void SetValueText(ValueLabel label, const std::string& cp1252) override;
     void SetNameUnicode(const std::u16string& text) override;
     void SetDiameterBox(const std::string& cp1252) override;
-    // SearchPrompt
-    bool Ask(const std::u16string& caption, const std::u16string& prompt,
-             std::u16string& text) override;
-
     AstOrbDatabase& Database() { return database_; }
     const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
 
@@ -148,6 +119,19 @@ private:
     void ReportCurrentError();
     QLabel* ValueLabelWidget(ValueLabel label) const;
     SearchContext MakeSearchContext();
+    // F3 or Shift+F3 as the search commands run them: nothing while the again entries are
+    // disabled; else the wait cursor, the search, then the browser moved to the record found or
+    // "No more occurrences.".
+    void RunFindNext(bool backward);
+    // Sets the browser position; the display of the record there raises its error here.
+    void MoveBrowser(int position);
+    // The program's own messages, caption "Quorvane"; texts are UTF-8.
+    void Inform(const std::string& text);
+    bool AskYesNo(const std::string& text);
+    // The clipboard: 8-bit text and lists decoded from Windows-1252, or Unicode text.
+    void SetText(const std::string& cp1252);
+    void TakeList(ListText&& list);
+    void SetUnicodeText(const std::u16string& text);
     // The browser as a scan starts from it.
     BrowserRange Range() const;
     // Runs a whole-database scan command; one clicked while another scan lets messages run

@@ -6,7 +6,6 @@
 #include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "astorb/scanner.h"
-#include "browse/search_plain.h"
 
 #include <algorithm>
 #include <array>
@@ -104,41 +103,6 @@ std::string_view Key(const DiacriticalNames& names, std::size_t line, std::size_
     return text.size() > first ? text.substr(first, width) : std::string_view();
 }
 
-SearchOutcome SearchFields(SearchState& state, const SearchContext& context,
-                           const SearchedField& field) {
-    const std::string sought = Cp1252UpperCase(Utf16ToCp1252(state.SearchText));
-    const bool wanted = FlagWanted(state.SearchText);
-    const std::int64_t step = state.SearchForward ? 1 : -1;
-    const int minimum = context.browser.Minimum();
-    const int maximum = context.browser.Maximum();
-    state.SearchPosition = context.browser.Position();
-    while (true) {
-        const std::int64_t next = state.SearchPosition + step;
-        if (next > maximum || next < minimum) {
-            return SearchOutcome::NotFound;
-        }
-        state.SearchPosition = static_cast<int>(next);
-        if (!context.database.ReadRecord(state.SearchPosition)) {
-            return SearchOutcome::ReadFailed;
-        }
-        const AstOrbRecord record = context.database.Current();
-        if (context.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
-            return SearchOutcome::NotFound;
-        }
-        if (field.kind == SearchKind::Flag) {
-            if (((GetFlagCode(record) & field.bit) != 0) == wanted) {
-                return SearchOutcome::Found;
-            }
-        } else if (Contains(Cp1252UpperCase(FieldText(record, field.field)), sought)) {
-            return SearchOutcome::Found;
-        }
-        if (state.SearchPosition == maximum) {
-            return SearchOutcome::NotFound;
-        }
-    }
-}
-
-// Cp1252ToUpper of every byte, looked up rather than called once per character.
 const std::array<char, 256>& UpperCaseTable() {
     static const std::array<char, 256> table = [] {
         std::array<char, 256> upper{};
@@ -219,22 +183,21 @@ private:
     bool active_ = false;
 };
 
-// SearchFields through the block reader: the same records examined in the same order, the
-// field upper-cased in place, CurrentRecord brought up to date before every way out.
+// The field search through the block reader: the records examined in turn from the one shown,
+// the field upper-cased in place, CurrentRecord brought up to date before every way out.
 SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context,
                                 const SearchedField& field) {
     const std::string sought = Cp1252UpperCase(Utf16ToCp1252(state.SearchText));
     const bool wanted = FlagWanted(state.SearchText);
     const std::int64_t step = state.SearchForward ? 1 : -1;
-    const int minimum = context.browser.Minimum();
-    const int maximum = context.browser.Maximum();
-    state.SearchPosition = context.browser.Position();
+    const int minimum = context.browser.minimum;
+    const int maximum = context.browser.maximum;
+    state.SearchPosition = context.browser.position;
     RecordBlockReader reader(context.database);
     const std::array<char, 256>& toUpper = UpperCaseTable();
     std::array<char, 32> upper{};
     const FirstCharacterFilter filter(sought, toUpper);
-    // Read once: the search lets no event through, so the check box cannot change meanwhile.
-    const bool numberedOnly = context.numberedOnly.IsNumberedOnly();
+    const bool numberedOnly = context.numberedOnly;
     return WithLayout(reader.Layout(), [&](auto layout) {
         while (true) {
             const std::int64_t next = state.SearchPosition + step;
@@ -286,10 +249,10 @@ SearchOutcome SearchFieldsQuick(SearchState& state, const SearchContext& context
 // record of each entry's asteroid (asteroid n at index n - 1). An entry whose record turns out
 // not to be that asteroid (a file with gaps in its numbering, a blank number there) still counts
 // as visited, so every step reaches a new entry and the walk always ends.
-SearchOutcome SearchNames(SearchState& state, const SearchContext& context,
-                          const DiacriticalNames& names) {
-    const int maximum = context.browser.Maximum();
-    state.SearchPosition = context.browser.Position();
+SearchOutcome WalkNames(SearchState& state, const SearchContext& context,
+                        const DiacriticalNames& names) {
+    const int maximum = context.browser.maximum;
+    state.SearchPosition = context.browser.position;
     if (!context.database.ReadRecord(state.SearchPosition)) {
         return SearchOutcome::ReadFailed;
     }
@@ -319,7 +282,7 @@ SearchOutcome SearchNames(SearchState& state, const SearchContext& context,
             return SearchOutcome::ReadFailed;
         }
         const AstOrbRecord record = context.database.Current();
-        if (context.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
+        if (context.numberedOnly && !IsNumbered(record)) {
             return SearchOutcome::NotFound;
         }
         if (CompareIgnoringCase(key, NumberAsStored(record)) == 0 &&
@@ -375,52 +338,44 @@ std::optional<ValueLabel> ValueLabelFromObjectName(std::string_view objectName) 
     return std::nullopt;
 }
 
-SearchOutcome FindInLabel(SearchState& state, ValueLabel label, SearchPrompt& prompt,
-                          const SearchContext& context) {
-    std::u16string text = state.SearchText;
-    if (!prompt.Ask(SearchPromptCaption(label), u"What?", text)) {
-        return SearchOutcome::NotRun;
-    }
-    state.SearchText = text;
+bool AcceptFindText(SearchState& state, ValueLabel label, std::u16string text) {
+    state.SearchText = std::move(text);
     if (state.SearchText.empty()) {
-        return SearchOutcome::NotRun;
+        return false;
     }
     state.SearchLabel = label;
     state.AgainEnabled = true;
     state.SearchForward = true;
-    return FindNext(state, context);
+    return true;
 }
 
-namespace {
+bool SearchesNamesTable(const SearchState& state, const DiacriticalNames* names) {
+    return SearchedFieldOf(state.SearchLabel).kind == SearchKind::Name && names != nullptr;
+}
 
-SearchOutcome FindNextWith(SearchState& state, const SearchContext& context, bool quick) {
+SearchOutcome SearchNames(SearchState& state, const SearchContext& context,
+                          const DiacriticalNames& names) {
+    return WalkNames(state, context, names);
+}
+
+bool FieldMatches(const SearchState& state, AstOrbRecord record) {
+    const SearchedField& field = SearchedFieldOf(state.SearchLabel);
+    if (field.kind == SearchKind::Flag) {
+        return ((GetFlagCode(record) & field.bit) != 0) == FlagWanted(state.SearchText);
+    }
+    return Contains(Cp1252UpperCase(FieldText(record, field.field)),
+                    Cp1252UpperCase(Utf16ToCp1252(state.SearchText)));
+}
+
+SearchOutcome FindNext(SearchState& state, const SearchContext& context) {
     if (!state.AgainEnabled) {
         return SearchOutcome::NotRun;
     }
-    // Destroyed in reverse order: the direction is reset, then the cursor restored.
-    const WaitCursorScope waitCursor(context.cursor);
     const ForwardReset forwardReset(state);
-    const SearchedField& field = SearchedFieldOf(state.SearchLabel);
-    const SearchOutcome outcome = field.kind == SearchKind::Name && context.names != nullptr
-                                      ? SearchNames(state, context, *context.names)
-                                  : quick ? SearchFieldsQuick(state, context, field)
-                                          : SearchFields(state, context, field);
-    if (outcome == SearchOutcome::Found) {
-        context.browser.SetPosition(state.SearchPosition);
-    } else if (outcome == SearchOutcome::NotFound) {
-        context.messages.Inform(std::string(kNoMoreOccurrences));
+    if (SearchesNamesTable(state, context.names)) {
+        return WalkNames(state, context, *context.names);
     }
-    return outcome;
-}
-
-} // namespace
-
-SearchOutcome FindNext(SearchState& state, const SearchContext& context) {
-    return FindNextWith(state, context, true);
-}
-
-SearchOutcome FindNextPlain(SearchState& state, const SearchContext& context) {
-    return FindNextWith(state, context, false);
+    return SearchFieldsQuick(state, context, SearchedFieldOf(state.SearchLabel));
 }
 
 SearchOutcome FindPrevious(SearchState& state, const SearchContext& context) {
@@ -431,12 +386,12 @@ SearchOutcome FindPrevious(SearchState& state, const SearchContext& context) {
     return FindNext(state, context);
 }
 
-void CopyLabelCaption(std::string_view cp1252Caption, Clipboard& clipboard) {
-    clipboard.SetUnicodeText(Cp1252ToUtf16(cp1252Caption));
+std::u16string LabelCopyText(std::string_view cp1252Caption) {
+    return Cp1252ToUtf16(cp1252Caption);
 }
 
-void CopyUnicodeLabelCaption(std::u16string_view text, Clipboard& clipboard) {
-    CopyLabelCaption(Utf16ToCp1252(text), clipboard);
+std::u16string UnicodeLabelCopyText(std::u16string_view text) {
+    return LabelCopyText(Utf16ToCp1252(text));
 }
 
 } // namespace quorvane

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "browse/display.h"
-#include "browse/ports.h"
+#include "lists/scan.h"
 
 #include <optional>
 #include <string>
@@ -25,30 +25,18 @@ struct SearchState {
     bool AgainEnabled = false;
 };
 
-// The modal one-line text prompt of Find.
-class SearchPrompt {
-public:
-    virtual ~SearchPrompt() = default;
-    // Shows `caption`, `prompt` and `text` as the initial value. True when the user confirmed,
-    // `text` then holding what was entered; false, `text` untouched, when cancelled.
-    virtual bool Ask(const std::u16string& caption, const std::u16string& prompt,
-                     std::u16string& text) = 0;
-};
-
-// What a search reads and where it shows its result.
+// What a search reads: the open file, the names table, the browser and "Numbered only".
 struct SearchContext {
     AstOrbDatabase& database;
     const DiacriticalNames* names; // null when no Diacriticals.txt is loaded
-    Browser& browser;
-    const NumberedOnly& numberedOnly;
-    Messages& messages;
-    WaitCursor& cursor;
+    BrowserRange browser;
+    bool numberedOnly = false;
 };
 
 enum class SearchOutcome {
     NotRun,     // the again entries are disabled, or the prompt was cancelled or left empty
-    Found,      // the browser was moved to SearchPosition
-    NotFound,   // "No more occurrences." was shown
+    Found,      // the browser goes to SearchPosition
+    NotFound,   // the front end shows "No more occurrences."
     ReadFailed, // a record could not be read; ended without a message
 };
 
@@ -69,28 +57,42 @@ std::u16string SearchPromptCaption(ValueLabel label);
 // The value label of a widget's object name; none for any other name.
 std::optional<ValueLabel> ValueLabelFromObjectName(std::string_view objectName);
 
-// Find on `label`: asks for the text (initially SearchText). Cancelled: nothing changes.
-// Confirmed: SearchText takes the text even when empty, and an empty text ends there; otherwise
-// the label is searched from the record shown, forwards, through FindNext.
-SearchOutcome FindInLabel(SearchState& state, ValueLabel label, SearchPrompt& prompt,
-                          const SearchContext& context);
+// Find on `label`, once the Find prompt (caption SearchPromptCaption, prompt "What?", initial
+// text SearchText) is confirmed with `text`: SearchText takes it even when empty. False for an
+// empty text, which ends the command; otherwise the label is searched forwards from the record
+// shown: the front end runs FindNext.
+bool AcceptFindText(SearchState& state, ValueLabel label, std::u16string text);
 
 // Repeats the search in the direction SearchForward from the record shown; does nothing while
-// the again entries are disabled. The record shown is never examined. Found: the browser moves
-// there (and so displays it). Nothing found: "No more occurrences.". A failed read ends it
-// silently. A blank or malformed flag code in a flag search raises "'%s' n'est pas une valeur
-// entière correcte". On every way out the wait cursor is restored and SearchForward is true.
+// the again entries are disabled. The record shown is never examined. Found: the front end
+// moves the browser to SearchPosition (and so displays it). NotFound: it shows "No more
+// occurrences.". A failed read ends it silently. A blank or malformed flag code in a flag
+// search raises "'%s' n'est pas une valeur entière correcte". SearchForward is true again on
+// every way out. The front end shows the wait cursor from before the search to after the move
+// or the message.
 SearchOutcome FindNext(SearchState& state, const SearchContext& context);
 
 // One backward search (Shift+F3), when the again entries are enabled; nothing otherwise.
 SearchOutcome FindPrevious(SearchState& state, const SearchContext& context);
 
-// Copy: puts a label's 8-bit caption on the clipboard as Unicode text; an empty caption gives an
-// empty text.
-void CopyLabelCaption(std::string_view cp1252Caption, Clipboard& clipboard);
+// Whether the search goes through the names table: the accented name with a table loaded.
+bool SearchesNamesTable(const SearchState& state, const DiacriticalNames* names);
 
-// Copy on the Unicode name label: its text goes through the 8-bit caption as every label's does,
-// so letters outside Windows-1252 do not survive.
-void CopyUnicodeLabelCaption(std::u16string_view text, Clipboard& clipboard);
+// The walk through the names table in number order from the record shown.
+SearchOutcome SearchNames(SearchState& state, const SearchContext& context,
+                          const DiacriticalNames& names);
+
+// Whether one record holds what the search asks for in the searched label's field: the text,
+// ignoring case, or for a flag label the flag in the state the text asks for ("Yes" or a piece
+// of it: set). A malformed flag code raises.
+bool FieldMatches(const SearchState& state, AstOrbRecord record);
+
+// Copy: the text a label's 8-bit caption puts on the clipboard, as Unicode text; an empty
+// caption gives an empty text.
+std::u16string LabelCopyText(std::string_view cp1252Caption);
+
+// Copy on the Unicode name label: its text goes through the 8-bit caption as every label's
+// does, so letters outside Windows-1252 do not survive.
+std::u16string UnicodeLabelCopyText(std::u16string_view text);
 
 } // namespace quorvane

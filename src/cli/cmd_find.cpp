@@ -42,13 +42,17 @@ int RunFind(Session& session, std::ostream& out) {
     state.SearchText = Utf8ToUtf16(session.Args().Option("--text").value_or(""));
     state.SearchLabel = *label;
     state.AgainEnabled = true;
-    const SearchContext context{
-        session.Database(), session.Names(), session, session, session, session};
+    const SearchContext context{session.Database(), session.Names(), session.Range(),
+                                session.IsNumberedOnly()};
     const SearchOutcome outcome =
         session.Args().Has("--backward") ? FindPrevious(state, context) : FindNext(state, context);
+    if (outcome == SearchOutcome::NotFound) {
+        session.Inform(std::string(kNoMoreOccurrences));
+    }
     if (outcome != SearchOutcome::Found) {
         return 1;
     }
+    session.SetPosition(state.SearchPosition);
     out << session.Position() << '\n';
     return 0;
 }

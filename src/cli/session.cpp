@@ -67,11 +67,6 @@ void Session::Inform(const std::string& text) {
     err_ << text << '\n';
 }
 
-bool Session::AskYesNo(const std::string& text) {
-    err_ << text << '\n';
-    return false;
-}
-
 bool Session::Apply(ScanOutcome& outcome) {
     for (const int move : outcome.moves) {
         SetPosition(move);

@@ -5,7 +5,6 @@
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
 #include "browse/display.h"
-#include "browse/ports.h"
 #include "lists/scan.h"
 
 #include <map>
@@ -34,7 +33,7 @@ struct Invocation {
     std::optional<std::string> Option(const std::string& name) const;
 };
 
-class Session : public Browser, public NumberedOnly, public Messages, public WaitCursor {
+class Session {
 public:
     Session(const Invocation& invocation, std::ostream& err);
 
@@ -55,19 +54,16 @@ public:
 
     // Browser: the position starts at 0 without any display; SetPosition displays on change,
     // the label writes held back until the labels are asked for.
-    int Position() const override { return position_; }
-    int Minimum() const override { return 0; }
-    int Maximum() const override { return maximum_; }
-    void SetPosition(int position) override;
+    int Position() const { return position_; }
+    void SetPosition(int position);
     // Displays the record at `position` whether or not it is the current one.
     void ShowAt(int position);
 
     // Read for every record of a scan: looked up once, when the session is made.
-    bool IsNumberedOnly() const override { return numberedOnly_; }
+    bool IsNumberedOnly() const { return numberedOnly_; }
 
     // Messages, questions included, go to standard error.
-    void Inform(const std::string& text) override;
-    bool AskYesNo(const std::string& text) override;
+    void Inform(const std::string& text);
 
     // A scan's outcome as the window applies it: the browser moves (a display error ends it
     // there), the record read last, the error, the clipboard, the message. False when the
@@ -79,9 +75,6 @@ public:
     std::optional<std::string> ClipboardText() const {
         return clipboard_ ? std::optional<std::string>(clipboard_->Join()) : std::nullopt;
     }
-
-    void Show() override {}
-    void Restore() override {}
 
     // Writes the clipboard text: raw bytes with --raw, else UTF-8 with LF line ends.
     void WriteClipboard(std::ostream& out) const;

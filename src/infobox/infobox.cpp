@@ -3,7 +3,6 @@
 #include "astorb/database.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
-#include "browse/ports.h"
 #include "infobox/epoch.h"
 #include "infobox/patterns.h"
 #include "infobox/quantities.h"
@@ -200,14 +199,6 @@ std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const Diacriti
     std::string text = EnglishText(inputs);
     SetDecimalSeparator(',');
     return text;
-}
-
-void CopyInfobox(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                 InfoboxLanguage language, ParameterBoxes& boxes, Clipboard& clipboard) {
-    if (const std::optional<std::string> text =
-            BuildInfobox(database, names, position, language, boxes)) {
-        clipboard.SetText(*text);
-    }
 }
 
 } // namespace quorvane

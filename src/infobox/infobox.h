@@ -10,7 +10,6 @@
 namespace quorvane {
 
 class AstOrbDatabase;
-class Clipboard;
 class DiacriticalNames;
 
 enum class InfoboxLanguage { French, English };
@@ -31,10 +30,5 @@ struct ParameterBoxes {
 std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const DiacriticalNames* names,
                                         int position, InfoboxLanguage language,
                                         ParameterBoxes& boxes);
-
-// The infobox command: builds the infobox in `language` and puts it on the clipboard as 8-bit
-// text. The clipboard is untouched when the read fails or an error is raised.
-void CopyInfobox(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                 InfoboxLanguage language, ParameterBoxes& boxes, Clipboard& clipboard);
 
 } // namespace quorvane

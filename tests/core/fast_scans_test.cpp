@@ -2,12 +2,12 @@
 // messages, questions, browser moves, errors and CurrentRecord at the end, record for record.
 #include "astorb/numbers.h"
 #include "browse/search.h"
-#include "browse/search_plain.h"
 #include "core/fast_compare.h"
 #include "core/fast_generator.h"
 #include "lists/inclination.h"
 #include "lists/names.h"
 #include "reference/plain_scans.h"
+#include "reference/plain_search.h"
 
 #include <gtest/gtest.h>
 
@@ -230,9 +230,16 @@ TEST(QuickScans, FieldSearchMatchesThePlainSearch) {
                                 state.SearchLabel = search.label;
                                 state.AgainEnabled = true;
                                 state.SearchForward = forward;
-                                const SearchContext context{w.database, nullptr, w, w, w, w};
+                                const WaitCursorScope wait(w);
+                                const SearchContext context{w.database, nullptr, RangeOf(w),
+                                                            w.numberedOnly};
                                 const SearchOutcome outcome = quick ? FindNext(state, context)
                                                                     : FindNextPlain(state, context);
+                                if (outcome == SearchOutcome::Found) {
+                                    w.SetPosition(state.SearchPosition);
+                                } else if (outcome == SearchOutcome::NotFound) {
+                                    w.Inform(std::string(kNoMoreOccurrences));
+                                }
                                 w.log.push_back("examined " + std::to_string(state.SearchPosition));
                                 return outcome;
                             };

@@ -1,8 +1,8 @@
 // The French and English infobox texts and the command behind both buttons.
 #include "astorb/database.h"
 #include "astorb/error.h"
-#include "browse/ports.h"
 #include "infobox/infobox.h"
+#include "reference/ports.h"
 #include "support/infobox_example.h"
 
 #include <gtest/gtest.h>
@@ -20,6 +20,15 @@ public:
     std::string text = "previous";
     int writes = 0;
 };
+
+// The infobox command as the front ends run it: the text on the clipboard when there is one.
+void CopyInfobox(AstOrbDatabase& database, const DiacriticalNames* names, int position,
+                 InfoboxLanguage language, ParameterBoxes& boxes, Clipboard& clipboard) {
+    if (const std::optional<std::string> text =
+            BuildInfobox(database, names, position, language, boxes)) {
+        clipboard.SetText(*text);
+    }
+}
 
 // One AstOrb.dat of the given records and the three boxes as the window starts them.
 class InfoboxTest : public testing::Test {

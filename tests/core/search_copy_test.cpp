@@ -6,7 +6,6 @@
 namespace quorvane {
 namespace {
 
-using test::FakeClipboard;
 using test::SearchBench;
 
 TEST(SearchPrompt, CaptionIsFormedFromTheLabelName) {
@@ -62,7 +61,7 @@ TEST(SearchPrompt, ShowsCaptionPromptAndTheSearchText) {
     EXPECT_TRUE(bench.state.AgainEnabled);
 
     bench.prompt.answer.reset();
-    FindInLabel(bench.state, ValueLabel::NameUnicode, bench.prompt, bench.Context());
+    bench.FindInLabel(ValueLabel::NameUnicode);
     EXPECT_EQ(bench.prompt.caption, u"Find in NameUnicode");
     EXPECT_EQ(bench.prompt.initialText, u"498");
 }
@@ -81,9 +80,7 @@ TEST(CopyValue, PutsTheCaptionOnTheClipboardAsUnicode) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeClipboard clipboard;
-        CopyLabelCaption(row.caption, clipboard);
-        EXPECT_EQ(clipboard.unicodeText, row.copied);
+        EXPECT_EQ(LabelCopyText(row.caption), row.copied);
     }
 }
 
@@ -100,9 +97,7 @@ TEST(CopyValue, UnicodeNameGoesThroughTheEightBitCaption) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeClipboard clipboard;
-        CopyUnicodeLabelCaption(row.shown, clipboard);
-        EXPECT_EQ(clipboard.unicodeText, row.copied);
+        EXPECT_EQ(UnicodeLabelCopyText(row.shown), row.copied);
     }
 }
 

@@ -6,6 +6,7 @@
 #include "astorb/diacriticals.h"
 #include "astorb/record.h"
 #include "browse/search.h"
+#include "reference/ports.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>
@@ -66,6 +67,16 @@ struct FakeMessages : Messages {
     std::vector<std::string> informed;
 };
 
+// The modal one-line text prompt of Find.
+class SearchPrompt {
+public:
+    virtual ~SearchPrompt() = default;
+    // Shows `caption`, `prompt` and `text` as the initial value. True when the user confirmed,
+    // `text` then holding what was entered; false, `text` untouched, when cancelled.
+    virtual bool Ask(const std::u16string& caption, const std::u16string& prompt,
+                     std::u16string& text) = 0;
+};
+
 // Answers with `answer` (nullopt cancels) and remembers what it was shown.
 struct FakePrompt : SearchPrompt {
     bool Ask(const std::u16string& shownCaption, const std::u16string& shownPrompt,
@@ -85,14 +96,6 @@ struct FakePrompt : SearchPrompt {
     std::u16string caption;
     std::u16string prompt;
     std::u16string initialText;
-};
-
-struct FakeClipboard : Clipboard {
-    void SetText(const std::string& cp1252) override {
-        ADD_FAILURE() << "a copied value is Unicode text, not 8-bit: " << cp1252;
-    }
-    void SetUnicodeText(const std::u16string& text) override { unicodeText = text; }
-    std::optional<std::u16string> unicodeText;
 };
 
 // The window's side of a search: the open file, the names, the controls and the state.
@@ -124,17 +127,47 @@ struct SearchBench {
     }
 
     SearchContext Context() {
-        return {database, names ? &*names : nullptr, browser, numberedOnly, messages, cursor};
+        return {database,
+                names ? &*names : nullptr,
+                {browser.position, 0, browser.maximum},
+                numberedOnly.ticked};
     }
 
     // Find on `label` from the record at `from`, the prompt confirmed with `text`.
     SearchOutcome Find(ValueLabel label, const std::u16string& text, int from) {
         browser.position = from;
         prompt.answer = text;
-        return FindInLabel(state, label, prompt, Context());
+        return FindInLabel(label);
     }
-    SearchOutcome Next() { return FindNext(state, Context()); }
-    SearchOutcome Previous() { return FindPrevious(state, Context()); }
+    // Find on `label` as the window runs it: the prompt, then the search forwards.
+    SearchOutcome FindInLabel(ValueLabel label) {
+        std::u16string text = state.SearchText;
+        if (!prompt.Ask(SearchPromptCaption(label), u"What?", text) ||
+            !AcceptFindText(state, label, text)) {
+            return SearchOutcome::NotRun;
+        }
+        return Next();
+    }
+    // F3 and Shift+F3 as the window runs them: nothing while the again entries are disabled;
+    // else the wait cursor around the search, then the browser moved to the record found or
+    // "No more occurrences.".
+    SearchOutcome Next() { return Run(false); }
+    SearchOutcome Previous() { return Run(true); }
+
+    SearchOutcome Run(bool backward) {
+        if (!state.AgainEnabled) {
+            return SearchOutcome::NotRun;
+        }
+        const WaitCursorScope wait(cursor);
+        const SearchOutcome outcome =
+            backward ? FindPrevious(state, Context()) : FindNext(state, Context());
+        if (outcome == SearchOutcome::Found) {
+            browser.SetPosition(state.SearchPosition);
+        } else if (outcome == SearchOutcome::NotFound) {
+            messages.Inform(std::string(kNoMoreOccurrences));
+        }
+        return outcome;
+    }
 
     // The Number field of the record read last, trimmed.
     std::string LastNumberRead() const { return FieldText(database.Current(), Field::Number); }

@@ -273,8 +273,7 @@ TEST(FieldSearch, CancelledPromptKeepsTheSearch) {
 
     SearchMenuOpening(bench.state);
     bench.prompt.answer.reset();
-    EXPECT_EQ(FindInLabel(bench.state, ValueLabel::H, bench.prompt, bench.Context()),
-              SearchOutcome::NotRun);
+    EXPECT_EQ(bench.FindInLabel(ValueLabel::H), SearchOutcome::NotRun);
     EXPECT_EQ(bench.prompt.initialText, u"vesta") << "the prompt starts with the search text";
     EXPECT_EQ(bench.state.SearchText, u"vesta");
     EXPECT_EQ(bench.state.SearchLabel, ValueLabel::Name);
