@@ -17,9 +17,8 @@
 #include "generator.h"
 
 #include "astorb/database.h"
+#include "astorb/display.h"
 #include "astorb/scanner.h"
-#include "browse/display.h"
-#include "browse/search.h"
 #include "cli/session.h"
 #include "lists/family.h"
 #include "lists/names.h"
@@ -27,6 +26,7 @@
 #include "reference/plain_scans.h"
 #include "reference/plain_search.h"
 #include "reference/plain_window.h"
+#include "search/search.h"
 
 #include <algorithm>
 #include <chrono>

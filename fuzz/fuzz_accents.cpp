@@ -2,8 +2,8 @@
 // command line go through (Windows-1252, UTF-16, UTF-8, malformed UTF-8 included).
 #include "fuzz_support.h"
 
-#include "astorb/accents.h"
-#include "astorb/cp1252.h"
+#include "text/accents.h"
+#include "text/cp1252.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -10,11 +10,11 @@
 
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
+#include "astorb/display.h"
 #include "astorb/error.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "astorb/scanner.h"
-#include "browse/display.h"
 #include "infobox/epoch.h"
 #include "infobox/title.h"
 

@@ -5,11 +5,9 @@
 #include "fuzz_astorb.h"
 #include "fuzz_support.h"
 
-#include "astorb/cp1252.h"
 #include "astorb/error.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
-#include "browse/search.h"
 #include "cli/session.h"
 #include "lists/family.h"
 #include "lists/inclination.h"
@@ -18,6 +16,8 @@
 #include "reference/plain_scans.h"
 #include "reference/plain_search.h"
 #include "reference/plain_window.h"
+#include "search/search.h"
+#include "text/cp1252.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

@@ -7,12 +7,12 @@
 
 #include "app/infobox_button.h"
 
-#include "astorb/cp1252.h"
 #include "infobox/infobox.h"
 #include "lists/family.h"
 #include "lists/inclination.h"
 #include "lists/names.h"
 #include "lists/orbit_type.h"
+#include "text/cp1252.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -4,7 +4,7 @@
 #include "app/frm_design.h"
 #include "app/tfrmquorvane.h"
 
-#include "browse/display.h"
+#include "astorb/display.h"
 
 #include <QAction>
 #include <QButtonGroup>

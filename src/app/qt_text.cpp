@@ -1,6 +1,6 @@
 #include "app/qt_text.h"
 
-#include "astorb/cp1252.h"
+#include "text/cp1252.h"
 
 namespace quorvane::app {
 

@@ -8,10 +8,10 @@
 #include "app/settingsstore.h"
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
-#include "browse/display.h"
-#include "browse/search.h"
+#include "astorb/display.h"
 #include "infobox/parameters.h"
 #include "lists/scan.h"
+#include "search/search.h"
 
 #include <QWidget>
 

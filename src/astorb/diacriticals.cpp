@@ -1,8 +1,8 @@
 #include "astorb/diacriticals.h"
 
-#include "astorb/accents.h"
 #include "astorb/error.h"
 #include "astorb/paths.h"
+#include "text/accents.h"
 
 #include <cerrno>
 #include <cstdio>

@@ -1,6 +1,6 @@
-#include "astorb/cp1252.h"
-#include "browse/search.h"
 #include "cli/session.h"
+#include "search/search.h"
+#include "text/cp1252.h"
 
 #include <ostream>
 

@@ -1,6 +1,6 @@
-#include "astorb/cp1252.h"
 #include "cli/session.h"
 #include "infobox/infobox.h"
+#include "text/cp1252.h"
 
 #include <ostream>
 

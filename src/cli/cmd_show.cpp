@@ -1,5 +1,5 @@
-#include "astorb/cp1252.h"
 #include "cli/session.h"
+#include "text/cp1252.h"
 
 #include <ostream>
 

@@ -1,10 +1,10 @@
 #include "cli/session.h"
 
-#include "astorb/cp1252.h"
 #include "astorb/error.h"
 #include "astorb/numbers.h"
 #include "astorb/paths.h"
 #include "astorb/record.h"
+#include "text/cp1252.h"
 
 #include <algorithm>
 #include <cstring>

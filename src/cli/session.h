@@ -4,7 +4,7 @@
 
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
-#include "browse/display.h"
+#include "astorb/display.h"
 #include "lists/scan.h"
 
 #include <map>

@@ -1,8 +1,8 @@
 #include "infobox/title.h"
 
-#include "astorb/cp1252.h"
 #include "astorb/diacriticals.h"
 #include "astorb/record.h"
+#include "text/cp1252.h"
 
 namespace quorvane {
 

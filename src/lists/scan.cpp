@@ -1,7 +1,7 @@
 #include "lists/scan.h"
 
 #include "astorb/database.h"
-#include "browse/display.h"
+#include "astorb/display.h"
 
 #include <algorithm>
 #include <limits>

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "astorb/record.h"
-#include "browse/list_text.h"
+#include "text/list_text.h"
 
 #include <cstdint>
 #include <exception>

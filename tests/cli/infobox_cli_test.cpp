@@ -1,7 +1,7 @@
 // quorvane-cli infobox: the clipboard text of the window's infobox buttons.
-#include "astorb/cp1252.h"
 #include "cli_harness.h"
 #include "support/infobox_example.h"
+#include "text/cp1252.h"
 
 #include <gtest/gtest.h>
 

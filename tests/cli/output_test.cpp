@@ -1,8 +1,8 @@
 // quorvane-cli's two output forms: the exact clipboard bytes, and UTF-8 with LF line ends.
-#include "astorb/cp1252.h"
 #include "cli/session.h"
 #include "cli_harness.h"
 #include "support/fixtures.h"
+#include "text/cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The TeX-accent conversion: ReplaceAll, the two tables and their order, the two output forms.
-#include "astorb/accents.h"
-#include "astorb/cp1252.h"
+#include "text/accents.h"
+#include "text/cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Windows-1252 against UTF-16 and UTF-8, and what becomes of letters the code page lacks.
-#include "astorb/accents.h"
-#include "astorb/cp1252.h"
+#include "text/accents.h"
+#include "text/cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // AstOrb.dat as a file: record counts, reads, the shared record, the display.
 #include "astorb/database.h"
+#include "astorb/display.h"
 #include "astorb/error.h"
 #include "astorb/paths.h"
 #include "astorb/record.h"
-#include "browse/display.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>

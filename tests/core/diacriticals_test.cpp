@@ -1,8 +1,8 @@
 // Diacriticals.txt: splitting into lines, loading, and the lookup of a name by number.
-#include "astorb/cp1252.h"
 #include "astorb/diacriticals.h"
 #include "astorb/error.h"
 #include "support/fixtures.h"
+#include "text/cp1252.h"
 
 #include <gtest/gtest.h>
 

@@ -1,13 +1,13 @@
 // The quick scans against their plain reference on generated files: the same clipboard bytes,
 // messages, questions, browser moves, errors and CurrentRecord at the end, record for record.
 #include "astorb/numbers.h"
-#include "browse/search.h"
 #include "core/fast_compare.h"
 #include "core/fast_generator.h"
 #include "lists/inclination.h"
 #include "lists/names.h"
 #include "reference/plain_scans.h"
 #include "reference/plain_search.h"
+#include "search/search.h"
 
 #include <gtest/gtest.h>
 

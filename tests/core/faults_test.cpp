@@ -4,10 +4,10 @@
 // were.
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
+#include "astorb/display.h"
 #include "astorb/error.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
-#include "browse/display.h"
 #include "infobox/epoch.h"
 #include "infobox/infobox.h"
 #include "support/fault_support.h"

@@ -1,9 +1,9 @@
 // The held-back display against the plain one: after any run of moves the labels, the shared
 // record and the errors are what showing every record in turn gives.
 #include "astorb/database.h"
+#include "astorb/display.h"
 #include "astorb/error.h"
 #include "astorb/paths.h"
-#include "browse/display.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>

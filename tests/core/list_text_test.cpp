@@ -1,7 +1,7 @@
 // The list text keeps every byte in order wherever its pieces live: in memory, or partly in
 // its temporary file once the text outgrows the memory it may hold.
-#include "browse/list_text.h"
 #include "core/fast_generator.h"
+#include "text/list_text.h"
 
 #include <gtest/gtest.h>
 

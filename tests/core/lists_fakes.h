@@ -5,8 +5,8 @@
 #pragma once
 
 #include "astorb/database.h"
+#include "astorb/display.h"
 #include "astorb/error.h"
-#include "browse/display.h"
 #include "lists/family.h"
 #include "lists/inclination.h"
 #include "lists/names.h"

@@ -5,8 +5,8 @@
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
 #include "astorb/record.h"
-#include "browse/search.h"
 #include "reference/ports.h"
+#include "search/search.h"
 #include "support/fixtures.h"
 
 #include <gtest/gtest.h>

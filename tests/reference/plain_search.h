@@ -2,7 +2,7 @@
 // every observable effect FindNext must reproduce.
 #pragma once
 
-#include "browse/search.h"
+#include "search/search.h"
 
 namespace quorvane {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "astorb/database.h"
-#include "browse/display.h"
+#include "astorb/display.h"
 #include "reference/ports.h"
 
 #include <algorithm>

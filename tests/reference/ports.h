@@ -4,7 +4,7 @@
 // and answer outcomes instead, which the front ends apply.
 #pragma once
 
-#include "browse/list_text.h"
+#include "text/list_text.h"
 
 #include <string>
 

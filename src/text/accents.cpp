@@ -1,6 +1,6 @@
-#include "astorb/accents.h"
+#include "text/accents.h"
 
-#include "astorb/cp1252.h"
+#include "text/cp1252.h"
 
 namespace quorvane {
 

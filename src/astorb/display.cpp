@@ -1,4 +1,4 @@
-#include "browse/display.h"
+#include "astorb/display.h"
 
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"

@@ -2,7 +2,7 @@
 // backwards from the record shown for the next record whose field contains a text.
 #pragma once
 
-#include "browse/display.h"
+#include "astorb/display.h"
 #include "lists/scan.h"
 
 #include <optional>

@@ -1,4 +1,4 @@
-#include "browse/list_text.h"
+#include "text/list_text.h"
 
 #include "astorb/error.h"
 

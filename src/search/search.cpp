@@ -1,11 +1,11 @@
-#include "browse/search.h"
+#include "search/search.h"
 
-#include "astorb/cp1252.h"
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "astorb/scanner.h"
+#include "text/cp1252.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "astorb/cp1252.h"
+#include "text/cp1252.h"
 
 #include <array>
 
