@@ -144,16 +144,13 @@ ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
         const int limit = controls.tolerance;
         long long i = 0;
         long long lastRead = -1;
-        try {
+        GuardScan(outcome, browser, i, [&] {
             for (;; ++i) {
                 if (!members_->isMember.Has(i)) {
                     const std::optional<AstOrbRecord> record =
                         reader.RecordOf<decltype(layout)::value>(i);
                     if (!record) {
-                        browser.Into(outcome);
-                        outcome.end = ScanEnd::ReadFailed;
-                        outcome.readAfterMoves = lastRead;
-                        return;
+                        return EndScan(outcome, browser, ScanEnd::ReadFailed, lastRead);
                     }
                     lastRead = i;
                     if (controls.numberedOnly && !IsNumberedRecord(*record)) {
@@ -185,9 +182,7 @@ ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
                     break;
                 }
             }
-        } catch (...) {
-            EndOnError(outcome, browser, i);
-        }
+        });
     });
     if (outcome.end != ScanEnd::Finished) {
         return outcome;

@@ -33,16 +33,13 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
     WithLayout(reader.Layout(), [&](auto layout) {
         const FloatFieldReader fields;
         const long long last = browser.maximum;
-        try {
+        GuardScan(outcome, trail, i, [&] {
             for (;;) {
                 ++i;
                 const std::optional<AstOrbRecord> record =
                     reader.RecordOf<decltype(layout)::value>(i);
                 if (!record) {
-                    trail.Into(outcome);
-                    outcome.end = ScanEnd::ReadFailed;
-                    outcome.readAfterMoves = i - 1;
-                    return;
+                    return EndScan(outcome, trail, ScanEnd::ReadFailed, i - 1);
                 }
                 if (numberedOnly && !IsNumberedRecord(*record)) {
                     break;
@@ -75,13 +72,9 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
                     break;
                 }
             }
-        } catch (...) {
-            EndOnError(outcome, trail, i);
-            return;
-        }
-        trail.Into(outcome);
-        outcome.readAfterMoves = i;
-        outcome.message = "Done.";
+            EndScan(outcome, trail, ScanEnd::Finished, i);
+            outcome.message = "Done.";
+        });
     });
     return outcome;
 }

@@ -136,14 +136,11 @@ void ListOrbits(AstOrbDatabase& database, const DiacriticalNames* names,
     BrowserTrail browser(controls.browser);
     const long long last = controls.browser.maximum;
     long long i = 0;
-    try {
+    GuardScan(outcome, browser, i, [&] {
         for (;; ++i) {
             const std::optional<AstOrbRecord> record = reader.RecordOf<L>(i);
             if (!record) {
-                browser.Into(outcome);
-                outcome.end = ScanEnd::ReadFailed;
-                outcome.readAfterMoves = i - 1;
-                return;
+                return EndScan(outcome, browser, ScanEnd::ReadFailed, i - 1);
             }
             if (controls.numberedOnly && !IsNumberedRecord(*record)) {
                 break;
@@ -168,15 +165,11 @@ void ListOrbits(AstOrbDatabase& database, const DiacriticalNames* names,
                 break;
             }
         }
-    } catch (...) {
-        EndOnError(outcome, browser, i);
-        return;
-    }
-    browser.Into(outcome);
-    outcome.readAfterMoves = i;
-    outcome.clipboard.emplace(std::move(list));
-    outcome.count = count;
-    outcome.message = DoneMessage(count);
+        EndScan(outcome, browser, ScanEnd::Finished, i);
+        outcome.clipboard.emplace(std::move(list));
+        outcome.count = count;
+        outcome.message = DoneMessage(count);
+    });
 }
 
 } // namespace

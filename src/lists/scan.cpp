@@ -52,6 +52,12 @@ void BrowserTrail::Into(ScanOutcome& outcome) const {
     }
 }
 
+void EndScan(ScanOutcome& outcome, const BrowserTrail& trail, ScanEnd end, std::int64_t readLast) {
+    trail.Into(outcome);
+    outcome.end = end;
+    outcome.readAfterMoves = readLast;
+}
+
 void EndOnError(ScanOutcome& outcome, const BrowserTrail& trail, std::int64_t readLast) {
     trail.Into(outcome);
     outcome.end = ScanEnd::Raised;

@@ -93,7 +93,21 @@ private:
     std::optional<int> last_;
 };
 
+// Ends `outcome` with `end`: the moves so far, then the record read last.
+void EndScan(ScanOutcome& outcome, const BrowserTrail& trail, ScanEnd end, std::int64_t readLast);
+
 // Ends `outcome` on the error being handled: the moves so far, then the record read last.
 void EndOnError(ScanOutcome& outcome, const BrowserTrail& trail, std::int64_t readLast);
+
+// Runs a scan's loop; an error raised by the record at `examined` ends `outcome` there.
+template <typename Loop>
+void GuardScan(ScanOutcome& outcome, const BrowserTrail& trail, const long long& examined,
+               Loop&& loop) {
+    try {
+        loop();
+    } catch (...) {
+        EndOnError(outcome, trail, examined);
+    }
+}
 
 } // namespace quorvane
