@@ -1,7 +1,6 @@
 #include "astorb/numbers.h"
 
 #include "astorb/error.h"
-#include "astorb/quick_decimal.h"
 
 #include <array>
 #include <charconv>
@@ -17,6 +16,12 @@ char gDecimalSeparator = '.';
 
 // Longer texts are not numbers.
 constexpr std::size_t kMaxFloatText = 512;
+
+// 10^0 to 10^22: every one is exact as a double.
+constexpr std::array<double, 23> kExactPowersOfTen = {
+    1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+    1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22,
+};
 
 bool IsDigit(char c) {
     return c >= '0' && c <= '9';
@@ -73,9 +78,6 @@ std::optional<double> ParseFloatMapped(std::string_view text, char separator, bo
     const std::size_t size = text.size();
     if (size == 0 || size > kMaxFloatText) {
         return std::nullopt;
-    }
-    if (const auto plain = QuickDecimal(text, separator, dotIsSeparator)) {
-        return *plain;
     }
     const auto at = [&](std::size_t i) {
         const char c = text[i];

@@ -4,8 +4,8 @@
 #pragma once
 
 #include "astorb/database.h"
+#include "astorb/fixed_field.h"
 #include "astorb/numbers.h"
-#include "astorb/quick_decimal.h"
 #include "astorb/record.h"
 
 #include <algorithm>
@@ -142,7 +142,8 @@ inline bool IsNumberedRecord(AstOrbRecord record) {
 }
 
 // Float fields of records by the float rule, with the separator taken once for a whole scan
-// (nothing inside a scan's loop changes it) and prepared for the fixed-column path.
+// (nothing inside a scan's loop changes it) and prepared for the fixed-column decoder. A field
+// of the file's common shape goes through the decoder, any other through the float rule.
 class FloatFieldReader {
 public:
     FloatFieldReader()
@@ -166,35 +167,18 @@ public:
             return true;
         }
 #endif
-        const std::string_view text = TrimmedField(record, field);
-        if (QuickDecimalTo(text, separator_, true, value)) {
-            return true;
-        }
-        const std::optional<double> general = ParseFloatRule(text, separator_);
+        const std::optional<double> general =
+            ParseFloatRule(TrimmedField(record, field), separator_);
         if (general) {
             value = *general;
         }
         return general.has_value();
     }
 
-    // The field's value in `estimate` within 1e-15 of its magnitude (a product, not the
-    // correctly rounded quotient), when the fixed-column path takes it; false otherwise, where
-    // Read decides. For tests that stay clear of their thresholds by a margin.
+    // Read, for the scans that only compare the value with thresholds they stay clear of by a
+    // margin: the value is exact.
     [[gnu::always_inline]] bool Estimate(AstOrbRecord record, Field field, double& estimate) const {
-#if defined(__SSE2__)
-        std::uint64_t mantissa = 0;
-        int fractionDigits = 0;
-        if (FixedParts(record, field, mantissa, fractionDigits)) {
-            estimate = static_cast<double>(mantissa) *
-                       kInversePowersOfTen[static_cast<std::size_t>(fractionDigits)];
-            return true;
-        }
-#else
-        (void)record;
-        (void)field;
-        (void)estimate;
-#endif
-        return false;
+        return Read(record, field, estimate);
     }
 
     // Whether Read would succeed, without the value: a scan that needs the field only to be
@@ -213,10 +197,8 @@ public:
 
 private:
 #if defined(__SSE2__)
-    // The digits and the number of decimals of a field in the fixed-column form, where the
-    // 16-byte look at the field stays inside the record: through the layout the field had
-    // last time when it still has it, else by the general fixed-column path, whose field then
-    // teaches the layout.
+    // The digits and the number of decimals of a field by the fixed-column decoder, where its
+    // 16-byte look at the field stays inside the record.
     [[gnu::always_inline]] bool FixedParts(AstOrbRecord record, Field field,
                                            std::uint64_t& mantissa, int& fractionDigits) const {
         const FieldColumns columns = ColumnsOf(record.layout, field);
@@ -224,29 +206,15 @@ private:
         if (first < 8 || first + 16 > record.text.size()) {
             return false;
         }
-        const char* text = record.text.data() + first;
-        FixedFieldLayout& layout =
-            layouts_[static_cast<std::size_t>(record.layout)][static_cast<std::size_t>(field)];
-        if (layout.usable && FixedLayoutDecimalParts(text, layout, fixed_, mantissa)) {
-            fractionDigits = layout.fractionDigits;
-            return true;
-        }
-        const auto width = static_cast<std::size_t>(columns.width);
-        if (!FixedFieldDecimalParts(text, width, fixed_, mantissa, fractionDigits)) {
-            return false;
-        }
-        layout = LearnFixedFieldLayout(text, width, fixed_);
-        return true;
+        return FixedFieldDecimalParts(record.text.data() + first,
+                                      static_cast<std::size_t>(columns.width), fixed_, mantissa,
+                                      fractionDigits);
     }
 #endif
 
     char separator_;
 #if defined(__SSE2__)
     FixedFieldSeparator fixed_;
-    // What each field of each record layout looked like when the general path last took it; a
-    // cache that changes no result, hence mutable. A field learned in one layout never serves
-    // the other, whose columns may begin in the same place but run further.
-    mutable std::array<std::array<FixedFieldLayout, kFiveDigitColumns.size()>, 2> layouts_{};
 #endif
 };
 

@@ -1,0 +1,133 @@
+// The one fixed-column decoder of a record's numeric field: the shape the file's fields have
+// (blanks, digits, the separator, digits, blanks) taken in one 16-byte look, inline so that a
+// scan's inner loop holds it with the field's columns as constants. Any other text goes to the
+// float rule (numbers.h).
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+
+namespace quorvane {
+
+namespace detail {
+
+inline bool IsDecimalDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+inline std::uint64_t LoadWord(const char* p) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, p, sizeof word);
+    return word;
+}
+
+// The value of the 8 decimal digits of `word`, its first byte the most significant digit.
+inline std::uint64_t EightDigitsValue(std::uint64_t word) {
+    constexpr std::uint64_t kMask = 0x000000FF000000FFULL;
+    constexpr std::uint64_t kMul1 = 0x000F424000000064ULL; // 100 + (1000000 << 32)
+    constexpr std::uint64_t kMul2 = 0x0000271000000001ULL; // 1 + (10000 << 32)
+    word -= 0x3030303030303030ULL;
+    word = (word * 10) + (word >> 8);
+    return (((word & kMask) * kMul1) + (((word >> 16) & kMask) * kMul2)) >> 32;
+}
+
+inline constexpr std::array<std::uint64_t, 9> kIntegerPowersOfTen = {
+    1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000,
+};
+
+// 10^0 to 10^8, exact as doubles.
+inline constexpr std::array<double, 9> kPowersOfTen = {
+    1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8,
+};
+
+// The value of the `count` (1 to 8) digits that end just before `end`, read as one word; the
+// bytes before them are replaced by "0"s.
+inline std::uint64_t DigitsEndingAt(const char* end, int count) {
+    const int shift = 8 * (8 - count);
+    const std::uint64_t word = LoadWord(end - 8);
+    const std::uint64_t kept = ~std::uint64_t{0} << shift; // the last `count` bytes
+    return EightDigitsValue((word & kept) | (0x3030303030303030ULL & ~kept));
+}
+
+} // namespace detail
+
+// The separator as the fixed-column path looks for it, prepared once for a whole scan: a
+// separator that is a blank, a digit, a sign or an exponent mark is never looked for.
+struct FixedFieldSeparator {
+    __m128i bytes;
+    char character;
+    bool usable;
+};
+
+inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
+    const bool usable = static_cast<unsigned char>(separator) > 32 &&
+                        !detail::IsDecimalDigit(separator) && separator != '+' &&
+                        separator != '-' && separator != 'e' && separator != 'E';
+    return {_mm_set1_epi8(separator), separator, usable};
+}
+
+// A numeric field of the common shape in its fixed columns, "." read as the separator as the
+// float rule does, decoded without a branch that depends on the digits: blanks (any
+// byte up to 32), 1 to 8 digits, the separator (or "."), 0 to 8 digits, blanks, within the
+// `width` (at most 16) bytes from `field`. The 16 bytes from `field` and the 8 before it must
+// be readable. Gives the digits as an integer `mantissa` and the number of them after the
+// separator (FixedFieldValue turns them into the value), so that a scan that only checks the
+// field skips the division. False for any other text, which then goes the longer way.
+[[gnu::always_inline]] inline bool FixedFieldDecimalParts(const char* field, std::size_t width,
+                                                          const FixedFieldSeparator& separator,
+                                                          std::uint64_t& mantissa,
+                                                          int& fractionDigits) {
+    if (width == 0 || width > 16 || !separator.usable) {
+        return false;
+    }
+    const unsigned widthMask = (1U << width) - 1U;
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field));
+    const __m128i fromZero = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
+    const __m128i blank = _mm_cmpeq_epi8(_mm_min_epu8(bytes, _mm_set1_epi8(32)), bytes);
+    const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')),
+                                       _mm_cmpeq_epi8(bytes, separator.bytes));
+    const unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(digit)) & widthMask;
+    const unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(blank)) & widthMask;
+    const unsigned points = static_cast<unsigned>(_mm_movemask_epi8(point)) & widthMask;
+    const unsigned body = digits | points;
+    if ((body | blanks) != widthMask || digits == 0 || (points & (points - 1U)) != 0) {
+        return false;
+    }
+    const int low = __builtin_ctz(body);
+    const unsigned run = body >> low;
+    if ((run & (run + 1U)) != 0) {
+        return false; // a blank inside the text
+    }
+    const int high = 32 - __builtin_clz(body);
+    const int at = points != 0 ? __builtin_ctz(points) : high;
+    const int integerDigits = at - low;
+    fractionDigits = points != 0 ? high - at - 1 : 0;
+    if (integerDigits < 1 || integerDigits > 8 || fractionDigits > 8) {
+        return false;
+    }
+    mantissa = detail::DigitsEndingAt(field + at, integerDigits);
+    if (fractionDigits > 0) {
+        mantissa =
+            mantissa * detail::kIntegerPowersOfTen[static_cast<std::size_t>(fractionDigits)] +
+            detail::DigitsEndingAt(field + high, fractionDigits);
+    }
+    return true;
+}
+
+// The value of a fixed-column field from its parts: at most 16 digits, below 2^53, over a
+// power of ten exact as a double, so one correctly rounded division of exact operands: the
+// double the decimal conversion gives.
+[[gnu::always_inline]] inline double FixedFieldValue(std::uint64_t mantissa, int fractionDigits) {
+    return static_cast<double>(mantissa) /
+           detail::kPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+}
+
+} // namespace quorvane
+
+#endif
