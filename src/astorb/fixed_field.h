@@ -1,7 +1,7 @@
 // The one fixed-column decoder of a record's numeric field: the shape the file's fields have
 // (blanks, digits, the separator, digits, blanks) taken in one 16-byte look, inline so that a
-// scan's inner loop holds it with the field's columns as constants. Any other text goes to the
-// float rule (numbers.h).
+// scan's inner loop holds it with the field's columns as constants, and the field layouts a scan
+// learns from it. Any other text goes to the float rule (numbers.h).
 #pragma once
 
 #include <array>
@@ -126,6 +126,88 @@ inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
 [[gnu::always_inline]] inline double FixedFieldValue(std::uint64_t mantissa, int fractionDigits) {
     return static_cast<double>(mantissa) /
            detail::kPowersOfTen[static_cast<std::size_t>(fractionDigits)];
+}
+
+// Where a field's separator stands and how many digits follow it, as the records of one file
+// repeat it: a scan learns it from a field the decoder has taken, then checks each field
+// against it with a few comparisons and reads the digits from known places. Kept beside the
+// decoder because it saves about a tenth of the work of a scan that reads three float fields.
+struct FixedFieldLayout {
+    bool usable = false;
+    int point = 0;          // offset of the separator in the field, 1 to 8
+    int fractionDigits = 0; // digits from the separator to the field's end, 1 to 8
+    unsigned widthMask = 0;
+    unsigned fractionMask = 0;      // the fraction's bytes
+    std::uint64_t integerKeep = 0;  // the bytes of the 8 before the separator inside the field
+    std::uint64_t fractionKeep = 0; // the fraction's bytes among the field's last 8
+};
+
+// The layout of `field` when it has the shape the layout describes (blanks, 1 to 8 digits, the
+// separator, digits to the field's end); an unusable one otherwise.
+inline FixedFieldLayout LearnFixedFieldLayout(const char* field, std::size_t width,
+                                              const FixedFieldSeparator& separator) {
+    std::uint64_t mantissa = 0;
+    int fractionDigits = 0;
+    FixedFieldLayout layout;
+    if (!FixedFieldDecimalParts(field, width, separator, mantissa, fractionDigits) ||
+        fractionDigits < 1) {
+        return layout;
+    }
+    const int point = static_cast<int>(width) - 1 - fractionDigits;
+    if (point < 1 || point > 8 || (field[point] != '.' && field[point] != separator.character)) {
+        return layout; // the digits stop before the field's end
+    }
+    layout.usable = true;
+    layout.point = point;
+    layout.fractionDigits = fractionDigits;
+    layout.widthMask = (1U << width) - 1U;
+    layout.fractionMask = layout.widthMask & ~((2U << point) - 1U);
+    layout.integerKeep = point == 8 ? ~std::uint64_t{0} : ~(~std::uint64_t{0} >> (8 * point));
+    layout.fractionKeep =
+        fractionDigits == 8 ? ~std::uint64_t{0} : ~(~std::uint64_t{0} >> (8 * fractionDigits));
+    return layout;
+}
+
+// FixedFieldDecimalParts for a field of the learned layout: the same mantissa, with
+// `layout.fractionDigits` decimals. False when the field has another shape (blanks other
+// than spaces included), where the decoder decides. The 8 bytes before the field and
+// the 16 from it must be readable.
+[[gnu::always_inline]] inline bool FixedLayoutDecimalParts(const char* field,
+                                                           const FixedFieldLayout& layout,
+                                                           const FixedFieldSeparator& separator,
+                                                           std::uint64_t& mantissa) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(field));
+    const __m128i fromZero = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
+    const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
+    const __m128i space = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
+    const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')),
+                                       _mm_cmpeq_epi8(bytes, separator.bytes));
+    const unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(digit)) & layout.widthMask;
+    const unsigned spaces = static_cast<unsigned>(_mm_movemask_epi8(space)) & layout.widthMask;
+    const unsigned points = static_cast<unsigned>(_mm_movemask_epi8(point)) & layout.widthMask;
+    const unsigned pointBit = 1U << layout.point;
+    const unsigned integer = digits & (pointBit - 1U);
+    // Every byte a digit, a space or the separator; the separator in its place; digits to the
+    // end; and before it one run of digits that reaches it.
+    if ((digits | spaces | points) != layout.widthMask || points != pointBit ||
+        (digits & layout.fractionMask) != layout.fractionMask || integer == 0 ||
+        integer + (integer & (0U - integer)) != pointBit) {
+        return false;
+    }
+    constexpr std::uint64_t kZeros = 0x3030303030303030ULL;
+    // A space with its 0x10 bit set is "0"; the bytes before the field become "0"s too.
+    const std::uint64_t integerWord =
+        ((detail::LoadWord(field + layout.point - 8) | 0x1010101010101010ULL) &
+         layout.integerKeep) |
+        (kZeros & ~layout.integerKeep);
+    const std::uint64_t fractionWord =
+        (detail::LoadWord(field + layout.point + 1 + layout.fractionDigits - 8) &
+         layout.fractionKeep) |
+        (kZeros & ~layout.fractionKeep);
+    mantissa = detail::EightDigitsValue(integerWord) *
+                   detail::kIntegerPowersOfTen[static_cast<std::size_t>(layout.fractionDigits)] +
+               detail::EightDigitsValue(fractionWord);
+    return true;
 }
 
 } // namespace quorvane

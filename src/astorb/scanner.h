@@ -143,7 +143,8 @@ inline bool IsNumberedRecord(AstOrbRecord record) {
 
 // Float fields of records by the float rule, with the separator taken once for a whole scan
 // (nothing inside a scan's loop changes it) and prepared for the fixed-column decoder. A field
-// of the file's common shape goes through the decoder, any other through the float rule.
+// of the file's common shape goes through the decoder (or the layout it learned), any other
+// through the float rule.
 class FloatFieldReader {
 public:
     FloatFieldReader()
@@ -198,7 +199,8 @@ public:
 private:
 #if defined(__SSE2__)
     // The digits and the number of decimals of a field by the fixed-column decoder, where its
-    // 16-byte look at the field stays inside the record.
+    // 16-byte look at the field stays inside the record: through the layout the field had last
+    // time when it still has it, else by the decoder, whose field then teaches the layout.
     [[gnu::always_inline]] bool FixedParts(AstOrbRecord record, Field field,
                                            std::uint64_t& mantissa, int& fractionDigits) const {
         const FieldColumns columns = ColumnsOf(record.layout, field);
@@ -206,15 +208,29 @@ private:
         if (first < 8 || first + 16 > record.text.size()) {
             return false;
         }
-        return FixedFieldDecimalParts(record.text.data() + first,
-                                      static_cast<std::size_t>(columns.width), fixed_, mantissa,
-                                      fractionDigits);
+        const char* text = record.text.data() + first;
+        FixedFieldLayout& layout =
+            layouts_[static_cast<std::size_t>(record.layout)][static_cast<std::size_t>(field)];
+        if (layout.usable && FixedLayoutDecimalParts(text, layout, fixed_, mantissa)) {
+            fractionDigits = layout.fractionDigits;
+            return true;
+        }
+        const auto width = static_cast<std::size_t>(columns.width);
+        if (!FixedFieldDecimalParts(text, width, fixed_, mantissa, fractionDigits)) {
+            return false;
+        }
+        layout = LearnFixedFieldLayout(text, width, fixed_);
+        return true;
     }
 #endif
 
     char separator_;
 #if defined(__SSE2__)
     FixedFieldSeparator fixed_;
+    // What each field of each record layout looked like when the decoder last took it; a
+    // cache that changes no result, hence mutable. A field learned in one layout never serves
+    // the other, whose columns may begin in the same place but run further.
+    mutable std::array<std::array<FixedFieldLayout, kFiveDigitColumns.size()>, 2> layouts_{};
 #endif
 };
 

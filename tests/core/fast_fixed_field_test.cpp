@@ -1,6 +1,7 @@
 // The fixed-column decoder against the general conversion of the trimmed field: where it
 // takes a field it gives the same double, bit for bit, and it takes the shapes the file holds;
-// the bytes beyond the field's width never matter.
+// the bytes beyond the field's width never matter. A learned field layout reads what the
+// decoder reads.
 #include "astorb/fixed_field.h"
 #include "core/fast_generator.h"
 #include "reference/plain_float.h"
@@ -152,6 +153,90 @@ TEST(FixedFieldFloat, RandomFieldsAgreeWithTheGeneralConversion) {
         field.resize(static_cast<std::size_t>(width), ' ');
         if (ExpectSameWhereTaken(field, '.', static_cast<char>('0' + random.Below(10)))) {
             ++taken;
+        }
+    }
+    EXPECT_GT(taken, 100000);
+}
+
+// Where a learned layout takes a field it reads what the general fixed-column path reads.
+bool ExpectLayoutAgrees(const FixedFieldLayout& layout, const std::string& field, char separator,
+                        char tail) {
+    SCOPED_TRACE("'" + field + "' separator '" + std::string(1, separator) + "'");
+    const std::string buffer = std::string(8, tail) + field + std::string(24, tail);
+    const FixedFieldSeparator prepared = MakeFixedFieldSeparator(separator);
+    std::uint64_t mantissa = 0;
+    if (!FixedLayoutDecimalParts(buffer.data() + 8, layout, prepared, mantissa)) {
+        return false;
+    }
+    std::uint64_t expected = 0;
+    int fractionDigits = 0;
+    EXPECT_TRUE(FixedFieldDecimalParts(buffer.data() + 8, field.size(), prepared, expected,
+                                       fractionDigits));
+    EXPECT_EQ(mantissa, expected);
+    EXPECT_EQ(layout.fractionDigits, fractionDigits);
+    return true;
+}
+
+FixedFieldLayout Learn(const std::string& field, char separator = '.') {
+    const std::string buffer = std::string(8, '9') + field + std::string(24, '9');
+    return LearnFixedFieldLayout(buffer.data() + 8, field.size(),
+                                 MakeFixedFieldSeparator(separator));
+}
+
+TEST(FixedFieldLayout, LearnsTheFileShapesOnly) {
+    struct Row {
+        std::string field;
+        bool usable;
+        int point;
+    };
+    const Row rows[] = {
+        {" 12.938307", true, 3},       {"0.16830079", true, 1},   {"  2.12071083", true, 3},
+        {"12345678.1234567", true, 8}, {"123456789.5", false, 0}, {"  5.25  ", false, 0},
+        {"    42", false, 0},          {"   5.", false, 0},       {" -1.5", false, 0},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.field);
+        const FixedFieldLayout layout = Learn(row.field);
+        EXPECT_EQ(layout.usable, row.usable);
+        if (row.usable) {
+            EXPECT_EQ(layout.point, row.point);
+            EXPECT_TRUE(ExpectLayoutAgrees(layout, row.field, '.', '9'));
+        }
+    }
+    // The integer part may be shorter or longer within the columns before the separator.
+    const FixedFieldLayout inclination = Learn(" 12.938307");
+    for (const char* field : {"  2.938307", "112.938307", "  0.000000"}) {
+        EXPECT_TRUE(ExpectLayoutAgrees(inclination, field, '.', '9')) << field;
+    }
+    EXPECT_TRUE(ExpectLayoutAgrees(inclination, " 12,938307", ',', '9'));
+    // Other shapes go back to the decoder.
+    for (const char* field : {" 12.93830 ", "  1 .93830", "1 2.938307", "   .938307", " 12.9383.7",
+                              "\t12.938307", " 12,938307", "-12.938307", "  12938307"}) {
+        EXPECT_FALSE(ExpectLayoutAgrees(inclination, field, '.', '9')) << field;
+    }
+}
+
+TEST(FixedFieldLayout, RandomFieldsAgreeWithTheGeneralPath) {
+    constexpr char kAlphabet[] = "0123456789012345678901234567890123456789  .  ,-\t\x01\xe9";
+    constexpr char kSeparators[] = {'.', ',', ';'};
+    const std::string learnedFrom[] = {" 12.938307", "0.16830079", "  2.12071083", "13.40",
+                                       "12345678.1234567"};
+    test::SmallRandom random(41);
+    int taken = 0;
+    for (const std::string& sample : learnedFrom) {
+        const FixedFieldLayout layout = Learn(sample);
+        ASSERT_TRUE(layout.usable) << sample;
+        for (int k = 0; k < 100000; ++k) {
+            std::string field = sample;
+            // A few bytes changed at random, so that most fields stay close to the shape.
+            for (int changes = 1 + random.Below(3); changes > 0; --changes) {
+                field[static_cast<std::size_t>(random.Below(static_cast<int>(field.size())))] =
+                    kAlphabet[random.Below(sizeof kAlphabet - 1)];
+            }
+            const char tail = kAlphabet[random.Below(sizeof kAlphabet - 1)];
+            if (ExpectLayoutAgrees(layout, field, kSeparators[random.Below(3)], tail)) {
+                ++taken;
+            }
         }
     }
     EXPECT_GT(taken, 100000);
