@@ -14,13 +14,6 @@
 
 namespace quorvane {
 
-void FamilyMembers::Add(double a, double e, double s, int index) {
-    semiMajorAxis.push_back(a);
-    eccentricity.push_back(e);
-    sineInclination.push_back(s);
-    recordIndex.push_back(index);
-}
-
 double MeanMotion(double a) {
     return kGaussK / std::sqrt(a * a * a);
 }
@@ -28,30 +21,6 @@ double MeanMotion(double a) {
 double SineOfInclination(double inclinationDegrees) {
     constexpr double kRadiansPerDegree = std::numbers::pi / 180.0;
     return std::sin(inclinationDegrees * kRadiansPerDegree);
-}
-
-bool IsFamilyMember(const FamilyMembers& members, long long index) {
-    for (const int member : members.recordIndex) {
-        if (member == index) {
-            return true;
-        }
-    }
-    return false;
-}
-
-double FamilyDistance(const FamilyMembers& members, double a, double e, double s, double n) {
-    double smallest = kDistanceStart;
-    const double scale = kAuPerDayInMetresPerSecond * n * a;
-    for (std::size_t j = 0; j < members.size(); ++j) {
-        const double da = (a - members.semiMajorAxis[j]) / a;
-        const double de = e - members.eccentricity[j];
-        const double ds = s - members.sineInclination[j];
-        const double d = scale * std::sqrt(1.25 * (da * da) + 2.0 * (de * de) + 2.0 * (ds * ds));
-        if (d < smallest) {
-            smallest = d;
-        }
-    }
-    return smallest;
 }
 
 std::string ToleranceCaption(int position) {

@@ -1,6 +1,8 @@
 #include "lists/family_index.h"
 
 #include <algorithm>
+#include <array>
+#include <cmath>
 #include <limits>
 
 namespace quorvane {
@@ -22,10 +24,18 @@ constexpr std::int64_t kMaxPlaneBits = std::int64_t{1} << 22;
 constexpr std::int32_t kPlaneRoom = 32;
 // Boxes of more cells than this walk the list of cells instead of probing each.
 constexpr double kMaxProbes = 256;
-// Widening of every box: rounding in d_j is a few units in 1e16, so 1e-6 relative is far on the
-// safe side; the absolute part covers squares of differences that underflow to zero.
-constexpr double kRelativeMargin = 1e-6;
-constexpr double kAbsoluteMargin = 1e-150;
+// The widening of a box's sides for the rounding of their own sums (the metric's reach has its
+// margins already).
+constexpr double kBoxSlack = 1e-12;
+// The widening of a cell for the rounding of value / side that placed its members, and of the
+// boxes drawn from estimates for the rounding of their products: relative and absolute parts.
+constexpr double kCellRounding = 1e-9;
+constexpr double kCellUnderflow = 1e-300;
+constexpr double kEstimateBoxRounding = 1e-9;
+constexpr double kEstimateBoxUnderflow = 1e-140;
+// The estimates' long reach takes 1 for every 1 / sqrt(w).
+static_assert(FamilyMetric::kWeights[0] >= 1.0 && FamilyMetric::kWeights[1] >= 1.0 &&
+              FamilyMetric::kWeights[2] >= 1.0);
 
 std::uint64_t CellKey(std::int64_t ia, std::int64_t ie, std::int64_t is) {
     return (static_cast<std::uint64_t>(ia + kCellOffset) << 42) |
@@ -53,13 +63,13 @@ bool CellCoordinate(double value, double side, std::int64_t& cell) {
 double GapToCell(double value, std::int32_t cell, double side) {
     const double low = cell * side;
     const double high = (cell + 1.0) * side;
-    const double lowWide = low - std::fabs(low) * 1e-9 - 1e-300;
-    const double highWide = high + std::fabs(high) * 1e-9 + 1e-300;
+    const double lowWide = low - std::fabs(low) * kCellRounding - kCellUnderflow;
+    const double highWide = high + std::fabs(high) * kCellRounding + kCellUnderflow;
     if (value < lowWide) {
-        return (lowWide - value) * (1.0 - 1e-9);
+        return (lowWide - value) * (1.0 - kCellRounding);
     }
     if (value > highWide) {
-        return (value - highWide) * (1.0 - 1e-9);
+        return (value - highWide) * (1.0 - kCellRounding);
     }
     return 0.0;
 }
@@ -206,23 +216,16 @@ void FamilyIndex::MarkPlane(std::int32_t ia, std::int32_t ie) {
 }
 
 bool FamilyIndex::SearchBox(double a, double e, double s, double n, double tolerance, Box& box) {
-    const double scale = kAuPerDayInMetresPerSecond * n * a;
+    const double scale = FamilyMetric::Scale(a, n);
     if (!(tolerance >= 0.0) || !(a > 0.0) || !(scale > 0.0) || !std::isfinite(a) ||
         !std::isfinite(scale)) {
         return false;
     }
-    // d_j <= tolerance bounds each weighted difference by tolerance / scale.
-    const double unit = tolerance / scale;
-    const double reach[3] = {
-        a * ((unit / std::sqrt(1.25)) * (1.0 + kRelativeMargin) + kAbsoluteMargin) *
-            (1.0 + kRelativeMargin),
-        (unit / std::sqrt(2.0)) * (1.0 + kRelativeMargin) + kAbsoluteMargin,
-        (unit / std::sqrt(2.0)) * (1.0 + kRelativeMargin) + kAbsoluteMargin,
-    };
+    const std::array<double, 3> reach = FamilyMetric::Reach(a, tolerance / scale);
     const double centre[3] = {a, e, s};
     for (int d = 0; d < 3; ++d) {
         // The subtraction and addition themselves round: widen by far more than that.
-        const double slack = (std::fabs(centre[d]) + reach[d]) * 1e-12;
+        const double slack = (std::fabs(centre[d]) + reach[d]) * kBoxSlack;
         box.lo[d] = centre[d] - reach[d] - slack;
         box.hi[d] = centre[d] + reach[d] + slack;
         if (!std::isfinite(box.lo[d]) || !std::isfinite(box.hi[d])) {
@@ -266,8 +269,6 @@ std::int64_t FloorToInteger(double x) {
     return i;
 }
 
-// 1 / (C k): with n = k / sqrt(a^3), tolerance / (C n a) is tolerance sqrt(a) / (C k).
-constexpr double kInverseVelocityUnit = 1.0 / (kAuPerDayInMetresPerSecond * kGaussK);
 constexpr double kInverseCellSide[2] = {1.0 / kCellSide[0], 1.0 / kCellSide[1]};
 
 } // namespace
@@ -282,13 +283,16 @@ bool FamilyIndex::MayBeNearEstimate(double a, double e, double tolerance) const 
     if (plane_.empty() || !(a > 0.0 && a < 1e9) || !(e > -1e9 && e < 1e9) || !(tolerance >= 0.0)) {
         return true;
     }
-    // First with (a + 1) / 2 for sqrt(a), which it never falls below: the reach is then too
-    // long, and a candidate whose longer box misses every member's cell needs no more.
-    const double longUnit = tolerance * (0.5 * a + 0.5) * kInverseVelocityUnit * (1.0 + 1e-5);
+    // First with (a + 1) / 2 for sqrt(a), which it never falls below, and 1 for every
+    // 1 / sqrt(w), which is at most 1: the reach is then too long, and a candidate whose longer
+    // box misses every member's cell needs no more.
+    const double longUnit = tolerance * (0.5 * a + 0.5) * FamilyMetric::kInverseVelocityUnit *
+                            (1.0 + FamilyMetric::kEstimateMargin);
     const double longReach[2] = {a * longUnit, longUnit};
     const double centre[2] = {a, e};
     for (int d = 0; d < 2; ++d) {
-        const double widen = (std::fabs(centre[d]) + longReach[d]) * 1e-9 + 1e-140;
+        const double widen =
+            (std::fabs(centre[d]) + longReach[d]) * kEstimateBoxRounding + kEstimateBoxUnderflow;
         if ((centre[d] + longReach[d] + widen) * kInverseCellSide[d] < min_[d] ||
             (centre[d] - longReach[d] - widen) * kInverseCellSide[d] >= max_[d] + 1.0) {
             return false;
@@ -297,13 +301,15 @@ bool FamilyIndex::MayBeNearEstimate(double a, double e, double tolerance) const 
     // The box SearchBox draws, in products instead of quotients, widened by far more than
     // every rounding here, the estimates' distance from the exact values and SearchBox's own
     // absolute margin for squares that underflow.
-    const double unit = tolerance * std::sqrt(a) * kInverseVelocityUnit;
-    const double reach[2] = {a * unit * 0.8944271909999159 * (1.0 + 1e-5),
-                             unit * 0.7071067811865475 * (1.0 + 1e-5)};
+    const double unit = tolerance * std::sqrt(a) * FamilyMetric::kInverseVelocityUnit;
+    const double reach[2] = {
+        a * unit * FamilyMetric::InverseRootWeight(0) * (1.0 + FamilyMetric::kEstimateMargin),
+        unit * FamilyMetric::InverseRootWeight(1) * (1.0 + FamilyMetric::kEstimateMargin)};
     std::int64_t low[2];
     std::int64_t high[2];
     for (int d = 0; d < 2; ++d) {
-        const double widen = (std::fabs(centre[d]) + reach[d]) * 1e-9 + 1e-140;
+        const double widen =
+            (std::fabs(centre[d]) + reach[d]) * kEstimateBoxRounding + kEstimateBoxUnderflow;
         const double lo = (centre[d] - reach[d] - widen) * kInverseCellSide[d];
         const double hi = (centre[d] + reach[d] + widen) * kInverseCellSide[d];
         if (!(lo > -1e15 && hi < 1e15)) {
@@ -337,7 +343,7 @@ bool FamilyIndex::MayBeNearEstimate(double a, double e, double tolerance) const 
 }
 
 double FamilyIndex::Distance(double a, double e, double s, double n, double tolerance) const {
-    const double scale = kAuPerDayInMetresPerSecond * n * a;
+    const double scale = FamilyMetric::Scale(a, n);
     Box box{};
     if (!SearchBox(a, e, s, n, tolerance, box)) {
         // Every member, by the brute-force formula.
@@ -345,7 +351,7 @@ double FamilyIndex::Distance(double a, double e, double s, double n, double tole
         const auto all = [&](const std::vector<double>& as, const std::vector<double>& es,
                              const std::vector<double>& ss) {
             for (std::size_t j = 0; j < as.size(); ++j) {
-                const double d = MemberDistance(scale, a, e, s, as[j], es[j], ss[j]);
+                const double d = FamilyMetric::Distance(scale, a, e, s, as[j], es[j], ss[j]);
                 if (d < smallest) {
                     smallest = d;
                 }
@@ -368,7 +374,7 @@ double FamilyIndex::Distance(double a, double e, double s, double n, double tole
     const double scaleSquared = scale * scale;
     const auto screenLimit = [&] {
         const double limit = std::min(smallest, tolerance);
-        return limit * limit * (1.0 + 1e-9);
+        return limit * limit * (1.0 + FamilyMetric::kSquareMargin);
     };
     double limitSquared = screenLimit();
     const auto take = [&](const std::vector<double>& as, const std::vector<double>& es,
@@ -378,12 +384,11 @@ double FamilyIndex::Distance(double a, double e, double s, double n, double tole
                 const double qa = (a - as[j]) * inverseA;
                 const double qe = e - es[j];
                 const double qs = s - ss[j];
-                if (scaleSquared * (1.25 * (qa * qa) + 2.0 * (qe * qe) + 2.0 * (qs * qs)) >
-                    limitSquared) {
+                if (scaleSquared * FamilyMetric::WeightedSquares(qa, qe, qs) > limitSquared) {
                     continue;
                 }
             }
-            const double d = MemberDistance(scale, a, e, s, as[j], es[j], ss[j]);
+            const double d = FamilyMetric::Distance(scale, a, e, s, as[j], es[j], ss[j]);
             if (d < smallest) {
                 smallest = d;
                 limitSquared = screenLimit();
@@ -447,8 +452,8 @@ double FamilyIndex::Distance(double a, double e, double s, double n, double tole
         const double ga = GapToCell(a, cell.ia, kCellSide[0]) / a;
         const double ge = GapToCell(e, cell.ie, kCellSide[1]);
         const double gs = GapToCell(s, cell.is, kCellSide[2]);
-        bound =
-            scale * std::sqrt(1.25 * (ga * ga) + 2.0 * (ge * ge) + 2.0 * (gs * gs)) * (1.0 - 1e-6);
+        bound = scale * std::sqrt(FamilyMetric::WeightedSquares(ga, ge, gs)) *
+                (1.0 - FamilyMetric::kRoundingMargin);
     }
     std::sort(near.begin(), near.end());
     for (const auto& [bound, c] : near) {

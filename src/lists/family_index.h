@@ -4,23 +4,13 @@
 #pragma once
 
 #include "lists/family.h"
+#include "lists/family_metric.h"
 
-#include <cmath>
 #include <cstdint>
 #include <utility>
 #include <vector>
 
 namespace quorvane {
-
-// d_j for one member, the candidate's velocity scale C n a given: the one formula that the
-// brute-force search and the grid both evaluate, so both give the same double.
-inline double MemberDistance(double scale, double a, double e, double s, double memberA,
-                             double memberE, double memberS) {
-    const double da = (a - memberA) / a;
-    const double de = e - memberE;
-    const double ds = s - memberS;
-    return scale * std::sqrt(1.25 * (da * da) + 2.0 * (de * de) + 2.0 * (ds * ds));
-}
 
 // The record indexes of the members, one bit each; indexes outside the int range are never
 // members (the member list holds int indexes).
@@ -56,7 +46,8 @@ public:
     // its fields are decoded exactly. True whenever there is any doubt.
     bool MayBeNearEstimate(double a, double e, double tolerance) const;
 
-    // The same double as FamilyDistance over the members taken whenever that is at most
+    // The smallest d_j over every member (by FamilyMetric::Distance, starting from
+    // kDistanceStart and taking only strictly smaller values) whenever that is at most
     // `tolerance`; otherwise some value above `tolerance`. Members that can be shown to lie
     // beyond the tolerance, with a margin far above rounding, are left out; where no such box
     // can be drawn (a tolerance below 0, a candidate whose a is not a positive finite number, a

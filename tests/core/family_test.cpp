@@ -2,6 +2,7 @@
 #include "core/lists_fakes.h"
 #include "lists/family.h"
 #include "lists/one_decimal.h"
+#include "reference/family_members.h"
 
 #include "astorb/numbers.h"
 

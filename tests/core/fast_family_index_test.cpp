@@ -3,6 +3,7 @@
 #include "core/fast_generator.h"
 #include "lists/family.h"
 #include "lists/family_index.h"
+#include "reference/family_members.h"
 
 #include <gtest/gtest.h>
 

@@ -7,6 +7,7 @@
 #include "lists/inclination.h"
 #include "lists/one_decimal.h"
 #include "lists/orbit_type.h"
+#include "reference/family_members.h"
 
 #include <string>
 #include <utility>
