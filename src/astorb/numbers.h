@@ -14,6 +14,22 @@ namespace quorvane {
 char DecimalSeparator();
 void SetDecimalSeparator(char separator);
 
+// Puts the decimal separator it found back when it ends, however its scope is left; the
+// constructor with a separator sets that one meanwhile.
+class DecimalSeparatorScope {
+public:
+    DecimalSeparatorScope() : saved_(DecimalSeparator()) {}
+    explicit DecimalSeparatorScope(char separator) : DecimalSeparatorScope() {
+        SetDecimalSeparator(separator);
+    }
+    ~DecimalSeparatorScope() { SetDecimalSeparator(saved_); }
+    DecimalSeparatorScope(const DecimalSeparatorScope&) = delete;
+    DecimalSeparatorScope& operator=(const DecimalSeparatorScope&) = delete;
+
+private:
+    char saved_;
+};
+
 // Strict floating-point grammar: optional sign, digits, optional `separator` and digits (at
 // least one digit in all), optional exponent (e or E, optional sign, digits). Nothing else, no
 // blanks, no "inf", no hexadecimal. Empty when the text does not follow it or overflows.

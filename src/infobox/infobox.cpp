@@ -195,6 +195,8 @@ std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const Diacriti
     if (language == InfoboxLanguage::French) {
         return FrenchText(inputs);
     }
+    // Written with a point; it leaves a comma whatever the separator was before, and an error
+    // leaves the point: not a scope that puts the old separator back.
     SetDecimalSeparator('.');
     std::string text = EnglishText(inputs);
     SetDecimalSeparator(',');

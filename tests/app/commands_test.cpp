@@ -26,11 +26,6 @@ namespace {
 
 const QString kSamples = QString::fromStdString(quorvane::test::SamplesFolder());
 
-struct SeparatorGuard {
-    char saved = DecimalSeparator();
-    ~SeparatorGuard() { SetDecimalSeparator(saved); }
-};
-
 QString Clipboard() {
     return QApplication::clipboard()->text();
 }
@@ -45,8 +40,7 @@ protected:
 };
 
 TEST_F(CommandsTest, InfoboxButtonsMatchTheCommandLine) {
-    const SeparatorGuard guard;
-    SetDecimalSeparator(',');
+    const DecimalSeparatorScope separator(',');
     TfrmQuorvane& w = OpenSample();
     Control<QScrollBar>(w, "scbBrowser")->setValue(100);
     const QString frenchExpected =
@@ -84,8 +78,7 @@ TEST(InfoboxButton, LanguageOfTheClickedButton) {
 }
 
 TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
-    const SeparatorGuard guard;
-    SetDecimalSeparator('.');
+    const DecimalSeparatorScope separator('.');
     TfrmQuorvane& w = OpenSample();
     QLineEdit* edtDiameter = Control<QLineEdit>(w, "edtDiameter");
     QLineEdit* edtAlbedo = Control<QLineEdit>(w, "edtAlbedo");

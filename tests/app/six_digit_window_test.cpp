@@ -45,7 +45,7 @@ TEST_F(WindowTest, OpensTodaysSixDigitFile) {
         EXPECT_EQ(LabelText(row.label), row.text) << row.label;
     }
 
-    const quorvane::test::SeparatorGuard separator(',');
+    const quorvane::DecimalSeparatorScope separator(',');
     w.findChild<QPushButton*>("btnWikiFR")->click();
     const QString infobox = CliClipboard(
         {"infobox", kSixDigit, "454", "--lang", "fr", "--diacriticals", kSixDigit}, ',');

@@ -281,11 +281,9 @@ TEST(OneDecimal, RoundsTheExactValueHalvesAwayFromZero) {
 }
 
 TEST(OneDecimal, UsesTheProcessSeparator) {
-    const char saved = DecimalSeparator();
-    SetDecimalSeparator(',');
+    const DecimalSeparatorScope separator(',');
     EXPECT_EQ(FormatOneDecimal(26.64), "26,6");
     EXPECT_EQ(FormatOneDecimal(0.75), "0,8");
-    SetDecimalSeparator(saved);
 }
 
 } // namespace

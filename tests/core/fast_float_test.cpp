@@ -132,8 +132,7 @@ TEST(QuickFloat, RandomDecimalsRoundLikeTheGeneralConversion) {
 }
 
 TEST(QuickFloat, FloatRuleErrorQuotesTheFieldWithTheSeparator) {
-    const char saved = DecimalSeparator();
-    SetDecimalSeparator(',');
+    const DecimalSeparatorScope separator(',');
     EXPECT_EQ(FloatRule("2.5"), 2.5);
     EXPECT_EQ(FloatRule("2,5"), 2.5);
     try {
@@ -142,7 +141,6 @@ TEST(QuickFloat, FloatRuleErrorQuotesTheFieldWithTheSeparator) {
     } catch (const Error& error) {
         EXPECT_STREQ(error.what(), "'2,5,1' n'est pas une valeur en virgule flottante correcte");
     }
-    SetDecimalSeparator(saved);
 }
 
 } // namespace

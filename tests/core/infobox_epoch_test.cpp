@@ -1,5 +1,6 @@
 // The epoch pieces of the infobox: month names and the Julian date.
 #include "astorb/error.h"
+#include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "infobox/epoch.h"
 #include "support/infobox_example.h"
@@ -35,10 +36,10 @@ TEST(EpochPieces, JulianDayNumbers) {
 
 TEST(EpochPieces, JulianDateUsesTheSeparator) {
     {
-        test::SeparatorGuard separator('.');
+        DecimalSeparatorScope separator('.');
         EXPECT_EQ(GetEpochJulianDate(EpochRecord("20051018")), "2453661.5");
     }
-    test::SeparatorGuard separator(',');
+    DecimalSeparatorScope separator(',');
     EXPECT_EQ(GetEpochJulianDate(EpochRecord("20000229")), "2451603,5");
 }
 

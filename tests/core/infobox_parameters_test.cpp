@@ -1,4 +1,5 @@
 // Reading the diameter, albedo and density boxes.
+#include "astorb/numbers.h"
 #include "infobox/parameters.h"
 #include "support/infobox_example.h"
 
@@ -48,7 +49,7 @@ TEST(ParameterReaders, AcceptCorrectAndRewrite) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        test::SeparatorGuard separator(row.separator);
+        DecimalSeparatorScope separator(row.separator);
         PlainParameterBox box(row.text);
         double value = -1.0;
         switch (row.reader) {

@@ -1,5 +1,6 @@
 // The derived quantities of the infobox, written with their output patterns.
 #include "astorb/error.h"
+#include "astorb/numbers.h"
 #include "infobox/patterns.h"
 #include "infobox/quantities.h"
 #include "support/infobox_example.h"
@@ -14,7 +15,7 @@ namespace {
 // Reference values for a = 2.766 AU, e = 0.0789 (an orbit like Ceres'), A = 0.1, D = 848.4 km
 // and a density of 2 g/cm3, as published with the formulas.
 TEST(DerivedQuantities, ReferenceOrbitAndBody) {
-    test::SeparatorGuard separator('.');
+    DecimalSeparatorScope separator('.');
     const double a = 2.766;
     const double e = 0.0789;
     const double period = OrbitalPeriod(a);
@@ -34,7 +35,7 @@ TEST(DerivedQuantities, ReferenceOrbitAndBody) {
 }
 
 TEST(DerivedQuantities, PerihelionAndAphelion) {
-    test::SeparatorGuard separator('.');
+    DecimalSeparatorScope separator('.');
     // By hand: (1 -+ 0.1) x 2.5 AU, times 149.597870691 Gm/AU.
     EXPECT_EQ(FormatFloat("0.000", PerihelionAU(2.5, 0.1)), "2.250");
     EXPECT_EQ(FormatFloat("0.000", PerihelionGm(2.5, 0.1)), "336.595");
@@ -47,7 +48,7 @@ TEST(DerivedQuantities, AlbedoOneGivesZeroKelvin) {
 }
 
 TEST(DerivedQuantities, MassSplitTruncatesTheExponentTowardZero) {
-    test::SeparatorGuard separator('.');
+    DecimalSeparatorScope separator('.');
     struct Row {
         const char* name;
         double mass;
@@ -105,7 +106,7 @@ TEST(DerivedQuantities, FaultsRaiseTheRuntimeMessages) {
 }
 
 TEST(DerivedQuantities, EccentricityOneIsStillAnOrbit) {
-    test::SeparatorGuard separator('.');
+    DecimalSeparatorScope separator('.');
     const double period = OrbitalPeriod(2.5);
     // b = 0: the perimeter is pi x (6a - sqrt(3a^2)) AU.
     EXPECT_NO_THROW(MeanOrbitalSpeed(2.5, 1.0, period));

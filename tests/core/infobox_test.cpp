@@ -1,6 +1,7 @@
 // The French and English infobox texts and the command behind both buttons.
 #include "astorb/database.h"
 #include "astorb/error.h"
+#include "astorb/numbers.h"
 #include "infobox/infobox.h"
 #include "reference/ports.h"
 #include "support/infobox_example.h"
@@ -57,7 +58,7 @@ protected:
         return {};
     }
 
-    test::SeparatorGuard separator{'.'};
+    DecimalSeparatorScope separator{'.'};
     test::TempFolder folder;
     AstOrbDatabase database;
     PlainParameterBox diameter{"10"};

@@ -1,4 +1,5 @@
 // The number patterns of the wiki outputs.
+#include "astorb/numbers.h"
 #include "infobox/patterns.h"
 #include "support/infobox_example.h"
 
@@ -51,7 +52,7 @@ TEST(NumberPatterns, RoundsTheEighteenLeadingDigitsHalvesAwayFromZero) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        test::SeparatorGuard separator(row.separator);
+        DecimalSeparatorScope separator(row.separator);
         EXPECT_EQ(FormatFloat(row.pattern, row.value), row.expected);
     }
 }

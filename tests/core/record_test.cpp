@@ -15,11 +15,6 @@ namespace {
 using test::MakeRecord;
 using test::RecordSpec;
 
-struct SeparatorGuard {
-    char saved = DecimalSeparator();
-    ~SeparatorGuard() { SetDecimalSeparator(saved); }
-};
-
 TEST(FieldText, CutsTrimsAndStopsAtShortText) {
     struct Row {
         const char* name;
@@ -76,7 +71,7 @@ TEST(FieldText, AccessorsReadTheirColumns) {
 }
 
 TEST(FloatRule, GrammarUnderBothSeparators) {
-    SeparatorGuard guard;
+    const DecimalSeparatorScope separator;
     struct Row {
         const char* text;
         char separator;
@@ -117,8 +112,7 @@ TEST(FloatRule, GrammarUnderBothSeparators) {
 }
 
 TEST(FloatRule, MessageQuotesTheConvertedText) {
-    SeparatorGuard guard;
-    SetDecimalSeparator(',');
+    const DecimalSeparatorScope separator(',');
     try {
         GetEccentricity(test::FiveDigit(MakeRecord({.eccentricity = "1.2x"})));
         FAIL() << "no error raised";
@@ -131,6 +125,30 @@ TEST(FloatRule, MessageQuotesTheConvertedText) {
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'' n'est pas une valeur en virgule flottante correcte");
     }
+}
+
+TEST(DecimalSeparatorScope, PutsBackTheSeparatorItFoundHoweverItEnds) {
+    const DecimalSeparatorScope outer(';');
+    {
+        const DecimalSeparatorScope comma(',');
+        EXPECT_EQ(DecimalSeparator(), ',');
+        EXPECT_EQ(FloatRule("2,5"), 2.5);
+        {
+            const DecimalSeparatorScope kept;
+            EXPECT_EQ(DecimalSeparator(), ',');
+            SetDecimalSeparator('.');
+        }
+        EXPECT_EQ(DecimalSeparator(), ',');
+    }
+    EXPECT_EQ(DecimalSeparator(), ';');
+    // Put back as well when an error leaves the scope.
+    EXPECT_THROW(
+        {
+            const DecimalSeparatorScope point('.');
+            FloatRule("x");
+        },
+        Error);
+    EXPECT_EQ(DecimalSeparator(), ';');
 }
 
 TEST(IntegerRule, Cases) {

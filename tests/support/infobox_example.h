@@ -76,18 +76,4 @@ inline std::vector<std::string> ExampleFrenchFirstLines() {
     };
 }
 
-// Sets the process-wide decimal separator for one test and puts the old one back.
-class SeparatorGuard {
-public:
-    explicit SeparatorGuard(char separator) : saved_(DecimalSeparator()) {
-        SetDecimalSeparator(separator);
-    }
-    ~SeparatorGuard() { SetDecimalSeparator(saved_); }
-    SeparatorGuard(const SeparatorGuard&) = delete;
-    SeparatorGuard& operator=(const SeparatorGuard&) = delete;
-
-private:
-    char saved_;
-};
-
 } // namespace quorvane::test
