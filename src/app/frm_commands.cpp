@@ -196,13 +196,7 @@ void TfrmQuorvane::Button1Click() {
 // Where outcomes land: the browser, the messages and the clipboard.
 
 void TfrmQuorvane::MoveBrowser(int position) {
-    inPortCall_ = true;
-    displayError_ = nullptr;
-    scbBrowser->setValue(position);
-    inPortCall_ = false;
-    if (displayError_) {
-        std::rethrow_exception(std::exchange(displayError_, nullptr));
-    }
+    ChangeBrowser([&] { scbBrowser->setValue(position); });
 }
 
 void TfrmQuorvane::Inform(const std::string& text) {

@@ -40,16 +40,8 @@ bool TfrmQuorvane::OpenAstOrb(const QString& folder) {
         RaiseScrollBarOutOfRange();
     }
     const int maximum = static_cast<int>(std::min<std::int64_t>(count - 1, INT_MAX));
-    {
-        // Lowering the maximum below the position moves it, which shows the record there.
-        inPortCall_ = true;
-        displayError_ = nullptr;
-        scbBrowser->setMaximum(maximum);
-        inPortCall_ = false;
-        if (displayError_) {
-            std::rethrow_exception(std::exchange(displayError_, nullptr));
-        }
-    }
+    // Lowering the maximum below the position moves it, which shows the record there.
+    ChangeBrowser([&] { scbBrowser->setMaximum(maximum); });
     // The page step stays within what the scroll bar accepts: at least one record.
     scbBrowser->setPageStep(std::max(1, maximum / 20));
     ShowRecord(database_, Names(), scbBrowser->value(), *this);

@@ -61,7 +61,7 @@ void TfrmQuorvane::scbBrowserChange(int position) {
         ShowRecord(database_, Names(), position, *this);
         FitToControls();
     } catch (...) {
-        if (inPortCall_) {
+        if (browserChanging_) {
             displayError_ = std::current_exception();
         } else {
             ReportCurrentError();

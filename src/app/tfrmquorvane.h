@@ -19,6 +19,7 @@
 #include <exception>
 #include <memory>
 #include <optional>
+#include <utility>
 
 class QAction;
 class QButtonGroup;
@@ -125,6 +126,17 @@ private:
     void RunFindNext(bool backward);
     // Sets the browser position; the display of the record there raises its error here.
     void MoveBrowser(int position);
+    // Runs a change of the browser's position or range: the display of the record it moves to
+    // raises its error here, for the command to handle, instead of reporting it at once.
+    template <typename F> void ChangeBrowser(F&& change) {
+        browserChanging_ = true;
+        displayError_ = nullptr;
+        change();
+        browserChanging_ = false;
+        if (displayError_) {
+            std::rethrow_exception(std::exchange(displayError_, nullptr));
+        }
+    }
     // The program's own messages, caption "Quorvane"; texts are UTF-8.
     void Inform(const std::string& text);
     bool AskYesNo(const std::string& text);
@@ -155,7 +167,7 @@ private:
     BrowseTarget browseTarget_;
     FileDialogSettings astOrbDialog_;
     FileDialogSettings diacriticalsDialog_;
-    bool inPortCall_ = false;
+    bool browserChanging_ = false;
     std::exception_ptr displayError_;
     QLabel* popupComponent_ = nullptr;
     SearchState search_;

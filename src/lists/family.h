@@ -57,8 +57,6 @@ public:
     // The list and the Done message, once the user wants no more passes.
     ScanOutcome Finish();
 
-    int MemberCount() const { return count_; }
-
 private:
     struct Members;
 

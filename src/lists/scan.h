@@ -83,9 +83,6 @@ public:
     bool MoveTo(long long index, AstOrbRecord record, ScanOutcome& outcome);
     // The moves so far into `outcome`.
     void Into(ScanOutcome& outcome) const;
-    // The position the browser shows now.
-    int Position() const { return position_; }
-    bool Moved() const { return last_.has_value(); }
 
 private:
     BrowserRange browser_;
