@@ -1,7 +1,6 @@
 // The command buttons: the two infoboxes with their parameter boxes, and the whole-database
-// scans (orbit-type list, family, names, highest inclination) with their outcomes applied; the
-// window's side of the core's seams the commands run through: the browser, the messages, the
-// clipboard, the wait cursor.
+// scans (orbit-type list, family, names, highest inclination) with their outcomes applied to the
+// browser, the clipboard and the messages, under the wait cursor.
 #include "app/command_scopes.h"
 #include "app/tfrmquorvane.h"
 

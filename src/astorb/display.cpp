@@ -87,24 +87,4 @@ bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int pos
     return true;
 }
 
-bool HeldBackDisplay::Show(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                           RecordLabels& labels) {
-    const AstOrbRecord record = database.Current();
-    if (position >= 0 && database.CurrentIndex() == position && !DisplayFault(record)) {
-        record_.assign(record.text);
-        layout_ = record.layout;
-        held_ = true;
-        return true;
-    }
-    Flush(names, labels);
-    return ShowRecord(database, names, position, labels);
-}
-
-void HeldBackDisplay::Flush(const DiacriticalNames* names, RecordLabels& labels) {
-    if (held_) {
-        held_ = false;
-        DisplayRecord({record_, layout_}, names, labels);
-    }
-}
-
 } // namespace quorvane

@@ -102,28 +102,6 @@ void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordLab
 // The error that displaying `record` raises (a malformed flag code), or null.
 std::exception_ptr DisplayFault(AstOrbRecord record);
 
-// The display of the records a scan moves the browser to, with the label writes held back
-// until Flush: only the last record's labels are ever seen, and the decoding of every other
-// one would be thrown away. Every other effect of ShowRecord happens at once: CurrentRecord
-// holds the record, and a malformed flag code raises its error after the partial update.
-class HeldBackDisplay {
-public:
-    // ShowRecord(database, names, position, labels) but for the label writes. When
-    // CurrentRecord already holds the record at `position` (a scan has just read it), the read
-    // would give it again and is skipped; the record is kept for Flush once its flag code is
-    // known to decode. Otherwise the display runs into `labels` at once, after the labels held
-    // back, so that a partial update leaves what the record before it showed.
-    bool Show(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-              RecordLabels& labels);
-    // Writes the labels held back, if any.
-    void Flush(const DiacriticalNames* names, RecordLabels& labels);
-
-private:
-    std::string record_;
-    RecordLayout layout_ = RecordLayout::FiveDigit;
-    bool held_ = false;
-};
-
 // A plain holder of every label text, for the command-line tool and the tests.
 struct LabelTexts : RecordLabels {
     std::array<std::string, kValueLabelCount> values;

@@ -60,7 +60,7 @@ void Session::SetPosition(int position) {
 
 void Session::ShowAt(int position) {
     position_ = std::clamp(position, 0, maximum_);
-    display_.Show(database_, Names(), position_, labels_);
+    ShowRecord(database_, Names(), position_, labels_);
 }
 
 void Session::Inform(const std::string& text) {

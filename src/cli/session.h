@@ -1,5 +1,5 @@
 // What one quorvane-cli command works on: the parsed command line, the open database, the names
-// table, and plain implementations of the window's seams.
+// table, the browser and labels a scan's outcome is applied to, and the clipboard.
 #pragma once
 
 #include "astorb/database.h"
@@ -47,13 +47,9 @@ public:
     // The browser as a scan starts from it.
     BrowserRange Range() const { return {position_, 0, maximum_}; }
     // The labels as the window would show them now.
-    const LabelTexts& Labels() {
-        display_.Flush(Names(), labels_);
-        return labels_;
-    }
+    const LabelTexts& Labels() const { return labels_; }
 
-    // Browser: the position starts at 0 without any display; SetPosition displays on change,
-    // the label writes held back until the labels are asked for.
+    // Browser: the position starts at 0 without any display; SetPosition displays on change.
     int Position() const { return position_; }
     void SetPosition(int position);
     // Displays the record at `position` whether or not it is the current one.
@@ -88,7 +84,6 @@ private:
     AstOrbDatabase database_;
     std::optional<DiacriticalNames> names_;
     LabelTexts labels_;
-    HeldBackDisplay display_;
     int position_ = 0;
     int maximum_ = 0;
     std::optional<ListText> clipboard_;

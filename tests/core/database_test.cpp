@@ -90,6 +90,23 @@ TEST(AstOrbDatabase, FailedOpenClosesThePreviousFile) {
     EXPECT_EQ(FieldText(database.Current(), Field::Name), "Ceres");
 }
 
+TEST(AstOrbDatabase, ReplacingTheFileForgetsTheSharedRecordsIndex) {
+    TempFolder first;
+    TempFolder second;
+    const std::string firstPath = first.WriteAstOrb({{.number = "1", .name = "Ceres"}});
+    const std::string secondPath = second.WriteAstOrb({{.number = "4", .name = "Vesta"}});
+    AstOrbDatabase database;
+    database.ReplaceFile(firstPath);
+    ASSERT_TRUE(database.ReadRecord(0));
+    EXPECT_EQ(database.CurrentIndex(), 0);
+    database.ReplaceFile(secondPath);
+    EXPECT_EQ(database.CurrentIndex(), -1);
+    LabelTexts labels;
+    ASSERT_TRUE(ShowRecord(database, nullptr, 0, labels));
+    EXPECT_EQ(labels.Value(ValueLabel::Name), "Vesta");
+    EXPECT_EQ(database.CurrentRecord().substr(6, 5), "Vesta");
+}
+
 TEST(Paths, FolderOfAChosenFile) {
     EXPECT_EQ(FolderOfFile("/data/astorb2005.dat"), "/data");
     EXPECT_EQ(FolderOfFile("/x.dat"), "/");
