@@ -176,12 +176,6 @@ public:
         return general.has_value();
     }
 
-    // Read, for the scans that only compare the value with thresholds they stay clear of by a
-    // margin: the value is exact.
-    [[gnu::always_inline]] bool Estimate(AstOrbRecord record, Field field, double& estimate) const {
-        return Read(record, field, estimate);
-    }
-
     // Whether Read would succeed, without the value: a scan that needs the field only to be
     // well formed skips the division.
     [[gnu::always_inline]] bool Check(AstOrbRecord record, Field field) const {

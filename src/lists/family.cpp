@@ -125,14 +125,13 @@ ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
                     if (controls.numberedOnly && !IsNumberedRecord(*record)) {
                         break;
                     }
-                    // Well-formed fields whose estimates lie far from every member: not one.
-                    double aEstimate = 0.0;
-                    double eEstimate = 0.0;
-                    const bool setAside =
-                        fields.Estimate(*record, Field::SemiMajorAxis, aEstimate) &&
-                        fields.Estimate(*record, Field::Eccentricity, eEstimate) &&
-                        fields.Check(*record, Field::Inclination) &&
-                        !members_->index.MayBeNearEstimate(aEstimate, eEstimate, limit);
+                    // Well-formed fields whose a and e lie far from every member: not one.
+                    double a = 0.0;
+                    double e = 0.0;
+                    const bool setAside = fields.Read(*record, Field::SemiMajorAxis, a) &&
+                                          fields.Read(*record, Field::Eccentricity, e) &&
+                                          fields.Check(*record, Field::Inclination) &&
+                                          !members_->index.MayBeNearEstimate(a, e, limit);
                     if (!setAside) {
                         const std::optional<double> distance =
                             AddIfWithin(reader, *record, fields, members_->index, limit);

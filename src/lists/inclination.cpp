@@ -4,7 +4,6 @@
 #include "astorb/record.h"
 #include "astorb/scanner.h"
 
-#include <cmath>
 #include <optional>
 
 namespace quorvane {
@@ -43,18 +42,6 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
                 }
                 if (numberedOnly && !IsNumberedRecord(*record)) {
                     break;
-                }
-                // The estimate is within 1e-15 * (|i| + 180) of the folded value: a record well
-                // below the highest needs no exact value.
-                double estimate = 0.0;
-                if (fields.Estimate(*record, Field::Inclination, estimate)) {
-                    const double margin = 1e-12 * (1.0 + std::fabs(estimate));
-                    if (FoldedInclination(estimate) < highest - margin) {
-                        if (i == last) {
-                            break;
-                        }
-                        continue;
-                    }
                 }
                 double inclination = 0.0;
                 if (!fields.Read(*record, Field::Inclination, inclination)) {

@@ -5,7 +5,6 @@
 #include "astorb/scanner.h"
 #include "infobox/title.h"
 
-#include <cmath>
 #include <optional>
 #include <utility>
 
@@ -63,18 +62,6 @@ bool PlanetGroupEnabled(int typeIndex) {
 
 namespace {
 
-// Whether a record's estimated q and Q decide a planet-relative test: estimates within 1e-15
-// of their magnitudes put q and Q within 1e-14 * (1 + e) * a of their exact values, so the
-// test holds on them when both stay clear of the planet's perihelion and aphelion by far more.
-[[gnu::always_inline]] inline bool ClearOfPlanet(double a, double e, const PlanetOrbit& planet) {
-    const double q = (1.0 - e) * a;
-    const double Q = (1.0 + e) * a;
-    const double margin = 1e-12 * (1.0 + std::fabs(e)) * (1.0 + std::fabs(a));
-    const auto clear = [margin](double x, double y) { return std::fabs(x - y) > margin; };
-    return clear(q, planet.perihelion) && clear(q, planet.aphelion) &&
-           clear(Q, planet.perihelion) && clear(Q, planet.aphelion);
-}
-
 // RecordHasOrbitType for one of the six planet-relative types, fixed for the whole scan, with
 // the fields decoded in the same order; nothing when one of them is malformed, so that the
 // plain test raises its error.
@@ -85,10 +72,6 @@ template <OrbitType type> struct PlanetRelativeTest {
     [[gnu::always_inline]] std::optional<bool> operator()(AstOrbRecord record) const {
         double a = 0.0;
         double e = 0.0;
-        if (fields.Estimate(record, Field::SemiMajorAxis, a) &&
-            fields.Estimate(record, Field::Eccentricity, e) && ClearOfPlanet(a, e, planet)) {
-            return IsOrbitOfType(type, (1.0 - e) * a, (1.0 + e) * a, planet);
-        }
         if (!fields.Read(record, Field::SemiMajorAxis, a) ||
             !fields.Read(record, Field::Eccentricity, e)) {
             return std::nullopt;
@@ -110,12 +93,6 @@ template <bool retrograde> struct AxisCheckedTest {
         }
         if (!retrograde) {
             return false;
-        }
-        // An estimate within 1e-15 of its magnitude decides the test away from 90 degrees.
-        double estimate = 0.0;
-        if (fields.Estimate(record, Field::Inclination, estimate) &&
-            std::fabs(estimate - 90.0) > 1e-12 * (1.0 + std::fabs(estimate))) {
-            return estimate > 90.0;
         }
         double inclination = 0.0;
         if (!fields.Read(record, Field::Inclination, inclination)) {
