@@ -29,8 +29,8 @@ void TfrmQuorvane::FormShow() {
 }
 
 bool TfrmQuorvane::OpenAstOrb(const QString& folder) {
-    const std::string path = AstOrbFilePath(folder.toStdString());
-    if (!FileExists(path)) {
+    const std::string path = FindAstOrbFile(folder.toStdString());
+    if (path.empty()) {
         return false;
     }
     database_.ReplaceFile(path);

@@ -1,19 +1,68 @@
 #include "astorb/database.h"
 
 #include "astorb/error.h"
+#include "astorb/gzip_index_cache.h"
+#include "astorb/gzip_reader.h"
+#include "astorb/paths.h"
 #include "astorb/record.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace quorvane {
 
-AstOrbFile::AstOrbFile(const std::string& path) : path_(path) {
+namespace {
+
+GzipFileKey KeyOf(const std::string& path, const struct stat& info) {
+    GzipFileKey key;
+    char* absolute = ::realpath(path.c_str(), nullptr);
+    key.path = absolute != nullptr ? absolute : path;
+    std::free(absolute);
+    key.size = static_cast<std::uint64_t>(info.st_size);
+    key.mtimeSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
+    key.mtimeNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
+    return key;
+}
+
+// The index of the gzip file open as `fd`: the one kept in the cache when it matches, else
+// built in one pass over the file and kept there.
+GzipIndex GzipIndexOf(int fd, const std::string& path, const struct stat& info,
+                      const OpenProgress& progress) {
+    const GzipFileKey key = KeyOf(path, info);
+    const std::string cacheFolder = IndexCacheFolder();
+    const std::string cacheFile = cacheFolder.empty() ? std::string() : IndexCacheFile(cacheFolder, key);
+    if (!cacheFile.empty()) {
+        if (std::optional<GzipIndex> cached = LoadGzipIndex(cacheFile, key)) {
+            return std::move(*cached);
+        }
+    }
+    std::optional<GzipScan> scan = BuildGzipIndex(fd, key.size, progress);
+    if (!scan) {
+        throw OpenCancelled{};
+    }
+    const std::string name = FileNameOf(path);
+    if (scan->fault == GzipFault::NotGzip) {
+        throw Error(name + " is not a gzip file.");
+    }
+    if (scan->fault == GzipFault::Damaged) {
+        throw Error(name + " is damaged (its check sum does not match): download it again.");
+    }
+    if (!cacheFile.empty()) {
+        SaveGzipIndex(cacheFile, key, scan->index);
+    }
+    return std::move(scan->index);
+}
+
+} // namespace
+
+AstOrbFile::AstOrbFile(const std::string& path, const OpenProgress& progress) : path_(path) {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0) {
         RaiseCannotOpen(path, std::strerror(errno));
@@ -25,9 +74,22 @@ AstOrbFile::AstOrbFile(const std::string& path) : path_(path) {
         fd_ = -1;
         RaiseCannotOpen(path, std::strerror(error));
     }
+    if (IsGzipName(path)) {
+        try {
+            gzip_ = std::make_unique<GzipReader>(fd_, GzipIndexOf(fd_, path, info, progress));
+        } catch (...) {
+            ::close(fd_);
+            fd_ = -1;
+            throw;
+        }
+    }
     std::array<char, kLongestRecordLength> start{};
     const std::size_t got = ReadAt(0, start.data(), start.size());
     format_ = DetectRecordFormat(std::string_view(start.data(), got));
+    if (gzip_ && !gzip_->Index().complete) {
+        notice_ = FileNameOf(path) + " is incomplete: only the first " +
+                  std::to_string(RecordCount()) + " records can be read.";
+    }
 }
 
 AstOrbFile::~AstOrbFile() {
@@ -37,6 +99,9 @@ AstOrbFile::~AstOrbFile() {
 }
 
 std::int64_t AstOrbFile::RecordCount() const {
+    if (gzip_) {
+        return static_cast<std::int64_t>(gzip_->Index().length / static_cast<std::uint64_t>(format_.length));
+    }
     struct stat info {};
     if (::fstat(fd_, &info) != 0) {
         return 0;
@@ -45,6 +110,9 @@ std::int64_t AstOrbFile::RecordCount() const {
 }
 
 std::size_t AstOrbFile::ReadAt(std::int64_t offset, char* buffer, std::size_t count) const {
+    if (gzip_) {
+        return offset < 0 ? 0 : gzip_->ReadAt(static_cast<std::uint64_t>(offset), buffer, count);
+    }
     std::size_t done = 0;
     while (done < count) {
         const ssize_t got = ::pread(fd_, buffer + done, count - done,
@@ -60,11 +128,22 @@ std::size_t AstOrbFile::ReadAt(std::int64_t offset, char* buffer, std::size_t co
     return done;
 }
 
-void AstOrbDatabase::ReplaceFile(const std::string& path) {
+bool AstOrbDatabase::ReplaceFile(const std::string& path, const OpenProgress& progress) {
+    std::unique_ptr<AstOrbFile> opened;
+    try {
+        opened = std::make_unique<AstOrbFile>(path, progress);
+    } catch (const OpenCancelled&) {
+        return false;
+    } catch (...) {
+        ++generation_;
+        currentIndex_ = -1;
+        file_.reset();
+        throw;
+    }
     ++generation_;
     currentIndex_ = -1;
-    file_.reset();
-    file_ = std::make_unique<AstOrbFile>(path);
+    file_ = std::move(opened);
+    return true;
 }
 
 std::int64_t AstOrbDatabase::RecordCount() const {

@@ -4,24 +4,44 @@
 #include "astorb/record.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
 
 namespace quorvane {
 
-// One AstOrb.dat opened read-only, addressed with 64-bit offsets, never loaded whole. Its record
-// format is told once, at opening, from its first record.
+class GzipReader;
+
+// The progress of an opening that reads the whole file first (a compressed AstOrb.dat.gz whose
+// index is not in the cache): the compressed bytes read so far and in all. Returning false
+// abandons the opening.
+using OpenProgress = std::function<bool(std::uint64_t done, std::uint64_t total)>;
+
+// Thrown by AstOrbFile when its OpenProgress abandoned the opening; not an error to report.
+struct OpenCancelled {};
+
+// One AstOrb.dat opened read-only, addressed with 64-bit offsets, never loaded whole: a plain
+// file, or (when its name ends in ".gz") a gzip file read through an index of access points
+// without being unpacked to disk. Its record format is told once, at opening, from its first
+// record.
 class AstOrbFile {
 public:
-    // Raises "Impossible d'ouvrir le fichier "%s". %s" with the system's reason.
-    explicit AstOrbFile(const std::string& path);
+    // Raises "Impossible d'ouvrir le fichier "%s". %s" with the system's reason, and for a gzip
+    // file whose check sum does not match or that is not gzip at all, the message that says so.
+    // Throws OpenCancelled when `progress` returned false.
+    explicit AstOrbFile(const std::string& path, const OpenProgress& progress = {});
     ~AstOrbFile();
     AstOrbFile(const AstOrbFile&) = delete;
     AstOrbFile& operator=(const AstOrbFile&) = delete;
 
-    // The current file size, div the record length.
+    // The current file size (for a gzip file, the unpacked length that can be read), div the
+    // record length.
     std::int64_t RecordCount() const;
+
+    // What the user must be told once after the opening, or empty: for a gzip file that ends
+    // early or is corrupt, "astorb.dat.gz is incomplete: only the first N records can be read."
+    const std::string& Notice() const { return notice_; }
 
     const RecordFormat& Format() const { return format_; }
 
@@ -35,15 +55,21 @@ private:
     int fd_ = -1;
     std::string path_;
     RecordFormat format_;
+    std::unique_ptr<GzipReader> gzip_;
+    std::string notice_;
 };
 
 class AstOrbDatabase {
 public:
     bool IsOpen() const { return file_ != nullptr; }
 
-    // Closes the open file, then opens `path`. On failure the old file stays closed (every read
-    // then fails like a short read) and the error is raised.
-    void ReplaceFile(const std::string& path);
+    // Opens `path` in place of the open file. On failure the old file is closed all the same
+    // (every read then fails like a short read) and the error is raised. False, with nothing
+    // changed, when `progress` abandoned the opening.
+    bool ReplaceFile(const std::string& path, const OpenProgress& progress = {});
+
+    // The open file's notice (AstOrbFile::Notice); empty with no file.
+    std::string Notice() const { return file_ ? file_->Notice() : std::string(); }
 
     // The record count of the open file; 0 with no file.
     std::int64_t RecordCount() const;

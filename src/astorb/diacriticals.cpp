@@ -47,8 +47,8 @@ const std::string& DiacriticalNames::Line(std::size_t i) const {
 }
 
 bool LoadDiacriticals(const std::string& folder, std::optional<DiacriticalNames>& table) {
-    const std::string path = DiacriticalsFilePath(folder);
-    if (!FileExists(path)) {
+    const std::string path = FindDiacriticalsFile(folder);
+    if (path.empty()) {
         return false;
     }
     table.emplace();

@@ -8,7 +8,10 @@
 
 #include <algorithm>
 #include <cstring>
+#include <functional>
+#include <iostream>
 #include <limits>
+#include <unistd.h>
 
 namespace quorvane::cli {
 
@@ -23,20 +26,62 @@ std::optional<std::string> Invocation::Option(const std::string& name) const {
 Session::Session(const Invocation& invocation, std::ostream& err)
     : invocation_(invocation), err_(err) {}
 
-void Session::Open() {
-    const std::string path = AstOrbFilePath(invocation_.positionals.at(0));
-    if (!FileExists(path)) {
-        RaiseCannotOpen(path, "No such file or directory");
+namespace {
+
+// The progress of a first opening, on one line of the terminal, erased when it is done.
+class TerminalProgress {
+public:
+    TerminalProgress(std::ostream& err, std::string name) : err_(err), name_(std::move(name)) {}
+    ~TerminalProgress() {
+        if (shown_) {
+            err_ << '\r' << std::string(name_.size() + 20, ' ') << '\r' << std::flush;
+        }
     }
-    database_.ReplaceFile(path);
+    TerminalProgress(const TerminalProgress&) = delete;
+    TerminalProgress& operator=(const TerminalProgress&) = delete;
+
+    bool operator()(std::uint64_t done, std::uint64_t total) {
+        const int percent = total == 0 ? 100 : static_cast<int>(done * 100 / total);
+        if (percent != percent_) {
+            percent_ = percent;
+            shown_ = true;
+            err_ << "\rReading " << name_ << ": " << percent << " %" << std::flush;
+        }
+        return true;
+    }
+
+private:
+    std::ostream& err_;
+    std::string name_;
+    int percent_ = -1;
+    bool shown_ = false;
+};
+
+} // namespace
+
+void Session::Open() {
+    const std::string& folder = invocation_.positionals.at(0);
+    const std::string path = FindAstOrbFile(folder);
+    if (path.empty()) {
+        RaiseCannotOpen(AstOrbFilePath(folder), "No such file or directory");
+    }
+    {
+        // Only a terminal gets the progress: a script's log keeps the messages alone.
+        const bool terminal = &err_ == &std::cerr && ::isatty(STDERR_FILENO) == 1;
+        TerminalProgress progress(err_, FileNameOf(path));
+        database_.ReplaceFile(path, terminal ? OpenProgress(std::ref(progress)) : OpenProgress());
+    }
+    if (const std::string notice = database_.Notice(); !notice.empty()) {
+        Inform(notice);
+    }
     const std::int64_t count = database_.RecordCount();
     if (count < 1) {
         RaiseScrollBarOutOfRange();
     }
     maximum_ = static_cast<int>(std::min<std::int64_t>(count - 1, std::numeric_limits<int>::max()));
-    if (const auto folder = invocation_.Option("--diacriticals")) {
-        if (!LoadDiacriticals(*folder, names_)) {
-            RaiseCannotOpen(DiacriticalsFilePath(*folder), "No such file or directory");
+    if (const auto namesFolder = invocation_.Option("--diacriticals")) {
+        if (!LoadDiacriticals(*namesFolder, names_)) {
+            RaiseCannotOpen(DiacriticalsFilePath(*namesFolder), "No such file or directory");
         }
     }
 }

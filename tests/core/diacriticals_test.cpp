@@ -107,8 +107,8 @@ TEST(LoadDiacriticals, MissingFileKeepsTheTableInUse) {
     TempFolder empty;
     TempFolder withFolder;
     std::filesystem::create_directory(withFolder.path() / "Diacriticals.txt");
-    TempFolder otherName;
-    otherName.Write("diacriticals.txt", kHeader + Entry("7", "New") + "\r\n");
+    TempFolder otherName; // the names table has no compressed form
+    otherName.Write("Diacriticals.txt.gz", kHeader + Entry("7", "New") + "\r\n");
 
     std::optional<DiacriticalNames> none;
     EXPECT_FALSE(LoadDiacriticals(empty.str(), none));
