@@ -11,8 +11,8 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <optional>
 #include <fcntl.h>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -37,7 +37,8 @@ GzipIndex GzipIndexOf(int fd, const std::string& path, const struct stat& info,
                       const OpenProgress& progress) {
     const GzipFileKey key = KeyOf(path, info);
     const std::string cacheFolder = IndexCacheFolder();
-    const std::string cacheFile = cacheFolder.empty() ? std::string() : IndexCacheFile(cacheFolder, key);
+    const std::string cacheFile =
+        cacheFolder.empty() ? std::string() : IndexCacheFile(cacheFolder, key);
     if (!cacheFile.empty()) {
         if (std::optional<GzipIndex> cached = LoadGzipIndex(cacheFile, key)) {
             return std::move(*cached);
@@ -100,7 +101,8 @@ AstOrbFile::~AstOrbFile() {
 
 std::int64_t AstOrbFile::RecordCount() const {
     if (gzip_) {
-        return static_cast<std::int64_t>(gzip_->Index().length / static_cast<std::uint64_t>(format_.length));
+        return static_cast<std::int64_t>(gzip_->Index().length /
+                                         static_cast<std::uint64_t>(format_.length));
     }
     struct stat info {};
     if (::fstat(fd_, &info) != 0) {

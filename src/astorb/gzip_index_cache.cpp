@@ -9,6 +9,7 @@
 #include <cstring>
 #include <memory>
 #include <sys/stat.h>
+#include <type_traits>
 #include <unistd.h>
 
 namespace quorvane {
@@ -23,7 +24,7 @@ constexpr std::size_t kMostCacheBytes = std::size_t{48} << 20;
 
 class Writer {
 public:
-    template <typename T> void Put(T value) {
+    template <typename T> void Put(T value) requires std::is_arithmetic_v<T> {
         char bytes[sizeof(T)];
         std::memcpy(bytes, &value, sizeof(T));
         text_.append(bytes, sizeof(T));
@@ -118,7 +119,7 @@ std::string SerializeGzipIndex(const GzipFileKey& key, const GzipIndex& index) {
     out.Put(kMagic);
     out.Put(kVersion);
     out.Put(static_cast<std::uint32_t>(key.path.size()));
-    out.Put(key.path);
+    out.Put(std::string_view(key.path));
     out.Put(key.size);
     out.Put(key.mtimeSeconds);
     out.Put(key.mtimeNanoseconds);
@@ -132,8 +133,8 @@ std::string SerializeGzipIndex(const GzipFileKey& key, const GzipIndex& index) {
         out.Put(point.in);
         out.Put(static_cast<std::uint8_t>(point.bits));
         out.Put(point.windowLength);
-        out.Put(std::string_view(reinterpret_cast<const char*>(index.WindowOf(i)),
-                                 point.windowLength));
+        out.Put(
+            std::string_view(reinterpret_cast<const char*>(index.WindowOf(i)), point.windowLength));
     }
     out.Put(CheckSum(out.Text()));
     return std::move(out.Text());

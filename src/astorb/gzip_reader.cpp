@@ -112,8 +112,7 @@ bool GzipIndex::IsConsistent(std::uint64_t fileSize) const {
     return true;
 }
 
-std::optional<GzipScan> BuildGzipIndex(int fd, std::uint64_t fileSize,
-                                       const GzipProgress& progress,
+std::optional<GzipScan> BuildGzipIndex(int fd, std::uint64_t fileSize, const GzipProgress& progress,
                                        const GzipIndexLimits& limits) {
     GzipScan scan;
     GzipIndex& index = scan.index;
@@ -151,8 +150,8 @@ std::optional<GzipScan> BuildGzipIndex(int fd, std::uint64_t fileSize,
             if (read >= fileSize) {
                 break;
             }
-            const std::size_t want = static_cast<std::size_t>(
-                std::min<std::uint64_t>(kInputChunk, fileSize - read));
+            const std::size_t want =
+                static_cast<std::size_t>(std::min<std::uint64_t>(kInputChunk, fileSize - read));
             const std::size_t got = ReadFileAt(fd, read, input.data(), want);
             if (got == 0) {
                 break;
@@ -218,7 +217,8 @@ std::optional<GzipScan> BuildGzipIndex(int fd, std::uint64_t fileSize,
             point.out = produced;
             point.in = read - z.avail_in;
             point.bits = z.data_type & 7;
-            point.windowLength = static_cast<std::uint32_t>(std::min<std::uint64_t>(produced, kWindow));
+            point.windowLength =
+                static_cast<std::uint32_t>(std::min<std::uint64_t>(produced, kWindow));
             index.windows.resize(index.windows.size() + kWindow);
             unsigned char* slot = index.windows.data() + index.windows.size() - point.windowLength;
             // The window buffer fills in a circle: the newest byte is just before next_out.
@@ -319,8 +319,8 @@ bool GzipReader::Produce(std::size_t wanted) {
         std::memmove(recent_.data(), recent_.data() + (recentUsed_ - keep), keep);
         recentUsed_ = keep;
     }
-    const std::size_t room = std::min<std::uint64_t>(
-        {wanted, recent_.size() - recentUsed_, index_.length - pos_});
+    const std::size_t room =
+        std::min<std::uint64_t>({wanted, recent_.size() - recentUsed_, index_.length - pos_});
     z_stream& z = stream_->inflate.z;
     z.next_out = reinterpret_cast<unsigned char*>(recent_.data() + recentUsed_);
     z.avail_out = static_cast<uInt>(room);
