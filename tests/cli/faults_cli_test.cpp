@@ -4,6 +4,7 @@
 #include "cli/cli_harness.h"
 #include "support/fault_support.h"
 #include "support/fixtures.h"
+#include "support/gzip_support.h"
 
 #include <gtest/gtest.h>
 
@@ -340,6 +341,86 @@ TEST(FaultsCli, MissingAndBrokenFiles) {
          0,
          "*",
          ""},
+    };
+    RunRows(rows);
+}
+
+// AstOrb.dat.gz as downloaded, whole or not: the same output as the file it unpacks to, the
+// message of a download that went wrong, and the plain file first when both are there.
+TEST(FaultsCli, PackedDownloads) {
+    RecordSpec juno = Ceres();
+    juno.number = "3";
+    juno.name = "Juno";
+    const std::string three = MakeRecord(Ceres()) + MakeRecord(Pallas()) + MakeRecord(juno);
+    const test::FlushedGzip flushed = test::GzipFlushedAt(three, 2 * RecordLength);
+    std::string badCheckSum = flushed.bytes;
+    badCheckSum[badCheckSum.size() - 6] ^= 0x20;
+    const TempFolder cacheFolder;
+    const test::ScopedEnv cache("XDG_CACHE_HOME", cacheFolder.str());
+    const auto packed = [](const std::string& name, const std::string& bytes) {
+        return [name, bytes](const TempFolder& folder) { folder.Write(name, bytes); };
+    };
+    const std::string names = "1 Ceres\n2 Pallas\n3 Juno\n";
+    const std::vector<Row> rows = {
+        {"astorb.dat.gz only",
+         packed("astorb.dat.gz", test::Gzip(three)),
+         {"show", "{dir}", "0"},
+         0,
+         kShowCeres,
+         ""},
+        {"in two members",
+         packed("astorb.dat.gz", test::Gzip(three.substr(0, 300)) + test::Gzip(three.substr(300))),
+         {"names", "{dir}"},
+         0,
+         names,
+         "Done. 3 results in the clipboard.\n"},
+        {"upper case",
+         packed("ASTORB.DAT", three),
+         {"names", "{dir}"},
+         0,
+         names,
+         "Done. 3 results in the clipboard.\n"},
+        {"plain before packed",
+         [&](const TempFolder& folder) {
+             folder.Write("AstOrb.dat.gz", test::Gzip(MakeRecord(Pallas())));
+             folder.Write("astorb.dat", MakeRecord(Ceres()));
+         },
+         {"show", "{dir}", "0"},
+         0,
+         kShowCeres,
+         ""},
+        {"an interrupted download goes on with its whole records",
+         packed("astorb.dat.gz", flushed.bytes.substr(0, flushed.flushEnd + 3)),
+         {"names", "{dir}"},
+         0,
+         "1 Ceres\n2 Pallas\n",
+         "astorb.dat.gz is incomplete: only the first 2 records can be read.\n"
+         "Done. 2 results in the clipboard.\n"},
+        {"the index is checked against the records that can be read",
+         packed("astorb.dat.gz", flushed.bytes.substr(0, flushed.flushEnd)),
+         {"show", "{dir}", "2"},
+         2,
+         "",
+         "astorb.dat.gz is incomplete: only the first 2 records can be read.\n"
+         "quorvane-cli: INDEX must be a record index from 0 to 1: 2\n\n"},
+        {"check sum",
+         packed("astorb.dat.gz", badCheckSum),
+         {"show", "{dir}", "0"},
+         1,
+         "",
+         "astorb.dat.gz is damaged (its check sum does not match): download it again.\n"},
+        {"not gzip",
+         packed("AstOrb.dat.gz", three),
+         {"show", "{dir}", "0"},
+         1,
+         "",
+         "AstOrb.dat.gz is not a gzip file.\n"},
+        {"an empty file packed",
+         packed("astorb.dat.gz", test::Gzip("")),
+         {"show", "{dir}", "0"},
+         1,
+         "",
+         "Propriété barre de défilement hors limites\n"},
     };
     RunRows(rows);
 }
