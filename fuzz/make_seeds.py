@@ -11,6 +11,8 @@ crlf() gives either with CR LF line ends.
 """
 import os
 import pathlib
+import struct
+import zlib
 
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 CORPUS = ROOT / "tests" / "fuzz-corpus"
@@ -78,6 +80,59 @@ def reader_seed(separator, records):
     for six, text in records:
         taken += [1 if six else 0, len(text) >> 8, len(text) & 0xFF]
     return b"".join(text for _, text in records) + bytes(reversed(taken))
+
+
+def gz(data, level=6, mem_level=8, flush_every=0, flush_mode=zlib.Z_PARTIAL_FLUSH):
+    """One gzip member of `data`, written by zlib. With `flush_every`, the compressor is flushed
+    in `flush_mode` after every that many bytes, so that the member has many deflate blocks; a
+    partial or block flush leaves a block boundary inside a byte."""
+    c = zlib.compressobj(level, zlib.DEFLATED, 31, mem_level)
+    if not flush_every:
+        return c.compress(data) + c.flush()
+    out = b""
+    for at in range(0, len(data), flush_every):
+        out += c.compress(data[at:at + flush_every]) + c.flush(flush_mode)
+    return out + c.flush()
+
+
+def gz_with_header_fields(data):
+    """A gzip member whose header has every optional field: extra, name, comment, header CRC."""
+    header = b"\x1f\x8b\x08\x1e" + struct.pack("<I", 1700000000) + b"\x00\x03"
+    header += struct.pack("<H", 4) + b"QV\x01\x00" + b"astorb.dat\x00" + b"generated\x00"
+    header += struct.pack("<H", zlib.crc32(header) & 0xFFFF)
+    c = zlib.compressobj(6, zlib.DEFLATED, -15)
+    return header + c.compress(data) + c.flush() + struct.pack("<II", zlib.crc32(data), len(data))
+
+
+def flip(data, at, mask=0x20):
+    b = bytearray(data)
+    b[at] ^= mask
+    return bytes(b)
+
+
+# The key fuzz_gzip_index parses its hand-made index files with (SeedKey there).
+INDEX_KEY = (b"/quorvane-fuzz/AstOrb.dat.gz", 1 << 20, 1700000000, 500000000)
+
+
+def index_file(length, complete, span, points):
+    """An index cache file for INDEX_KEY: the serialized form of the core's index (magic,
+    version, key, length, complete, span, then each point's unpacked and compressed offsets, its
+    bits and its window), with the CRC-32 of all that at the end. `points` holds (out, in, bits,
+    window) tuples."""
+    path, size, seconds, nanoseconds = INDEX_KEY
+    body = b"QVGZIDX\n" + struct.pack("<II", 1, len(path)) + path
+    body += struct.pack("<Qqq", size, seconds, nanoseconds)
+    body += struct.pack("<QBQI", length, complete, span, len(points))
+    for out, into, bits, window in points:
+        body += struct.pack("<QQBI", out, into, bits, len(window)) + window
+    return body + struct.pack("<I", zlib.crc32(body))
+
+
+EIGHT6 = SAMPLE6[:8 * RECORD6]
+FORTY6 = SAMPLE6[:40 * RECORD6]
+ONE_GZ = gz(EIGHT6)
+MANY_BLOCKS = gz(FORTY6, mem_level=1, flush_every=700)
+MEMBERS = gz(SAMPLE6[:3 * RECORD6]) + gz(SAMPLE6[3 * RECORD6:7 * RECORD6], level=1) + gz(CERES6)
 
 
 SEEDS = {
@@ -280,6 +335,54 @@ SEEDS = {
                            bytes([0, 0, 100, 0, 0, 13, 0, 0]),
         "six-digit-partial": front(b"") + front(b"2") + SAMPLE6[:RECORD6 + 40] +
                              bytes([0, 0, 100, 0, 0, 13, 0, 0]),
+    },
+    "fuzz_gzip": {
+        "records": ONE_GZ,
+        "records-five-digit": gz(SAMPLE[:8 * RECORD]),
+        "records-crlf": gz(crlf(SAMPLE6[:4 * RECORD6])),
+        "records-level-1": gz(EIGHT6, level=1),
+        "records-level-9": gz(EIGHT6, level=9),
+        "stored-blocks": gz(SAMPLE6[:6 * RECORD6], level=0, flush_every=500),
+        "many-blocks": MANY_BLOCKS,
+        "many-blocks-block-flush": gz(FORTY6, flush_every=300, flush_mode=zlib.Z_BLOCK),
+        "many-blocks-sync-flush": gz(FORTY6, flush_every=900, flush_mode=zlib.Z_SYNC_FLUSH),
+        "many-blocks-full-flush": gz(FORTY6, level=9, flush_every=1100,
+                                     flush_mode=zlib.Z_FULL_FLUSH),
+        # About 800 KiB unpacked: distances reach across the 32 KiB window, and the index thins.
+        "repeated-record": gz(CERES6 * 3000, mem_level=1),
+        "members": MEMBERS,
+        "members-with-empty": gz(EIGHT6[:RECORD6]) + gz(b"") + gz(EIGHT6[RECORD6:]),
+        "header-fields": gz_with_header_fields(EIGHT6),
+        "truncated-data": ONE_GZ[:len(ONE_GZ) // 2],
+        "truncated-trailer": ONE_GZ[:-3],
+        "truncated-header": ONE_GZ[:5],
+        "truncated-second-member": MEMBERS[:len(MEMBERS) - 40],
+        "flipped-byte": flip(ONE_GZ, len(ONE_GZ) // 2),
+        "flipped-byte-many-blocks": flip(MANY_BLOCKS, 2 * len(MANY_BLOCKS) // 3, 0x01),
+        "wrong-crc": flip(ONE_GZ, len(ONE_GZ) - 6),
+        "wrong-length": flip(ONE_GZ, len(ONE_GZ) - 4, 0x01),
+        "second-member-wrong-crc": gz(CERES6) + flip(gz(ARROKOTH6), len(gz(ARROKOTH6)) - 8),
+        "trailing-garbage": ONE_GZ + b"garbage",
+        "trailing-zeros": ONE_GZ + bytes(8),
+        "trailing-magic": ONE_GZ + b"\x1f\x8b",
+        "trailing-lone-1f": ONE_GZ + b"\x1f",
+        "empty": b"",
+        "magic-only": b"\x1f",
+        "not-gzip": CERES6,
+        "zlib-not-gzip": zlib.compress(EIGHT6),
+    },
+    "fuzz_gzip_index": {
+        "empty-index": index_file(0, 1, 1 << 20, []),
+        "one-point": index_file(5360, 1, 1 << 20, [(0, 10, 0, b"")]),
+        "incomplete": index_file(3000, 0, 64, [(0, 10, 0, b""), (1024, 400, 5, EIGHT6[:1024])]),
+        "windows": index_file(70000, 1, 4096,
+                              [(0, 18, 0, b""), (4096, 900, 0, (CERES6 * 16)[:4096]),
+                               (40000, 9000, 7, CERES6 * 7)]),
+        "gzip-records": ONE_GZ,
+        "gzip-many-blocks": MANY_BLOCKS,
+        "gzip-members": MEMBERS,
+        "gzip-truncated": ONE_GZ[:len(ONE_GZ) // 2],
+        "gzip-wrong-crc": flip(ONE_GZ, len(ONE_GZ) - 6),
     },
 }
 

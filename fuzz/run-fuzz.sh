@@ -13,8 +13,18 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 targets=("$@")
 if [ ${#targets[@]} -eq 0 ]; then
     targets=(fuzz_record fuzz_numbers fuzz_diacriticals fuzz_accents fuzz_title fuzz_settings
-             fuzz_cli fuzz_cli_args fuzz_scans fuzz_field_reader fuzz_parameters fuzz_infobox)
+             fuzz_cli fuzz_cli_args fuzz_scans fuzz_field_reader fuzz_parameters fuzz_infobox
+             fuzz_gzip fuzz_gzip_index)
 fi
+
+# Largest single allocation per target, in MiB: an index cache file of any content must not make
+# the loader take more than an index of the most points can hold.
+malloc_limit() {
+    case $1 in
+        fuzz_gzip_index) echo 32 ;;
+        *) echo 2048 ;;
+    esac
+}
 
 # Longest input per target: a few records, a small names table, a short number text.
 max_len() {
@@ -28,6 +38,7 @@ max_len() {
         fuzz_cli_args) echo 300 ;;
         fuzz_scans) echo 6000 ;;
         fuzz_field_reader) echo 2200 ;;
+        fuzz_gzip | fuzz_gzip_index) echo 8000 ;;
         *) echo 2000 ;;
     esac
 }
@@ -49,7 +60,7 @@ for target in "${targets[@]}"; do
     echo "== $target: $seconds s from $(ls "$work/corpus" | wc -l) seeds"
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1 \
         "$binary" "$work/corpus" -max_total_time="$seconds" -max_len="$(max_len "$target")" \
-        -timeout=20 -rss_limit_mb=2048 -print_final_stats=1 \
+        -timeout=20 -rss_limit_mb=2048 -malloc_limit_mb="$(malloc_limit "$target")" -print_final_stats=1 \
         -artifact_prefix="$work/artifacts/" "${dict[@]}" >"$work/log" 2>&1
     status=$?
     runs=$(grep -o 'stat::number_of_executed_units: *[0-9]*' "$work/log" | grep -o '[0-9]*$' | tail -1)
