@@ -12,20 +12,30 @@ namespace quorvane::app {
 struct FileDialogSettings {
     QString title;
     QString filterName;    // "AstOrb.dat"
-    QString filterPattern; // "*.dat"
-    QString initialFolder;
-    QString fileName; // the file chosen last, empty before the first choice
+    QString filterPattern; // "*.dat *.dat.gz", matched ignoring letter case
+    QString initialFolder; // set by the command from the remembered folder
+    QString fileName;      // the file chosen last, empty before the first choice
+    // The dialog's own memory: the folder it showed when it last closed, chosen or cancelled.
+    QString lastFolder;
+    // Where the dialog starts when neither of the two above names a folder.
+    QString defaultFolder;
 };
+
+// The folder the dialog opens in: the initial folder, else the one it last showed, else the
+// default one, the first of them that exists; empty when none does.
+QString StartFolder(const FileDialogSettings& settings);
 
 class FileDialogs {
 public:
     virtual ~FileDialogs() = default;
-    // Shows the open-file dialog for an existing file; true and `settings.fileName` set to the
-    // chosen file's full path when the user picks one.
+    // Shows the open-file dialog for an existing file, in StartFolder(settings); true and
+    // `settings.fileName` set to the chosen file's full path when the user picks one. Either
+    // way `settings.lastFolder` is where the dialog was when it closed.
     virtual bool ChooseFile(QWidget* parent, FileDialogSettings& settings) = 0;
 };
 
-// The real dialog.
+// The real dialog: Qt's own, not the desktop's, so that its filter ignores letter case and it
+// fits the screen it opens on.
 class QtFileDialogs : public FileDialogs {
 public:
     bool ChooseFile(QWidget* parent, FileDialogSettings& settings) override;

@@ -5,10 +5,13 @@
 #include "astorb/error.h"
 #include "astorb/paths.h"
 
+#include <QFile>
 #include <QPushButton>
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
+#include <memory>
 #include <utility>
 
 namespace quorvane::app {
@@ -29,11 +32,33 @@ void TfrmQuorvane::FormShow() {
 }
 
 bool TfrmQuorvane::OpenAstOrb(const QString& folder) {
+    return OpenAstOrbIn(folder) != Opening::NoFile;
+}
+
+TfrmQuorvane::Opening TfrmQuorvane::OpenAstOrbIn(const QString& folder) {
     const std::string path = FindAstOrbFile(folder.toStdString());
     if (path.empty()) {
-        return false;
+        return Opening::NoFile;
     }
-    database_.ReplaceFile(path);
+    // Only a first reading of a compressed file reports progress, so only it makes the dialog.
+    const QString label =
+        QStringLiteral("Reading %1...").arg(QFile::decodeName(FileNameOf(path).c_str()));
+    std::unique_ptr<ProgressReport> progress;
+    const bool opened = database_.ReplaceFile(path, [&](std::uint64_t done, std::uint64_t total) {
+        if (!progress) {
+            progress = seams_.progressDialogs->Begin(this, label);
+        }
+        return progress->Update(done, total);
+    });
+    progress.reset();
+    if (!opened) {
+        return Opening::Cancelled;
+    }
+    databaseFolder_ = folder;
+    // Told once, before a file too short for one record raises its error below.
+    if (const std::string notice = database_.Notice(); !notice.empty()) {
+        Inform(notice);
+    }
     scbBrowser->setEnabled(true);
     const std::int64_t count = database_.RecordCount();
     if (count < 1) {
@@ -53,7 +78,11 @@ bool TfrmQuorvane::OpenAstOrb(const QString& folder) {
     }
     setWindowTitle(kApplicationTitle + QStringLiteral(" - ") +
                    QString::number(static_cast<qint64>(maximum) + 1) + QStringLiteral(" records"));
-    return true;
+    return Opening::Opened;
+}
+
+QString TfrmQuorvane::AstOrbFolder() const {
+    return database_.IsOpen() ? databaseFolder_ : astOrbDialog_.lastFolder;
 }
 
 void TfrmQuorvane::RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),
@@ -83,6 +112,8 @@ void TfrmQuorvane::actBrowseForFolderAstOrbBeforeExecute() {
 
 void TfrmQuorvane::actBrowseForFolderDiacriticalsBeforeExecute() {
     browseTarget_ = {kDiacriticalsPath, &diacriticalsDialog_};
+    // Diacriticals.txt usually sits beside AstOrb.dat.
+    diacriticalsDialog_.defaultFolder = AstOrbFolder();
     PrepareFileDialog();
 }
 
@@ -106,12 +137,25 @@ void TfrmQuorvane::SaveChosenFolder() {
 
 void TfrmQuorvane::actBrowseForFolderAstOrbAccept() {
     SaveChosenFolder();
-    QString caption = windowTitle();
+    const QString caption = windowTitle();
     const qsizetype cut = caption.indexOf(QStringLiteral(" - "));
     if (cut >= 0) {
         setWindowTitle(caption.left(cut));
     }
-    OpenAstOrb(QString::fromStdString(FolderOfFile(astOrbDialog_.fileName.toStdString())));
+    const QString folder =
+        QString::fromStdString(FolderOfFile(astOrbDialog_.fileName.toStdString()));
+    switch (OpenAstOrbIn(folder)) {
+    case Opening::NoFile:
+        seams_.messageBoxes->Inform(
+            this, QStringLiteral("No AstOrb.dat or AstOrb.dat.gz in \"%1\".").arg(folder));
+        break;
+    case Opening::Cancelled:
+        // Nothing was opened: the database on show keeps its caption.
+        setWindowTitle(caption);
+        break;
+    case Opening::Opened:
+        break;
+    }
 }
 
 void TfrmQuorvane::actBrowseForFolderDiacriticalsAccept() {

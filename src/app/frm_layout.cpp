@@ -1,11 +1,11 @@
 // The window's size and place: the browser docked along the bottom, the window fitted to its
 // visible controls and kept inside the screen.
 #include "app/frm_design.h"
+#include "app/screen_fit.h"
 #include "app/tfrmquorvane.h"
 
 #include <QGroupBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <algorithm>
@@ -21,7 +21,7 @@ void TfrmQuorvane::LayOut() {
     browserLaidOut_ = scbBrowser->geometry();
     autoSize_ = true;
     FitToControls();
-    KeepOnScreen();
+    MoveIntoScreen(*this);
 }
 
 void TfrmQuorvane::FitToControls() {
@@ -52,25 +52,10 @@ void TfrmQuorvane::FitToControls() {
                  clientSize.height() + 2 * design::kBorderWidth);
 }
 
-void TfrmQuorvane::KeepOnScreen() {
-    const QScreen* screen = this->screen();
-    if (screen == nullptr) {
-        return;
-    }
-    const QRect area = screen->availableGeometry();
-    const QRect frame = frameGeometry();
-    const int left =
-        std::max(area.left(), std::min(frame.left(), area.right() + 1 - frame.width()));
-    const int top = std::max(area.top(), std::min(frame.top(), area.bottom() + 1 - frame.height()));
-    if (left != frame.left() || top != frame.top()) {
-        move(left, top);
-    }
-}
-
 void TfrmQuorvane::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (autoSize_ && !event->spontaneous()) {
-        KeepOnScreen();
+        MoveIntoScreen(*this);
     }
 }
 
@@ -79,7 +64,7 @@ void TfrmQuorvane::changeEvent(QEvent* event) {
     if (event->type() == QEvent::ActivationChange && isActiveWindow() && !activatedOnce_) {
         activatedOnce_ = true;
         if (autoSize_) {
-            KeepOnScreen();
+            MoveIntoScreen(*this);
         }
     }
 }

@@ -1,9 +1,10 @@
-// The dialogs and message boxes the window talks through, gathered for the window's owner;
-// tests pass their own.
+// The dialogs, message boxes and progress reports the window talks through, gathered for the
+// window's owner; tests pass their own.
 #pragma once
 
 #include "app/file_dialogs.h"
 #include "app/message_boxes.h"
+#include "app/progress_dialog.h"
 #include "app/text_prompt.h"
 
 namespace quorvane::app {
@@ -12,6 +13,7 @@ struct WindowSeams {
     FileDialogs* fileDialogs = nullptr;
     MessageBoxes* messageBoxes = nullptr;
     TextPrompt* textPrompt = nullptr;
+    ProgressDialogs* progressDialogs = nullptr;
 };
 
 } // namespace quorvane::app

@@ -25,9 +25,13 @@ TfrmQuorvane::TfrmQuorvane(const WindowSeams& seams, QWidget* parent)
         ownTextPrompt_ = std::make_unique<QtTextPrompt>();
         seams_.textPrompt = ownTextPrompt_.get();
     }
+    if (seams_.progressDialogs == nullptr) {
+        ownProgressDialogs_ = std::make_unique<QtProgressDialogs>();
+        seams_.progressDialogs = ownProgressDialogs_.get();
+    }
     astOrbDialog_ = {QStringLiteral("Browse for AstOrb.dat"),
                      QStringLiteral("AstOrb.dat"),
-                     QStringLiteral("*.dat"),
+                     QStringLiteral("*.dat *.dat.gz"),
                      {},
                      {}};
     diacriticalsDialog_ = {QStringLiteral("Browse for Diacriticals.txt"),

@@ -47,7 +47,10 @@ public:
     // loads Diacriticals.txt. Runs once, before the window is first shown.
     void FormShow();
 
-    // Opens folder/AstOrb.dat: false, nothing changed, when there is none.
+    // Opens folder/AstOrb.dat, else folder/AstOrb.dat.gz (either in any letter case): false,
+    // nothing changed, when there is neither. A first reading of a .gz shows its progress; when
+    // the user cancels it the result is true all the same (the file is there, so start-up does
+    // not ask for another) and nothing has changed: the open database, if any, stays on show.
     bool OpenAstOrb(const QString& folder);
 
     // RecordLabels: where the display writes.
@@ -101,12 +104,16 @@ private:
         FileDialogSettings* dialog = nullptr;
     };
 
+    // How an opening ended.
+    enum class Opening { NoFile, Opened, Cancelled };
+
     void CreateControls();
     QWidget* MakeControl(const design::ControlDesign& row);
     void LayOut();
     void FitToControls();
-    // Moves the window, when it opens, so that it lies inside the screen's work area.
-    void KeepOnScreen();
+    Opening OpenAstOrbIn(const QString& folder);
+    // The folder of the open AstOrb.dat, else the one the AstOrb.dat dialog last showed.
+    QString AstOrbFolder() const;
     void RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),
                         FileDialogSettings& dialog);
     void actBrowseForFolderAstOrbBeforeExecute();
@@ -160,9 +167,11 @@ private:
     std::unique_ptr<QtFileDialogs> ownFileDialogs_;
     std::unique_ptr<QtMessageBoxes> ownMessageBoxes_;
     std::unique_ptr<QtTextPrompt> ownTextPrompt_;
+    std::unique_ptr<QtProgressDialogs> ownProgressDialogs_;
     SettingsStore settings_;
 
     AstOrbDatabase database_;
+    QString databaseFolder_; // the folder the open AstOrb.dat was found in
     std::optional<DiacriticalNames> names_;
     BrowseTarget browseTarget_;
     FileDialogSettings astOrbDialog_;

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QSettings>
 
@@ -26,7 +27,8 @@ QString CliClipboard(std::vector<std::string> args, char separator) {
 
 bool FakeFileDialogs::ChooseFile(QWidget*, FileDialogSettings& settings) {
     shown.push_back({settings.title, settings.filterName + "|" + settings.filterPattern,
-                     settings.initialFolder, window != nullptr && window->isVisible()});
+                     settings.initialFolder, StartFolder(settings),
+                     window != nullptr && window->isVisible()});
     if (answers.empty() || !answers.front()) {
         if (!answers.empty()) {
             answers.pop_front();
@@ -34,8 +36,30 @@ bool FakeFileDialogs::ChooseFile(QWidget*, FileDialogSettings& settings) {
         return false;
     }
     settings.fileName = *answers.front();
+    settings.lastFolder = QFileInfo(settings.fileName).absolutePath();
     answers.pop_front();
     return true;
+}
+
+namespace {
+
+class FakeProgressReport : public ProgressReport {
+public:
+    explicit FakeProgressReport(FakeProgressDialogs& dialogs) : dialogs_(dialogs) {}
+    bool Update(std::uint64_t done, std::uint64_t total) override {
+        dialogs_.updates.emplace_back(done, total);
+        return !dialogs_.cancel;
+    }
+
+private:
+    FakeProgressDialogs& dialogs_;
+};
+
+} // namespace
+
+std::unique_ptr<ProgressReport> FakeProgressDialogs::Begin(QWidget*, const QString& label) {
+    labels << label;
+    return std::make_unique<FakeProgressReport>(*this);
 }
 
 void FakeMessageBoxes::Inform(QWidget*, const QString& text) {
@@ -105,7 +129,7 @@ void WindowTest::RememberFolders(const QString& astOrb, const QString& diacritic
 }
 
 TfrmQuorvane& WindowTest::MakeWindow(bool formShow) {
-    window = std::make_unique<TfrmQuorvane>(WindowSeams{&dialogs, &boxes, &prompt});
+    window = std::make_unique<TfrmQuorvane>(WindowSeams{&dialogs, &boxes, &prompt, &progress});
     dialogs.window = window.get();
     if (formShow) {
         window->FormShow();

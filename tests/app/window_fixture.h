@@ -4,12 +4,14 @@
 
 #include "app/tfrmquorvane.h"
 #include "support/fixtures.h"
+#include "support/gzip_support.h"
 
 #include <gtest/gtest.h>
 
 #include <QString>
 #include <QStringList>
 
+#include <cstdint>
 #include <deque>
 #include <functional>
 #include <memory>
@@ -17,6 +19,7 @@
 #include <ostream>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Readable QString values in failure messages.
@@ -37,11 +40,14 @@ template <class T> T* Control(TfrmQuorvane& window, const char* name) {
     return control;
 }
 
+// Answers as the real dialog would: a choice leaves the dialog's memory in the chosen file's
+// folder.
 struct FakeFileDialogs : FileDialogs {
     struct Shown {
         QString title;
         QString filter;
         QString initialFolder;
+        QString startFolder; // StartFolder of the settings it was shown with
         bool windowVisible;
     };
     // Each answer is a full file path to choose, or nothing to cancel.
@@ -62,6 +68,16 @@ struct FakeMessageBoxes : MessageBoxes {
     void ShowError(QWidget*, const QString& text) override { errors << text; }
     void Inform(QWidget*, const QString& text) override;
     bool AskYesNo(QWidget*, const QString& text) override;
+};
+
+// Records the progress of every long opening; `cancel` makes the user press Cancel at the first
+// update.
+struct FakeProgressDialogs : ProgressDialogs {
+    QStringList labels; // one a progress begun
+    std::vector<std::pair<std::uint64_t, std::uint64_t>> updates;
+    bool cancel = false;
+
+    std::unique_ptr<ProgressReport> Begin(QWidget*, const QString& label) override;
 };
 
 struct FakeTextPrompt : TextPrompt {
@@ -92,9 +108,13 @@ protected:
     QString LabelText(const char* objectName) const;
 
     quorvane::test::TempFolder settingsFolder;
+    // A fresh index cache: every AstOrb.dat.gz is read whole at its first opening in a test.
+    quorvane::test::TempFolder cacheFolder;
+    quorvane::test::ScopedEnv cache{"XDG_CACHE_HOME", cacheFolder.str()};
     FakeFileDialogs dialogs;
     FakeMessageBoxes boxes;
     FakeTextPrompt prompt;
+    FakeProgressDialogs progress;
     std::unique_ptr<TfrmQuorvane> window;
 };
 

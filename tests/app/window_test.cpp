@@ -210,7 +210,7 @@ TEST_F(WindowTest, FirstRunAsksForTheFileBeforeTheWindowShows) {
     QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].title, "Browse for AstOrb.dat");
-    EXPECT_EQ(dialogs.shown[0].filter, "AstOrb.dat|*.dat");
+    EXPECT_EQ(dialogs.shown[0].filter, "AstOrb.dat|*.dat *.dat.gz");
     EXPECT_EQ(dialogs.shown[0].initialFolder, "");
     EXPECT_FALSE(dialogs.shown[0].windowVisible);
     EXPECT_EQ(StoredValue("AstOrbDatPath"), kSamples);
@@ -268,6 +268,7 @@ TEST_F(WindowTest, ExistingFolderWithoutAstOrbOpensTheDialogThere) {
     ASSERT_EQ(dialogs.shown.size(), 1u);
     EXPECT_EQ(dialogs.shown[0].initialFolder, folder);
     EXPECT_EQ(StoredValue("AstOrbDatPath"), folder);
+    EXPECT_TRUE(boxes.messages.isEmpty()) << "at start-up the dialog says it all";
 }
 
 TEST_F(WindowTest, ChosenFileNameIsIgnoredOnlyItsFolderCounts) {
@@ -316,6 +317,8 @@ TEST_F(WindowTest, FolderWithoutAstOrbKeepsTheOpenDatabase) {
     dialogs.answers.push_back(QString::fromStdString(other.str()) + "/other.dat");
     Control<QPushButton>(w, "btnBrowse")->click();
     EXPECT_EQ(StoredValue("AstOrbDatPath"), QString::fromStdString(other.str()));
+    EXPECT_EQ(boxes.messages, QStringList{"No AstOrb.dat or AstOrb.dat.gz in \"" +
+                                          QString::fromStdString(other.str()) + "\"."});
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.32") << "the count is already cut";
     EXPECT_EQ(LabelText("lblNameVal"), "Ceres");
     Control<QScrollBar>(w, "scbBrowser")->setValue(1);
@@ -437,6 +440,43 @@ TEST_F(WindowTest, DiacriticalsCommandStoresTheFolderAndShowsTheLabel) {
     EXPECT_EQ(dialogs.shown.back().filter, "Diacriticals.txt|*.txt");
     EXPECT_EQ(StoredValue("DiacriticalsPath"), kSamples);
     EXPECT_FALSE(lblNameUnicodeVal->isHidden());
+}
+
+TEST_F(WindowTest, DiacriticalsDialogStartsBesideAstOrbUntilItHasAFolderOfItsOwn) {
+    const auto database = NumberedDatabase(3);
+    const QString astOrb = QString::fromStdString(database->str());
+    RememberFolders(astOrb);
+    TfrmQuorvane& w = MakeWindow();
+    QPushButton* btnDiacriticals = Control<QPushButton>(w, "btnDiacriticals");
+    dialogs.answers = {std::nullopt, kSamples + "/Diacriticals.txt", std::nullopt};
+    btnDiacriticals->click();
+    EXPECT_EQ(dialogs.shown.back().initialFolder, "");
+    EXPECT_EQ(dialogs.shown.back().startFolder, astOrb);
+    btnDiacriticals->click();
+    btnDiacriticals->click();
+    EXPECT_EQ(dialogs.shown.back().initialFolder, kSamples);
+    EXPECT_EQ(dialogs.shown.back().startFolder, kSamples);
+}
+
+TEST_F(WindowTest, WithoutADatabaseTheDiacriticalsDialogStartsWhereTheAstOrbDialogWas) {
+    TempFolder other;
+    other.Write("other.dat", "x");
+    const QString folder = QString::fromStdString(other.str());
+    dialogs.answers = {folder + "/other.dat", std::nullopt};
+    TfrmQuorvane& w = MakeWindow();
+    ASSERT_FALSE(Control<QScrollBar>(w, "scbBrowser")->isEnabled());
+    Control<QPushButton>(w, "btnDiacriticals")->click();
+    EXPECT_EQ(dialogs.shown.back().startFolder, folder);
+}
+
+TEST_F(WindowTest, DialogRemembersItsFolderWhenTheSettingsCannot) {
+    QDir().mkpath(SettingsFile());
+    dialogs.answers = {kSamples + "/AstOrb.dat", std::nullopt};
+    TfrmQuorvane& w = MakeWindow();
+    ASSERT_EQ(boxes.errors.size(), 1);
+    Control<QPushButton>(w, "btnBrowse")->click();
+    EXPECT_EQ(dialogs.shown.back().initialFolder, "") << "the settings give no folder";
+    EXPECT_EQ(dialogs.shown.back().startFolder, kSamples);
 }
 
 TEST_F(WindowTest, EmptyDiacriticalsReportsTheListError) {
