@@ -1,7 +1,7 @@
 // The gzip reader against zlib's own sequential inflate of the same bytes. The input is the gzip
-// file; its last byte chooses the index's limits (points 64 to 4,096 unpacked bytes apart, 2 to
-// 17 of them at most, so that a small file gets many points and thins them), and a hash of the
-// whole input chooses where the reads fall.
+// file; its modification time chooses the index's limits (GzipLimitsOf: points 64 to 4,096
+// unpacked bytes apart, 2 to 17 of them at most, so that a small file gets many points and thins
+// them), and a hash of the whole input chooses where the reads fall.
 //
 // The reference inflates the members one after another, as gzip -dc does: after a member's end,
 // two bytes 1f 8b start another member and anything else ends the data cleanly (trailing bytes
@@ -13,6 +13,7 @@
 // backward, across access points and at the very end, gives the reference's bytes. AstOrbFile
 // on the same bytes named x.gz, opened once to build the index and once from the index cache,
 // gives the same record count, notice and bytes.
+#include "fuzz_gzip_limits.h"
 #include "fuzz_support.h"
 
 #include "astorb/database.h"
@@ -189,10 +190,7 @@ private:
 
 void CheckIndex(const std::string& path, std::string_view bytes, const Reference& reference,
                 Draws& draws) {
-    const unsigned char choice = bytes.empty() ? 0 : static_cast<unsigned char>(bytes.back());
-    GzipIndexLimits limits;
-    limits.span = 64 * (1 + (choice & 63u));   // 64 to 4,096
-    limits.maxPoints = 2 + (choice >> 6) * 5u; // 2, 7, 12 or 17
+    const GzipIndexLimits limits = fuzz::GzipLimitsOf(bytes);
     OpenFile file(path);
     std::uint64_t lastDone = 0;
     bool progressed = true;
@@ -222,10 +220,16 @@ void CheckIndex(const std::string& path, std::string_view bytes, const Reference
     Check(index.complete == reference.clean, "complete is not exactly the reference's clean end");
     Check(index.length == 0 || (!index.points.empty() && index.points.front().out == 0),
           "bytes to read but no access point at the start");
+    // Each thinning doubles the span, and every two points kept are at least that far apart.
+    std::uint64_t span = limits.span;
+    while (span < index.span) {
+        span *= 2;
+    }
+    Check(span == index.span, "the span is not the one asked for, doubled at each thinning");
     for (std::size_t i = 0; i < index.points.size(); ++i) {
         const GzipAccessPoint& point = index.points[i];
-        Check(i == 0 || point.out - index.points[i - 1].out >= limits.span,
-              "two access points closer than the least span asked for");
+        Check(i == 0 || point.out - index.points[i - 1].out >= index.span,
+              "two access points closer than the span");
         // A point's window is the output just before it.
         Check(point.windowLength == std::min<std::uint64_t>(point.out, GzipIndex::kWindowSize),
               "a point keeps less than the 32 KiB before it");
@@ -239,14 +243,18 @@ void CheckIndex(const std::string& path, std::string_view bytes, const Reference
     CheckReads([&](std::uint64_t offset, char* buffer,
                    std::size_t count) { return reader.ReadAt(offset, buffer, count); },
                reference.out, &index, draws);
-    // A new reader for each read: each one starts from an access point.
-    for (int k = 0; k < 2; ++k) {
+    // A new reader for each access point, so that every point is entered (the reads above
+    // cross them all but enter only the first).
+    const auto freshRead = [&](std::uint64_t at, std::size_t count) {
         GzipReader fresh(file.fd(), index);
-        const std::uint64_t at = draws.Below(reference.out.size() + 4);
         CheckRead([&](std::uint64_t offset, char* buffer,
-                      std::size_t count) { return fresh.ReadAt(offset, buffer, count); },
-                  reference.out, at, static_cast<std::size_t>(draws.Below(9000)));
+                      std::size_t length) { return fresh.ReadAt(offset, buffer, length); },
+                  reference.out, at, count);
+    };
+    for (const GzipAccessPoint& point : index.points) {
+        freshRead(point.out, 1 + static_cast<std::size_t>(draws.Below(2 * limits.span)));
     }
+    freshRead(draws.Below(reference.out.size() + 4), static_cast<std::size_t>(draws.Below(9000)));
 }
 
 // AstOrbFile opens the same bytes as x.gz: once building the index (the cache folder emptied

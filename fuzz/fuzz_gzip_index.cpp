@@ -3,13 +3,14 @@
 //     with the key's file size and serializes back to exactly the input;
 //   - the same with its last four bytes replaced by the check sum of the rest (a CRC-32 of the
 //     bytes before it, little-endian), so that the fuzzer reaches what lies past the check sum;
-//   - when it starts as a gzip file (1f 8b): its index, built with limits chosen by its last byte,
+//   - when it starts as a gzip file (1f 8b): its index, built with the limits GzipLimitsOf chooses,
 //     serialized and parsed back gives the same index; flipping any one byte of the serialized
 //     form, or another key, is refused; forged forms (a few bytes overwritten, the check sum made
 //     right) that are accepted are consistent, and a reader through them stays within its
 //     bounds.
 // A cache file never makes the loader allocate more than a bounded amount: run-fuzz.sh runs this
 // target with a limit on any one allocation.
+#include "fuzz_gzip_limits.h"
 #include "fuzz_support.h"
 
 #include "astorb/gzip_index_cache.h"
@@ -69,11 +70,35 @@ bool SameIndex(const GzipIndex& a, const GzipIndex& b) {
     return true;
 }
 
+// The index a pass over a file of `fileSize` bytes can give, restated: a window slot per point,
+// no point without bytes to read, the first at the start; in order, each further on in both
+// files, inside both, with at most 7 bits left of the byte before it (none at the file's start)
+// and a window of at most 32 KiB from the bytes before it.
+bool Restated(const GzipIndex& index, std::uint64_t fileSize) {
+    if (index.windows.size() != index.points.size() * GzipIndex::kWindowSize ||
+        (index.points.empty() && index.length != 0) ||
+        (!index.points.empty() && index.points[0].out != 0)) {
+        return false;
+    }
+    for (std::size_t i = 0; i < index.points.size(); ++i) {
+        const GzipAccessPoint& p = index.points[i];
+        const bool ordered =
+            i == 0 || (p.out > index.points[i - 1].out && p.in > index.points[i - 1].in);
+        if (!ordered || p.out > index.length || p.in > fileSize || p.bits < 0 || p.bits > 7 ||
+            (p.in == 0 && p.bits != 0) || p.windowLength > GzipIndex::kWindowSize ||
+            p.windowLength > p.out) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Whatever is accepted is consistent and is the one serialized form of its index.
 std::optional<GzipIndex> ParseChecked(const std::string& bytes, const GzipFileKey& key) {
     std::optional<GzipIndex> index = ParseGzipIndex(bytes, key);
     if (index) {
         Check(index->IsConsistent(key.size), "an index accepted is not consistent");
+        Check(Restated(*index, key.size), "an index accepted breaks the restated rule");
         Check(index->points.size() <= GzipIndexLimits{}.maxPoints,
               "an index accepted has more points than an index can have");
         Check(SerializeGzipIndex(key, *index) == bytes,
@@ -116,14 +141,13 @@ void ReadWithin(int fd, const GzipIndex& index, std::string_view bytes) {
 void CheckRoundTrip(std::string_view bytes) {
     const std::string path = fuzz::ScratchFolder() + "/input.gz";
     fuzz::WriteFile(path, bytes);
-    const unsigned char choice = static_cast<unsigned char>(bytes.back());
-    GzipIndexLimits limits;
-    limits.span = 64 * (1 + (choice & 63u));
-    limits.maxPoints = 2 + (choice >> 6) * 5u;
+    const GzipIndexLimits limits = fuzz::GzipLimitsOf(bytes);
+    const auto choice = static_cast<unsigned char>(bytes.back());
     OpenFile file(path);
     const std::optional<GzipScan> scan = BuildGzipIndex(file.fd(), bytes.size(), {}, limits);
     Check(scan.has_value(), "the pass stopped without being asked to");
     const GzipIndex& index = scan->index;
+    Check(Restated(index, bytes.size()), "a built index breaks the restated rule");
     const GzipFileKey key = {"/quorvane-fuzz/x.gz", bytes.size(), 1700000001,
                              static_cast<std::int64_t>(choice) * 1000};
     const std::string serialized = SerializeGzipIndex(key, index);

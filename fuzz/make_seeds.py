@@ -82,22 +82,33 @@ def reader_seed(separator, records):
     return b"".join(text for _, text in records) + bytes(reversed(taken))
 
 
-def gz(data, level=6, mem_level=8, flush_every=0, flush_mode=zlib.Z_PARTIAL_FLUSH):
-    """One gzip member of `data`, written by zlib. With `flush_every`, the compressor is flushed
-    in `flush_mode` after every that many bytes, so that the member has many deflate blocks; a
-    partial or block flush leaves a block boundary inside a byte."""
+def limits(span, points):
+    """The modification time by which the gzip fuzz targets choose their index's limits
+    (fuzz_gzip_limits.h): access points at least `span` (64 to 4,096, a multiple of 64) unpacked
+    bytes apart, at most `points` (2 to 17) of them."""
+    return (span // 64 - 1) | (points - 2) << 8
+
+
+def gz(data, level=6, mem_level=8, flush_every=0, flush_mode=zlib.Z_PARTIAL_FLUSH,
+       mtime=limits(64, 17)):
+    """One gzip member of `data`, written by zlib, with `mtime` in its header. With
+    `flush_every`, the compressor is flushed in `flush_mode` after every that many bytes, so
+    that the member has many deflate blocks; a partial or block flush leaves a block boundary
+    inside a byte."""
     c = zlib.compressobj(level, zlib.DEFLATED, 31, mem_level)
     if not flush_every:
-        return c.compress(data) + c.flush()
-    out = b""
-    for at in range(0, len(data), flush_every):
-        out += c.compress(data[at:at + flush_every]) + c.flush(flush_mode)
-    return out + c.flush()
+        out = c.compress(data) + c.flush()
+    else:
+        out = b""
+        for at in range(0, len(data), flush_every):
+            out += c.compress(data[at:at + flush_every]) + c.flush(flush_mode)
+        out += c.flush()
+    return out[:4] + struct.pack("<I", mtime) + out[8:]
 
 
 def gz_with_header_fields(data):
     """A gzip member whose header has every optional field: extra, name, comment, header CRC."""
-    header = b"\x1f\x8b\x08\x1e" + struct.pack("<I", 1700000000) + b"\x00\x03"
+    header = b"\x1f\x8b\x08\x1e" + struct.pack("<I", limits(128, 5)) + b"\x00\x03"
     header += struct.pack("<H", 4) + b"QV\x01\x00" + b"astorb.dat\x00" + b"generated\x00"
     header += struct.pack("<H", zlib.crc32(header) & 0xFFFF)
     c = zlib.compressobj(6, zlib.DEFLATED, -15)
@@ -130,9 +141,10 @@ def index_file(length, complete, span, points):
 
 EIGHT6 = SAMPLE6[:8 * RECORD6]
 FORTY6 = SAMPLE6[:40 * RECORD6]
-ONE_GZ = gz(EIGHT6)
+ONE_GZ = gz(EIGHT6, mtime=limits(256, 4))
 MANY_BLOCKS = gz(FORTY6, mem_level=1, flush_every=700)
-MEMBERS = gz(SAMPLE6[:3 * RECORD6]) + gz(SAMPLE6[3 * RECORD6:7 * RECORD6], level=1) + gz(CERES6)
+MEMBERS = gz(SAMPLE6[:3 * RECORD6], mtime=limits(64, 3)) + \
+    gz(SAMPLE6[3 * RECORD6:7 * RECORD6], level=1) + gz(CERES6)
 
 
 SEEDS = {
@@ -344,12 +356,16 @@ SEEDS = {
         "records-level-9": gz(EIGHT6, level=9),
         "stored-blocks": gz(SAMPLE6[:6 * RECORD6], level=0, flush_every=500),
         "many-blocks": MANY_BLOCKS,
+        "many-blocks-thinned": gz(FORTY6, mem_level=1, flush_every=300, mtime=limits(64, 5)),
         "many-blocks-block-flush": gz(FORTY6, flush_every=300, flush_mode=zlib.Z_BLOCK),
-        "many-blocks-sync-flush": gz(FORTY6, flush_every=900, flush_mode=zlib.Z_SYNC_FLUSH),
+        "many-blocks-sync-flush": gz(FORTY6, flush_every=900, flush_mode=zlib.Z_SYNC_FLUSH,
+                                     mtime=limits(512, 9)),
         "many-blocks-full-flush": gz(FORTY6, level=9, flush_every=1100,
-                                     flush_mode=zlib.Z_FULL_FLUSH),
+                                     flush_mode=zlib.Z_FULL_FLUSH, mtime=limits(1024, 12)),
         # About 800 KiB unpacked: distances reach across the 32 KiB window, and the index thins.
-        "repeated-record": gz(CERES6 * 3000, mem_level=1),
+        "repeated-record": gz(CERES6 * 3000, mem_level=1, mtime=limits(4096, 17)),
+        # 2.4 MiB unpacked: more than the reader keeps behind its position.
+        "repeated-record-long": gz(CERES6 * 9000, level=9, mtime=limits(4096, 8)),
         "members": MEMBERS,
         "members-with-empty": gz(EIGHT6[:RECORD6]) + gz(b"") + gz(EIGHT6[RECORD6:]),
         "header-fields": gz_with_header_fields(EIGHT6),
@@ -366,6 +382,7 @@ SEEDS = {
         "trailing-zeros": ONE_GZ + bytes(8),
         "trailing-magic": ONE_GZ + b"\x1f\x8b",
         "trailing-lone-1f": ONE_GZ + b"\x1f",
+        "trailing-1f-not-8b": ONE_GZ + b"\x1f\x8c" + bytes(20),
         "empty": b"",
         "magic-only": b"\x1f",
         "not-gzip": CERES6,

@@ -38,7 +38,7 @@ max_len() {
         fuzz_cli_args) echo 300 ;;
         fuzz_scans) echo 6000 ;;
         fuzz_field_reader) echo 2200 ;;
-        fuzz_gzip | fuzz_gzip_index) echo 8000 ;;
+        fuzz_gzip | fuzz_gzip_index) echo 12000 ;;
         *) echo 2000 ;;
     esac
 }
