@@ -63,7 +63,8 @@ ARROKOTH6 = numbered6(486958)
 # the eccentricity.
 WIDE_AXIS6 = record6(len(SAMPLE6) // RECORD6 - 1)
 # From Sedna (90377) to the first unnumbered record: the numbers that need six columns.
-HIGH6 = SAMPLE6[SAMPLE6.index(numbered6(90377)):SAMPLE6.index(numbered6(486958)) + 2 * RECORD6]
+FIRST_UNNUMBERED6 = next(i for i in range(len(SAMPLE6) // RECORD6) if record6(i)[:6] == b" " * 6)
+HIGH6 = SAMPLE6[SAMPLE6.index(numbered6(90377)):(FIRST_UNNUMBERED6 + 1) * RECORD6]
 
 
 def scans_back(fmt, settings):
@@ -192,7 +193,7 @@ SEEDS = {
         "epoch-blank-in-month": b".2020 201",
     },
     "fuzz_diacriticals": {
-        "sample": front(b"101") + front(b"5") + NAMES + b"\x02",
+        "sample": front(b"202") + front(b"5") + NAMES + b"\x02",
         "header-only": b"a\r\nb\r\nc\r\n\x00",
         "empty-lines": b"\r\n\r\n\n\r\x00",
         "left-aligned": front(b"5") + b"h\nh\nh\n5                            Fem\\o\n\x01",
@@ -210,7 +211,7 @@ SEEDS = {
     },
     "fuzz_title": {
         "ceres": CERES + b"\x00\x0b\x01",
-        "ceres-names": put(CERES, 1, b"  101") + NAMES + b"\x01\x0b\x01",
+        "ceres-names": put(CERES, 1, b"  202") + NAMES + b"\x01\x0b\x01",
         "designation": put(put(CERES, 1, b"     "), 7, b"2004 MN4          ") + b"\x00\x0b\x01",
         "numbered-designation": put(CERES, 7, b"1998 KN12         ") + b"\x00\x0b\x01",
         "short": CERES[:10] + b"\x00\x0a\x00",
@@ -272,7 +273,8 @@ SEEDS = {
         "find": b"find\0@\0" + b"0\0--field\0NameUnicode\0--text\0\xc3\xa9\0--backward",
         "bad": b"show\0@\0+1\0--help",
         # "#": the first records of the five-digit sample, with CR LF line ends.
-        # "@": records 30 to 38 are numbered from 90000 on (38: Arrokoth), 39 has the widest axis.
+        # "@": records 30 to 38 are numbered from 90000 on (Sedna to Gonggong), 39 has the widest
+        # axis.
         "show-high-number": b"show\0@\0" + b"38\0--diacriticals\0@",
         "show-five-digit-crlf": b"--raw\0show\0#\0" + b"2",
         "infobox-high-number": b"infobox\0@\0" + b"32\0--lang\0en",

@@ -1,214 +1,337 @@
 #!/usr/bin/env python3
-"""Writes the bundled sample AstOrb.dat and Diacriticals.txt files.
+"""Writes the bundled sample AstOrb.dat files and their Diacriticals.txt from real asteroids.
+
+usage: python3 samples/make-sample.py [ASTEROIDS.DAT]
+
+The asteroids, their elements and their names come from asteroids.dat of Debian's kstars-data
+package (default /usr/share/kstars/asteroids.dat), a JSON export of NASA/JPL's Small-Body
+Database; samples/SOURCES says which version and how each column is filled. The output is the
+same on every run from the same file.
 
 samples/AstOrb.dat, which `make run` opens, is in the layout AstOrb.dat is published in today: 267
 characters and a line feed per record, a six-column number and every later field one column to
 the right (the semi-major axis one column wider instead). samples/five-digit/AstOrb.dat is the
 layout of the files published until about 2005: 266 characters and a line feed, a five-column
-number. The tests use the five-digit one.
+number; the tests use it. samples/gz/astorb.dat.gz is the six-digit file compressed.
 
-Both hold 450 numbered asteroids (number n at index n-1), and the six-digit one then some famous
-asteroids numbered above 450 (their elements typed in, rounded, from published values), then 60
-unnumbered ones, the last one of the six-digit file far enough out to fill the widened
-semi-major axis column. The famous asteroids carry their published elements (rounded); the rest
-are made-up main-belt orbits from a fixed seed, with a tight cluster around asteroid 200 so that
-the family command has something to find. Each folder has the same Diacriticals.txt.
+Both files hold, in this order:
+- every asteroid from number 1 up to the first number the data lacks, number n at index n - 1;
+- asteroids numbered above that run, in number order: the Eos family as the data has it, the
+  near-Earth, Mars-crossing and Hungaria asteroids, some well-known bodies from the Jupiter
+  Trojans to the scattered disc, and the asteroids whose names carry accents;
+- unnumbered ones under their provisional designations, the six-digit file ending with the one
+  farthest out, whose semi-major axis needs all thirteen columns.
+The five-digit file keeps only what its columns can hold: no number above 99999, no semi-major
+axis of 1000 AU or more. Each folder's Diacriticals.txt holds the accented names of its file.
 """
+import datetime
+import gzip
+import json
 import math
 import os
-import random
+import re
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-EPOCH = "20051018"
+DEFAULT_SOURCE = "/usr/share/kstars/asteroids.dat"
 
-# number: (name, H, G, B-V, diameter, class, flags, a, e, i, node, peri, M)
-FAMOUS = {
-    1: ("Ceres", 3.34, 0.12, 0.72, 848.4, "G", 0, 2.7663, 0.0789, 10.583, 80.407, 73.150, 115.390),
-    2: ("Pallas", 4.13, 0.11, 0.65, 498.1, "B", 0, 2.7727, 0.2299, 34.845, 173.129, 310.148, 96.148),
-    3: ("Juno", 5.33, 0.32, 0.82, 233.9, "S", 0, 2.6691, 0.2579, 12.971, 169.924, 248.138, 32.811),
-    4: ("Vesta", 3.20, 0.32, 0.78, 468.3, "V", 0, 2.3617, 0.0888, 7.134, 103.914, 149.863, 20.864),
-    5: ("Astraea", 6.85, 0.15, 0.83, 119.1, "S", 0, 2.5743, 0.1910, 5.368, 141.597, 358.934, 250.371),
-    6: ("Hebe", 5.71, 0.24, 0.82, 185.2, "S", 0, 2.4253, 0.2019, 14.752, 138.735, 239.519, 307.430),
-    7: ("Iris", 5.51, 0.15, 0.84, 199.8, "S", 0, 2.3859, 0.2310, 5.527, 259.726, 145.318, 112.920),
-    8: ("Flora", 6.49, 0.28, 0.89, 135.9, "S", 0, 2.2018, 0.1566, 5.886, 110.967, 285.210, 280.118),
-    9: ("Metis", 6.28, 0.17, 0.86, 190.0, "S", 0, 2.3864, 0.1213, 5.575, 68.978, 6.155, 152.406),
-    10: ("Hygiea", 5.43, 0.15, 0.69, 407.1, "C", 0, 3.1370, 0.1174, 3.842, 283.451, 312.470, 224.060),
-    16: ("Psyche", 5.90, 0.20, 0.70, 253.2, "M", 0, 2.9207, 0.1398, 3.095, 150.317, 227.246, 40.370),
-    433: ("Eros", 11.16, 0.46, 0.88, None, "", 12, 1.4579, 0.2229, 10.829, 304.401, 178.664, 320.216),
+# Asteroids numbered above the run, besides the family and the accented names: number, and why.
+NOTABLE = {
+    243: "Ida, visited by Galileo, with its moon Dactyl",
+    253: "Mathilde, visited by NEAR Shoemaker",
+    588: "Achilles, the first Jupiter Trojan found",
+    617: "Patroclus, a binary Trojan",
+    624: "Hektor, the largest Trojan",
+    944: "Hidalgo, crossing Jupiter's and Saturn's orbits",
+    2060: "Chiron, the first centaur",
+    5145: "Pholus",
+    10199: "Chariklo, the largest centaur, with rings",
+    15760: "Albion, the first classical Kuiper-belt object after Pluto",
+    20000: "Varuna",
+    28978: "Ixion",
+    38628: "Huya",
+    50000: "Quaoar",
+    90377: "Sedna",
+    90482: "Orcus",
+    120347: "Salacia",
+    134340: "Pluto",
+    136108: "Haumea",
+    136199: "Eris",
+    136472: "Makemake",
+    174567: "Varda",
+    225088: "Gonggong",
+    486958: "Arrokoth, visited by New Horizons",
+    541132: "Leleakuhonua, numbered, beyond 1000 AU",
 }
 
-# Asteroid numbers whose names carry accents in Diacriticals.txt: (plain name, TeX name).
+# Classes of the data taken whole: near-Earth asteroids, Mars-crossers, the Hungaria group.
+WHOLE_CLASSES = {"ATE", "APO", "AMO", "MCA", "IMB"}
+
+# The official names with their accents, in TeX notation; the data writes them without.
 ACCENTED = {
-    101: ("Dvorak", r"Dvo\v r\'ak"),
-    102: ("Brasov", r"Bra\v{s}ov"),
-    103: ("Angstrom", r"\AA ngstr\"om"),
-    104: ("Sindrome", r"S\'\i ndrome"),
-    105: ("Lodz", r"\L od\'z"),
-    120: ("Francois", r"Fran\c cois"),
-    150: ("Godel", r"G\"odel"),
-    180: ("Capek", r"\v Capek"),
-    201: ("Smetana", r"Sm\'etana"),
-    250: ("Kosice", r"Ko\v sice"),
-    300: ("Erdos", r"Erd\Hos"),
-    350: ("Oresund", r"\O resund"),
+    61: r"Dana\"e",
+    202: r"Chryse\"\i s",
+    369: r"A\"eria",
+    402: r"Chlo\"e",
+    748: r"Sime\"\i sa",
+    751: r"Fa\"\i na",
+    775: r"Lumi\`ere",
+    946: r"Po\"esia",
+    1259: r"\'Ogyalla",
+    1341: r"Edm\'ee",
+    1407: r"Lindel\"of",
+    1521: r"Sein\"ajoki",
+    1534: r"N\"asi",
+    1535: r"P\"aij\"anne",
+    1542: r"Schal\'en",
+    1545: r"Thern\"oe",
+    1546: r"Izs\'ak",
+    1655: r"Comas Sol\`a",
+    1861: r"Komensk\'y",
+    2345: r"Fu\v c\'\i k",
+    2578: r"Saint-Exup\'ery",
+    2599: r"Vesel\'\i",
+    2613: r"Plze\v n",
+    2661: r"Byd\v zovsk\'y",
+    2747: r"\v Cesk\'y Krumlov",
+    2804: r"Yrj\"o",
+    2811: r"St\v remchov\'\i",
+    3366: r"G\"odel",
+    3571: r"Milan\v stef\'anik",
+    541132: r"Lele\=ak\=uhonua",
 }
 
-SYLLABLES = ["ka", "lo", "mi", "ra", "te", "no", "vi", "sa", "du", "ber", "lin", "ta", "mo",
-             "ne", "ri", "sol", "an", "el", "or", "phi", "ze", "qua", "bel", "tor"]
-LETTERS = "ABCDEFGHJKLMNOPQRSTUVWXY"
+# The family around 221 Eos: every numbered asteroid reached from Eos in steps of at most this
+# velocity distance (the one Famil&y uses), so that the family command finds the same members in
+# the sample as in the whole data at any tolerance up to this one.
+FAMILY_SEED = 221
+FAMILY_STEP = 150.0  # m/s
+GAUSS_K = 0.01720209895
+AU_PER_DAY = 1731456.836701389  # m/s
+
+# Every this many unnumbered bodies of the data, in its order, one goes into the sample.
+UNNUMBERED_STEP = 64
+
+# The mean orbits of the planets (perihelion, aphelion in AU), as the orbit-type lists use them.
+MARS = (1.381333463, 1.665991157)
+OUTER_PLANETS = [
+    (4.95155843300049, 5.45516758699951),  # Jupiter
+    (9.02063223992981, 10.0535084000702),  # Saturn
+    (18.2860559584163, 20.0964719015837),  # Uranus
+    (29.810795268526, 30.327131691474),  # Neptune
+]
+
+# The columns of each layout (first column 1-based, width), as src/astorb/record.h has them, and
+# the orbit computer's, which the program does not read.
+FIVE_DIGIT = {"number": (1, 5), "name": (7, 18), "computer": (26, 15), "H": (42, 5),
+              "G": (48, 5), "BV": (54, 4), "diameter": (59, 5), "class": (65, 4),
+              "flags": (70, 4), "epoch": (106, 8), "M": (115, 10), "peri": (126, 10),
+              "node": (137, 10), "i": (147, 10), "e": (158, 10), "a": (169, 12)}
+SIX_DIGIT = {"number": (1, 6), "name": (8, 18), "computer": (27, 15), "H": (43, 5),
+             "G": (49, 5), "BV": (55, 4), "diameter": (60, 5), "class": (66, 4),
+             "flags": (71, 4), "epoch": (107, 8), "M": (116, 10), "peri": (127, 10),
+             "node": (138, 10), "i": (148, 10), "e": (159, 10), "a": (169, 13)}
+LENGTH = {"five": 266, "six": 267}
 
 
-def designation(rng, year=None):
-    year = year or rng.randint(1950, 2005)
-    number = rng.randint(1, 120)
-    return f"{year} {rng.choice(LETTERS)}{rng.choice(LETTERS)}{number}"
+def load(path):
+    if not os.path.exists(path):
+        sys.exit(f"{path} not found. It comes with Debian's kstars-data package:\n"
+                 "  sudo apt-get install kstars-data\n"
+                 "or, without installing it:\n"
+                 "  apt-get download kstars-data && dpkg-deb -x kstars-data_*_all.deb pkg\n"
+                 "  python3 samples/make-sample.py pkg/usr/share/kstars/asteroids.dat")
+    with open(path, encoding="utf-8") as f:
+        data = json.load(f)
+    bodies = []
+    for values in data["data"]:
+        row = dict(zip(data["fields"], values))
+        match = re.fullmatch(r"\s*(\d*)\s*(.*?)\s*\((.+)\)\s*", row["full_name"])
+        if not match:
+            raise ValueError(f"unexpected full_name {row['full_name']!r}")
+        number, name, designation = match.groups()
+        row["number"] = int(number) if number else 0
+        # A numbered asteroid without a name, and every unnumbered one, goes by its designation.
+        row["name"] = name or designation
+        bodies.append(row)
+    return bodies
 
 
-def made_up_name(rng):
-    name = "".join(rng.choice(SYLLABLES) for _ in range(rng.randint(2, 3)))
-    return name.capitalize()
+def epoch_text(mjd):
+    """The calendar date of a modified Julian date at 0h, yyyymmdd."""
+    if float(mjd) != int(float(mjd)):
+        raise ValueError(f"epoch MJD {mjd} is not at 0h")
+    day = datetime.date(1858, 11, 17) + datetime.timedelta(days=int(float(mjd)))
+    return day.strftime("%Y%m%d")
 
 
-# Numbered above 450, only in the six-digit file, at an epoch of today's files:
-# number: (name, H, G, flags, a, e, i, node, peri, M)
-BEYOND = {
-    90377: ("Sedna", 1.50, 0.15, 0, 506.8, 0.8613, 11.93, 144.25, 311.35, 358.16),
-    99942: ("Apophis", 19.09, 0.24, 1, 0.9224, 0.1914, 3.339, 203.96, 126.60, 142.0),
-    101955: ("Bennu", 20.21, -0.08, 2, 1.1260, 0.2037, 6.035, 2.06, 66.22, 101.70),
-    136108: ("Haumea", 0.20, 0.15, 0, 43.12, 0.1950, 28.21, 121.80, 239.50, 218.0),
-    136199: ("Eris", -1.10, 0.15, 0, 67.86, 0.4370, 44.04, 35.95, 151.64, 205.99),
-    136472: ("Makemake", -0.20, 0.15, 0, 45.43, 0.1610, 28.98, 79.62, 294.83, 165.5),
-    162173: ("Ryugu", 19.30, 0.15, 2, 1.1896, 0.1902, 5.884, 251.29, 211.61, 200.0),
-    225088: ("Gonggong", 1.80, 0.15, 0, 67.49, 0.5030, 30.63, 336.84, 207.67, 107.0),
-    486958: ("Arrokoth", 11.10, 0.15, 0, 44.58, 0.0417, 2.454, 158.99, 174.42, 316.5),
-}
-BEYOND_EPOCH = "20231222"
-# An unnumbered scattered-disc object whose semi-major axis needs all thirteen columns.
-FAR_OUT = ("2014 FE72", 6.10, 0.15, 0, 2155.12345678, 0.9800, 20.60, 336.90, 133.90, 0.05)
+def flag_code(body):
+    """The orbit flags: the near-Earth class as the data gives it; Mars-crosser for the data's
+    Mars-crossers and for a near-Earth orbit that ranges over Mars's distances; outer-planet
+    crosser for an orbit that crosses Jupiter's, Saturn's, Uranus' or Neptune's, perihelion
+    inside the planet's and aphelion outside it; the Jupiter Trojans share Jupiter's orbit
+    rather than cross it."""
+    code = {"ATE": 1, "APO": 2, "AMO": 4}.get(body["class"], 0)
+    a, e = float(body["a"]), float(body["e"])
+    q, big_q = a * (1 - e), a * (1 + e)
+    if body["class"] == "MCA" or (code and q < MARS[1] and big_q > MARS[0]):
+        code |= 8
+    planets = OUTER_PLANETS[1:] if body["class"] == "TJN" else OUTER_PLANETS
+    if any(q < planet_q and big_q > planet_big_q for planet_q, planet_big_q in planets):
+        code |= 16
+    return code
 
 
-def record(number, name, h, g, bv, diameter, iras_class, flags, a, e, i, node, peri, m,
-           epoch=EPOCH, six_digit=False):
-    if six_digit:
-        number_field = f"{number:6d}" if number else " " * 6
-        axis = f"{a:13.8f}"
-    else:
-        number_field = f"{number:5d}" if number else " " * 5
-        axis = f"{a:12.8f}"
-    fields = [
-        number_field, " ",
-        f"{name:<18.18}", " ",
-        f"{'E. Bowell':<15}", " ",
-        f"{h:5.2f}", " ",
-        f"{g:5.2f}", " ",
-        f"{bv:4.2f}" if bv is not None else " " * 4, " ",
-        f"{diameter:5.1f}" if diameter is not None else " " * 5, " ",
-        f"{iras_class:<4}", " ",
-        f"{flags:4d}", "   0   0   0   0   0", " ",
-        f"{8000:5d}", " ", f"{1200:4d}", " ",
-        epoch, " ",
-        f"{m:10.6f}", " ", f"{peri:10.6f}", " ", f"{node:10.6f}",
-        f"{i:10.6f}", " ", f"{e:10.8f}", axis if six_digit else " " + axis, " ",
-        "20051115", " ", "4.02E-01", " ", "-1.59E-06", " ", "20051018", " ", "4.02E-01", " ",
-        "20150101", " ", "4.98E-01", " ", "20150101", " ", "4.98E-01", " ", "20150101",
-    ]
-    text = "".join(fields)
-    length = 267 if six_digit else 266
-    text = f"{text:<{length}.{length}}"
-    assert len(text) == length, len(text)
-    return text + "\n"
+def diameter_text(diameter, width):
+    """The diameter rounded to the column: one decimal where it fits."""
+    if diameter is None:
+        return ""
+    for decimals in (1, 0):
+        text = f"{float(diameter):.{decimals}f}"
+        if len(text) <= width:
+            return text
+    raise ValueError(f"diameter {diameter} does not fit")
 
 
-def main():
-    rng = random.Random(1801)
-    records = []
-    flag_cycle = [0, 0, 0, 0, 1, 2, 4, 8, 16, 5, 32, 0, 3, 24, 0, 0]
-    for n in range(1, 451):
-        if n in FAMOUS:
-            records.append((n, *FAMOUS[n]))
-            continue
-        if n in ACCENTED:
-            name = ACCENTED[n][0]
-        elif n % 9 == 0:
-            name = designation(rng)
-        else:
-            name = made_up_name(rng)
-        if 195 <= n <= 215:
-            # a tight family around asteroid 200
-            a = 2.44 + rng.uniform(-0.004, 0.004)
-            e = 0.150 + rng.uniform(-0.002, 0.002)
-            i = 3.00 + rng.uniform(-0.05, 0.05)
-        else:
-            a = rng.uniform(2.1, 3.4)
-            e = rng.uniform(0.01, 0.3)
-            i = rng.uniform(0.5, 25.0)
-        flags = flag_cycle[n % len(flag_cycle)]
-        in_family = 195 <= n <= 215
-        # Near-Earth and outer-crosser orbits replace the drawn ones, except in the family,
-        # which keeps its tight cluster (the draws are made all the same, so that every other
-        # record stays as it was).
-        if flags & 7:
-            near_a = rng.uniform(0.85, 1.9)
-            near_e = rng.uniform(0.2, 0.6)
-            if not in_family:
-                a, e = near_a, near_e
+def fields_of(body, layout):
+    columns = FIVE_DIGIT if layout == "five" else SIX_DIGIT
+    width = {field: w for field, (_, w) in columns.items()}
+    # Where SBDB gives no G, the slope the H, G system takes when none has been measured.
+    g = 0.15 if body["G"] is None else float(body["G"])
+    return {
+        "number": str(body["number"]) if body["number"] else "",
+        "name": body["name"],
+        "computer": "JPL",
+        "H": f"{float(body['H']):.2f}",
+        "G": f"{g:.2f}",
+        "BV": "",
+        "diameter": diameter_text(body["diameter"], width["diameter"]),
+        "class": "",
+        "flags": str(flag_code(body)),
+        "epoch": epoch_text(body["epoch_mjd"]),
+        "M": f"{float(body['ma']):.6f}",
+        "peri": f"{float(body['w']):.6f}",
+        "node": f"{float(body['om']):.6f}",
+        "i": f"{float(body['i']):.6f}",
+        "e": f"{float(body['e']):.8f}",
+        "a": f"{float(body['a']):.8f}",
+    }
+
+
+def fits(body, layout):
+    columns = FIVE_DIGIT if layout == "five" else SIX_DIGIT
+    return all(len(text) <= columns[field][1] for field, text in fields_of(body, layout).items())
+
+
+def record(body, layout):
+    columns = FIVE_DIGIT if layout == "five" else SIX_DIGIT
+    line = [" "] * LENGTH[layout]
+    left_aligned = {"name", "computer", "class"}
+    for field, text in fields_of(body, layout).items():
+        start, width = columns[field]
+        if len(text) > width:
+            raise ValueError(f"{body['full_name']}: {field} {text!r} is wider than {width}")
+        text = text.ljust(width) if field in left_aligned else text.rjust(width)
+        line[start - 1:start - 1 + width] = text
+    return "".join(line) + "\n"
+
+
+def family(bodies, seed):
+    """The seed and every numbered body linked to it by steps of at most FAMILY_STEP, on the
+    elements as the records write them."""
+    def elements(body):
+        fields = fields_of(body, "six")
+        return float(fields["a"]), float(fields["e"]), math.sin(math.radians(float(fields["i"])))
+
+    numbered = [(body, elements(body)) for body in bodies if body["number"]]
+    found = [seed]
+    members = [elements(seed)]
+    rest = [(body, orbit) for body, orbit in numbered if body is not seed]
+    while members:
+        am, em, sm = members.pop()
+        remaining = []
+        for body, (a, e, s) in rest:
+            scale = AU_PER_DAY * GAUSS_K / math.sqrt(a)
+            d = scale * math.sqrt(1.25 * ((a - am) / a) ** 2 + 2 * (e - em) ** 2 +
+                                  2 * (s - sm) ** 2)
+            if d <= FAMILY_STEP:
+                found.append(body)
+                members.append((a, e, s))
             else:
-                flags = 0
-        if flags & 16:
-            far_a = rng.uniform(6.0, 25.0)
-            if not in_family:
-                a = far_a
-            else:
-                flags = 0
-        bv = round(rng.uniform(0.6, 0.9), 2) if n % 3 else None
-        diameter = round(rng.uniform(5, 150), 1) if n % 4 else None
-        iras_class = rng.choice(["S", "C", "X", "SU", "CX", "B"]) if n % 5 else ""
-        h = round(rng.uniform(7.0, 14.0), 2)
-        records.append((n, name, h, 0.15, bv, diameter, iras_class, flags, a, e, i,
-                        rng.uniform(0, 360), rng.uniform(0, 360), rng.uniform(0, 360)))
-    numbered = records
-    records = []
-    retrograde = {3: (41.50, 0.49, 103.43), 17: (8.13, 0.47, 151.80), 40: (22.0, 0.65, 170.0)}
-    for k in range(60):
-        a = rng.uniform(2.1, 3.4)
-        e = rng.uniform(0.01, 0.3)
-        i = rng.uniform(0.5, 25.0)
-        flags = [0, 0, 2, 1, 4, 32, 0][k % 7]
-        if k in retrograde:
-            a, e, i = retrograde[k]
-            flags = 16
-        elif flags & 7:
-            a = rng.uniform(0.7, 1.9)
-            e = rng.uniform(0.2, 0.7)
-        records.append((0, designation(rng, rng.randint(1995, 2008)), round(
-            rng.uniform(12.0, 19.0), 2), 0.15, None, None, "", flags, a, e, i,
-            rng.uniform(0, 360), rng.uniform(0, 360), rng.uniform(0, 360)))
-    unnumbered = records
+                remaining.append((body, (a, e, s)))
+        rest = remaining
+    return found
 
-    def beyond(number, name, h, g, flags, a, e, i, node, peri, m):
-        return (number, name, h, g, None, None, "", flags, a, e, i, node, peri, m, BEYOND_EPOCH)
 
-    five_digit = [record(*fields) for fields in numbered + unnumbered]
-    six_digit = [record(*fields, six_digit=True)
-                 for fields in numbered + [beyond(n, *BEYOND[n]) for n in sorted(BEYOND)] +
-                 unnumbered + [beyond(0, *FAR_OUT)]]
-    for folder, lines in ((HERE, six_digit), (os.path.join(HERE, "five-digit"), five_digit)):
-        os.makedirs(folder, exist_ok=True)
-        with open(os.path.join(folder, "AstOrb.dat"), "w", newline="\n",
-                  encoding="ascii") as out:
-            out.writelines(lines)
+def plain(tex):
+    """The TeX name without its accents, as the data writes it: a dotless i becomes i, and each
+    accent goes, with the blank that ends a control word."""
+    text = re.sub(r"\\i ?", "i", tex)
+    return re.sub(r"\\[\"'`^~=vcH] ?", "", text)
 
+
+def select(bodies):
+    by_number = {body["number"]: body for body in bodies if body["number"]}
+    run_end = 1
+    while run_end in by_number:
+        run_end += 1
+    run = [by_number[n] for n in range(1, run_end)]
+
+    above = {n for n in NOTABLE if n in by_number}
+    above |= {body["number"] for body in bodies if body["class"] in WHOLE_CLASSES}
+    above |= {n for n in ACCENTED if n in by_number}
+    above |= {body["number"] for body in family(bodies, by_number[FAMILY_SEED])}
+    above = [by_number[n] for n in sorted(above) if n >= run_end]
+
+    unnumbered = [body for body in bodies if not body["number"] and body["ma"] is not None]
+    farthest = max(unnumbered, key=lambda body: float(body["a"]))
+    chosen = [body for k, body in enumerate(unnumbered)
+              if (k % UNNUMBERED_STEP == 0 or float(body["i"]) > 90) and body is not farthest]
+    return run, above, chosen + [farthest]
+
+
+def names_table(numbers):
     lines = [
         "Asteroid names with their diacritical marks, in TeX notation.",
         "Entries: number right-aligned in columns 2-7, the name from column 30.",
         "-" * 40,
     ]
-    for n in sorted(ACCENTED):
-        lines.append(f" {n:6d}{'':22}{ACCENTED[n][1]}")
-    for folder in (HERE, os.path.join(HERE, "five-digit")):
-        with open(os.path.join(folder, "Diacriticals.txt"), "w", newline="\r\n",
-                  encoding="ascii") as out:
-            out.write("\n".join(lines) + "\n")
+    lines += [f" {n:6d}{'':22}{ACCENTED[n]}" for n in sorted(numbers) if n in ACCENTED]
+    return "\r\n".join(lines) + "\r\n"
+
+
+def write(path, text, encoding="ascii"):
+    os.makedirs(os.path.dirname(path), exist_ok=True)
+    with open(path, "w", newline="", encoding=encoding) as out:
+        out.write(text)
+
+
+def main():
+    source = sys.argv[1] if len(sys.argv) > 1 else DEFAULT_SOURCE
+    bodies = load(source)
+    by_number = {body["number"]: body for body in bodies if body["number"]}
+    for number, tex in ACCENTED.items():
+        if number in by_number and plain(tex) != by_number[number]["name"]:
+            raise ValueError(f"{tex} is not the accented form of {by_number[number]['name']}")
+    run, above, unnumbered = select(bodies)
+
+    outputs = {}
+    for layout, folder in (("six", HERE), ("five", os.path.join(HERE, "five-digit"))):
+        taken = [body for body in run + above + unnumbered if fits(body, layout)]
+        text = "".join(record(body, layout) for body in taken)
+        write(os.path.join(folder, "AstOrb.dat"), text)
+        write(os.path.join(folder, "Diacriticals.txt"),
+              names_table(body["number"] for body in taken))
+        outputs[layout] = text
+
+    os.makedirs(os.path.join(HERE, "gz"), exist_ok=True)
+    with open(os.path.join(HERE, "gz", "astorb.dat.gz"), "wb") as raw:
+        with gzip.GzipFile(filename="", mode="wb", compresslevel=9, fileobj=raw, mtime=0) as gz:
+            gz.write(outputs["six"].encode("ascii"))
+
+    print(f"{len(run)} asteroids numbered 1 to {len(run)}, {len(above)} numbered above, "
+          f"{len(unnumbered)} unnumbered; five-digit file "
+          f"{len(outputs['five']) // 267} records, six-digit file {len(outputs['six']) // 268}")
 
 
 if __name__ == "__main__":

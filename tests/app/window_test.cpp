@@ -214,10 +214,10 @@ TEST_F(WindowTest, FirstRunAsksForTheFileBeforeTheWindowShows) {
     EXPECT_EQ(dialogs.shown[0].initialFolder, "");
     EXPECT_FALSE(dialogs.shown[0].windowVisible);
     EXPECT_EQ(StoredValue("AstOrbDatPath"), kSamples);
-    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 510 records");
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 514 records");
     EXPECT_EQ(scbBrowser->value(), 0);
-    EXPECT_EQ(scbBrowser->maximum(), 509);
-    EXPECT_EQ(scbBrowser->pageStep(), 509 / 20);
+    EXPECT_EQ(scbBrowser->maximum(), 513);
+    EXPECT_EQ(scbBrowser->pageStep(), 513 / 20);
     EXPECT_TRUE(scbBrowser->isEnabled());
     for (QPushButton* button :
          {Control<QPushButton>(w, "btnWikiFR"), Control<QPushButton>(w, "btnWikiEN"),
@@ -226,7 +226,7 @@ TEST_F(WindowTest, FirstRunAsksForTheFileBeforeTheWindowShows) {
     }
     EXPECT_EQ(LabelText("lblNameVal"), "Ceres");
     EXPECT_EQ(LabelText("lblAstOrbPathVal"), kSamples);
-    EXPECT_EQ(Control<QLineEdit>(w, "edtDiameter")->text(), "848.4");
+    EXPECT_EQ(Control<QLineEdit>(w, "edtDiameter")->text(), "939.4");
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
@@ -244,7 +244,7 @@ TEST_F(WindowTest, RememberedFolderOpensWithoutDialog) {
     RememberFolders(kSamples);
     TfrmQuorvane& w = MakeWindow();
     EXPECT_TRUE(dialogs.shown.empty());
-    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 510 records");
+    EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 514 records");
     EXPECT_EQ(LabelText("lblNumberVal"), "1");
 }
 
@@ -371,12 +371,12 @@ TEST_F(WindowTest, DisplayOverwritesTheDiameterBoxOnlyOnChange) {
     edtDiameter->setText("12");
     scbBrowser->setValue(0);
     EXPECT_EQ(edtDiameter->text(), "12") << "same position: nothing shown again";
-    scbBrowser->setValue(432);
-    EXPECT_EQ(LabelText("lblNameVal"), "Eros");
-    EXPECT_EQ(edtDiameter->text(), "") << "Eros has no IRAS diameter";
+    scbBrowser->setValue(252);
+    EXPECT_EQ(LabelText("lblNameVal"), "Hela");
+    EXPECT_EQ(edtDiameter->text(), "") << "Hela has no diameter";
     EXPECT_EQ(LabelText("lblMarsCrosserVal"), "Yes");
     QTest::keyClick(scbBrowser, Qt::Key_End);
-    EXPECT_EQ(scbBrowser->value(), 509);
+    EXPECT_EQ(scbBrowser->value(), 513);
     EXPECT_EQ(LabelText("lblNumberVal"), "") << "the last record is unnumbered";
 }
 
@@ -423,9 +423,9 @@ TEST_F(WindowTest, NamesLabelAppearsAfterALoadAndFillsAtTheNextRecord) {
     QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
     EXPECT_FALSE(lblNameUnicodeVal->isHidden());
     EXPECT_EQ(lblNameUnicodeVal->text(), "") << "the record on show is not redrawn";
-    scbBrowser->setValue(100);
-    EXPECT_EQ(lblNameUnicodeVal->text(), QString::fromUtf8("Dvořák"));
-    scbBrowser->setValue(99);
+    scbBrowser->setValue(365);
+    EXPECT_EQ(lblNameUnicodeVal->text(), QString::fromUtf8("Střemchoví"));
+    scbBrowser->setValue(364);
     EXPECT_EQ(lblNameUnicodeVal->text(), "");
 }
 

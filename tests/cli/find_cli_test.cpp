@@ -28,38 +28,43 @@ TEST(CliFind, SearchesTheSampleFile) {
         std::string out;
         std::string err;
     };
-    // Expected indexes from samples/make-sample.py: asteroid n at index n - 1, Eros is 433,
-    // 22 Riqua the first Amor, 101 Dvorak to 103 Angstrom accented in Diacriticals.txt,
-    // 60 unnumbered records from index 450.
+    // Expected indexes from samples/make-sample.py: asteroid n at index n - 1 up to 227, then
+    // those numbered above in number order, 433 Eros the first Amor at index 233 and 434
+    // Hungaria after it, 61 Danae and 202 Chryseis accented in Diacriticals.txt, unnumbered
+    // records from index 451, 1927 LA the first.
     const std::vector<Row> rows = {
-        {"name in any case", Find(samples, "0", {"--field", "Name", "--text", "EROS"}), 0, "432\n",
+        {"name in any case", Find(samples, "0", {"--field", "Name", "--text", "EROS"}), 0, "233\n",
          ""},
         {"the start record is not examined",
-         Find(samples, "432", {"--field", "Name", "--text", "Eros"}), 1, "",
+         Find(samples, "233", {"--field", "Name", "--text", "Eros"}), 1, "",
          "No more occurrences.\n"},
-        {"backward", Find(samples, "432", {"--field", "Name", "--text", "ceres", "--backward"}), 0,
+        {"backward", Find(samples, "233", {"--field", "Name", "--text", "ceres", "--backward"}), 0,
          "0\n", ""},
         {"backward from record 0",
          Find(samples, "0", {"--field", "Name", "--text", "ceres", "--backward"}), 1, "",
          "No more occurrences.\n"},
-        {"flag yes", Find(samples, "0", {"--field", "Amor", "--text", "yes"}), 0, "21\n", ""},
-        {"flag no", Find(samples, "21", {"--field", "Amor", "--text", "No"}), 0, "22\n", ""},
-        {"Diam", Find(samples, "0", {"--field", "Diam", "--text", "468.3"}), 0, "3\n", ""},
-        {"Diameter", Find(samples, "0", {"--field", "Diameter", "--text", "468.3"}), 0, "3\n", ""},
+        {"flag yes", Find(samples, "0", {"--field", "Amor", "--text", "yes"}), 0, "233\n", ""},
+        {"flag no", Find(samples, "233", {"--field", "Amor", "--text", "No"}), 0, "234\n", ""},
+        {"Diam", Find(samples, "0", {"--field", "Diam", "--text", "525.4"}), 0, "3\n", ""},
+        {"Diameter", Find(samples, "0", {"--field", "Diameter", "--text", "525.4"}), 0, "3\n", ""},
         {"numbered only stops at the unnumbered records",
-         Find(samples, "440", {"--field", "Name", "--text", "2006 NE9"}), 1, "",
+         Find(samples, "440", {"--field", "Name", "--text", "1927 LA"}), 1, "",
          "No more occurrences.\n"},
         {"--all reaches them",
-         Find(samples, "440", {"--field", "Name", "--text", "2006 NE9", "--all"}), 0, "450\n", ""},
+         Find(samples, "440", {"--field", "Name", "--text", "1927 LA", "--all"}), 0, "451\n", ""},
         {"NameUnicode without a names table searches the Name field",
-         Find(samples, "0", {"--field", "NameUnicode", "--text", "dvorak"}), 0, "100\n", ""},
+         Find(samples, "0", {"--field", "NameUnicode", "--text", "chryseis"}), 0, "201\n", ""},
         {"NameUnicode with the names table is case-sensitive",
          Find(samples, "0",
-              {"--field", "NameUnicode", "--text", "ngstr", "--diacriticals", samples}),
-         0, "102\n", ""},
+              {"--field", "NameUnicode", "--text", "yseïs", "--diacriticals", samples}),
+         0, "201\n", ""},
+        // Backward from 227 Philosophia: the walk visits 202 and 61 and runs out of entries. (A
+        // walk forward goes on to the entries numbered above 227, whose asteroids do not stand
+        // at index n - 1 in the sample, and ends at the first past the end of the file.)
         {"NameUnicode with the names table, wrong case",
-         Find(samples, "0",
-              {"--field", "NameUnicode", "--text", "NGSTR", "--diacriticals", samples}),
+         Find(samples, "226",
+              {"--field", "NameUnicode", "--text", "YSEÏS", "--backward", "--diacriticals",
+               samples}),
          1, "", "No more occurrences.\n"},
     };
     for (const Row& row : rows) {

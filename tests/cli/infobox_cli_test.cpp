@@ -40,17 +40,17 @@ TEST_F(CliInfobox, WithoutRawUtf8AndLineFeeds) {
 }
 
 TEST_F(CliInfobox, DefaultsComeFromTheDisplayedRecord) {
-    // The sample's Ceres: IRAS diameter 848.4, class G; albedo 0.1 and density 2 by default.
+    // The sample's Ceres: diameter 939.4, no class; albedo 0.1 and density 2 by default.
     const Result result = RunCli({"infobox", test::SamplesFolder(), "0", "--lang", "en"});
     EXPECT_EQ(result.status, 0) << result.err;
-    EXPECT_NE(result.out.find(" | dimensions=848.4 km\n"
-                              " | mass=6.4{{e|20}} [[kilogram|kg]]\n"
+    EXPECT_NE(result.out.find(" | dimensions=939.4 km\n"
+                              " | mass=8.7{{e|20}} [[kilogram|kg]]\n"
                               " | density=2.0 g/[[cubic centimetre|cm\xC2\xB3]]\n"
-                              " | gravity=0.2371 m/s\xC2\xB2\n"
-                              " | escape_velocity=0.4485 km/s\n"
+                              " | gravity=0.2626 m/s\xC2\xB2\n"
+                              " | escape_velocity=0.4966 km/s\n"
                               " | rotation=? d\n"
-                              " | spectral_class=G\n"
-                              " | abs_mag=3.34\n"
+                              " | spectral_class=?\n"
+                              " | abs_mag=3.33\n"
                               " | albedo=0.10\n"
                               " | temperature=~167 [[kelvin|K]]}}\n"),
               std::string::npos)

@@ -38,7 +38,7 @@ protected:
         const std::string samples = test::SamplesFolder();
         const std::string astorb = ReadFile(samples + "/AstOrb.dat");
         const std::string names = ReadFile(samples + "/Diacriticals.txt");
-        ASSERT_EQ(astorb.size(), 510u * 267u);
+        ASSERT_EQ(astorb.size(), 514u * 267u);
         const struct {
             const char* name;
             bool sixDigit;
@@ -67,38 +67,38 @@ TEST_F(LayoutsCli, SameAsteroidsGiveTheSameBytesInEveryLayout) {
     const std::string F = "FOLDER";
     const std::vector<Row> rows = {
         {{"show", F, "0"}, 0},
-        {{"show", F, "100", "--diacriticals", F}, 0},
-        {{"show", F, "432"}, 0},
-        {{"show", F, "455"}, 0},
-        {{"show", F, "509"}, 0},
+        {{"show", F, "365", "--diacriticals", F}, 0},
+        {{"show", F, "233"}, 0},
+        {{"show", F, "456"}, 0},
+        {{"show", F, "513"}, 0},
         {{"--decimal-separator", ".", "infobox", F, "0", "--lang", "fr"}, 0},
         {{"--decimal-separator", ",", "infobox", F, "0", "--lang", "fr"}, 0},
         {{"--decimal-separator", ".", "infobox", F, "0", "--lang", "en"}, 0},
         {{"--decimal-separator", ",", "infobox", F, "0", "--lang", "en"}, 0},
-        {{"--raw", "infobox", F, "100", "--lang", "fr", "--diacriticals", F}, 0},
-        {{"--raw", "infobox", F, "432", "--lang", "en", "--diameter", "16.8"}, 0},
+        {{"--raw", "infobox", F, "365", "--lang", "fr", "--diacriticals", F}, 0},
+        {{"--raw", "infobox", F, "233", "--lang", "en", "--diameter", "16.8"}, 0},
         {{"infobox", F, "470", "--lang", "en"}, 0},
         {{"special", F, "--planet", "mars", "--type", "crosser", "--diacriticals", F}, 0},
         {{"special", F, "--planet", "jupiter", "--type", "inner", "--all"}, 0},
         {{"special", F, "--planet", "earth", "--type", "outer-grazer", "--all"}, 0},
         {{"special", F, "--planet", "mercury", "--type", "retrograde", "--all"}, 0},
         {{"special", F, "--planet", "saturn", "--type", "co-orbital"}, 0},
-        {{"--raw", "family", F, "199", "--tolerance", "60", "--passes", "1"}, 0},
-        {{"family", F, "199", "--tolerance", "100", "--all", "--diacriticals", F}, 0},
+        {{"--raw", "family", F, "220", "--tolerance", "100", "--passes", "1"}, 0},
+        {{"family", F, "220", "--tolerance", "150", "--all", "--diacriticals", F}, 0},
         {{"names", F}, 0},
         {{"--raw", "names", F, "--diacriticals", F}, 0},
         {{"inclination", F, "0"}, 0},
         {{"inclination", F, "0", "--all"}, 0},
         {{"find", F, "0", "--field", "Name", "--text", "EROS"}, 0},
-        {{"find", F, "432", "--field", "Name", "--text", "ceres", "--backward"}, 0},
+        {{"find", F, "233", "--field", "Name", "--text", "ceres", "--backward"}, 0},
         {{"find", F, "0", "--field", "Number", "--text", "33"}, 0},
-        {{"find", F, "0", "--field", "NameUnicode", "--text", "ngstr", "--diacriticals", F}, 0},
+        {{"find", F, "0", "--field", "NameUnicode", "--text", "yseïs", "--diacriticals", F}, 0},
         {{"find", F, "0", "--field", "Amor", "--text", "yes"}, 0},
-        {{"find", F, "0", "--field", "SemiMajorAxis", "--text", "2.44"}, 0},
-        {{"find", F, "0", "--field", "Inclination", "--text", "170"}, 0},
-        {{"find", F, "0", "--field", "Inclination", "--text", "170", "--all"}, 0},
-        {{"find", F, "0", "--field", "Epoch", "--text", "1018"}, 0},
-        {{"find", F, "440", "--field", "Name", "--text", "2006 NE9"}, 1},
+        {{"find", F, "0", "--field", "SemiMajorAxis", "--text", "3.01"}, 0},
+        {{"find", F, "0", "--field", "Inclination", "--text", "169.25"}, 1},
+        {{"find", F, "0", "--field", "Inclination", "--text", "169.25", "--all"}, 0},
+        {{"find", F, "0", "--field", "Epoch", "--text", "1927", "--all"}, 0},
+        {{"find", F, "440", "--field", "Name", "--text", "1927 LA"}, 1},
     };
     const auto withFolder = [](std::vector<std::string> args, const std::string& folder) {
         for (std::string& arg : args) {
@@ -125,8 +125,9 @@ TEST_F(LayoutsCli, SameAsteroidsGiveTheSameBytesInEveryLayout) {
     }
 }
 
-// The bundled six-digit sample: asteroids 1 to 450 as in the five-digit one, then famous ones
-// numbered past 99999 (samples/make-sample.py), then the unnumbered ones.
+// The bundled six-digit sample: asteroids 1 to 227 and those numbered above as in the
+// five-digit one, with the ones numbered past 99999 among them (samples/make-sample.py), then
+// the unnumbered ones, the one farthest out last.
 TEST(SixDigitSampleCli, NumbersPast99999) {
     const std::string samples = test::SixDigitSamplesFolder();
     struct Row {
@@ -137,7 +138,7 @@ TEST(SixDigitSampleCli, NumbersPast99999) {
         {{"find", samples, "0", "--field", "Name", "--text", "eris"}, "454\n"},
         {{"find", samples, "0", "--field", "Number", "--text", "486958"}, "458\n"},
         {{"find", samples, "458", "--field", "Name", "--text", "2014 FE72"}, ""},
-        {{"find", samples, "458", "--field", "Name", "--text", "2014 FE72", "--all"}, "519\n"},
+        {{"find", samples, "458", "--field", "Name", "--text", "2014 FE72", "--all"}, "524\n"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.args[4] + " " + row.args[6]);
@@ -148,24 +149,29 @@ TEST(SixDigitSampleCli, NumbersPast99999) {
     EXPECT_EQ(show.out.substr(0, show.out.find("Abs.")), "Number: 136199\nName: Eris\n");
     const test::CliResult infobox = RunCli({"infobox", samples, "454", "--lang", "en"});
     EXPECT_NE(infobox.out.find(" name=136199 Eris\n"), std::string::npos) << infobox.out;
-    EXPECT_NE(infobox.out.find("([[Julian day|JD]] 2460300.5)"), std::string::npos);
-    const test::CliResult far = RunCli({"show", samples, "519"});
-    EXPECT_NE(far.out.find("Eccentricity: 0.98000000\nSemi-Major Axis: 2155.12345678\n"),
+    EXPECT_NE(infobox.out.find("([[Julian day|JD]] 2459800.5)"), std::string::npos);
+    const test::CliResult far = RunCli({"show", samples, "524"});
+    EXPECT_NE(far.out.find("Eccentricity: 0.97798917\nSemi-Major Axis: 1633.39149508\n"),
               std::string::npos)
         << far.out;
+    // Perihelion beyond Neptune's aphelion: the numbered ones in number order, then the
+    // unnumbered ones, the farthest out last.
     const test::CliResult outer =
         RunCli({"special", samples, "--planet", "neptune", "--type", "outer", "--all"});
-    EXPECT_EQ(outer.out, "* [[90377 Sedna]]\n* [[136108 Haumea]]\n* [[136199 Eris]]\n"
-                         "* [[136472 Makemake]]\n* [[225088 Gonggong]]\n* [[486958 Arrokoth]]\n"
-                         "* [[2014 FE72|2014 FE<sub>72</sub>]]\n");
-    EXPECT_EQ(outer.err, "Done. 7 results in the clipboard.\n");
+    EXPECT_EQ(outer.out.substr(0, outer.out.find("* [[1999 ")),
+              "* [[15760 Albion]]\n* [[20000 Varuna]]\n* [[50000 Quaoar]]\n* [[90377 Sedna]]\n"
+              "* [[120347 Salacia]]\n* [[136108 Haumea]]\n* [[136199 Eris]]\n"
+              "* [[136472 Makemake]]\n* [[174567 Varda]]\n* [[225088 Gonggong]]\n"
+              "* [[486958 Arrokoth]]\n* [[541132 Leleakuhonua]]\n");
+    EXPECT_TRUE(outer.out.ends_with("\n* [[2014 FE72|2014 FE<sub>72</sub>]]\n")) << outer.out;
+    EXPECT_EQ(outer.err, "Done. 63 results in the clipboard.\n");
     const test::CliResult names = RunCli({"names", samples});
-    EXPECT_NE(names.out.find("\n449 "), std::string::npos);
-    EXPECT_NE(names.out.find("\n90377 Sedna\n99942 Apophis\n101955 Bennu\n136108 Haumea\n"
-                             "136199 Eris\n136472 Makemake\n162173 Ryugu\n225088 Gonggong\n"
-                             "486958 Arrokoth\n"),
+    EXPECT_NE(names.out.find("\n227 Philosophia\n243 Ida\n"), std::string::npos);
+    EXPECT_NE(names.out.find("\n90377 Sedna\n90482 Orcus\n120347 Salacia\n134340 Pluto\n"
+                             "136108 Haumea\n136199 Eris\n136472 Makemake\n174567 Varda\n"
+                             "225088 Gonggong\n486958 Arrokoth\n541132 Leleakuhonua\n"),
               std::string::npos);
-    EXPECT_EQ(names.out.substr(names.out.size() - 16), "486958 Arrokoth\n");
+    EXPECT_TRUE(names.out.ends_with("\n541132 Leleakuhonua\n"));
 }
 
 } // namespace

@@ -17,18 +17,18 @@ TEST(CliShow, PrintsTheFirstSampleRecord) {
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.out, "Number: 1\n"
                           "Name: Ceres\n"
-                          "Abs. mag H: 3.34\n"
+                          "Abs. mag H: 3.33\n"
                           "Slope G: 0.12\n"
-                          "B-V Colour: 0.72\n"
-                          "IRAS diameter: 848.4\n"
-                          "IRAS classification: G\n"
-                          "Epoch: 20051018\n"
-                          "Mean Anomaly: 115.390000\n"
-                          "Argument of Perihelion: 73.150000\n"
-                          "Ascending Node: 80.407000\n"
-                          "Inclination: 10.583000\n"
-                          "Eccentricity: 0.07890000\n"
-                          "Semi-Major Axis: 2.76630000\n"
+                          "B-V Colour: \n"
+                          "IRAS diameter: 939.4\n"
+                          "IRAS classification: \n"
+                          "Epoch: 20220809\n"
+                          "Mean Anomaly: 334.327170\n"
+                          "Argument of Perihelion: 73.531625\n"
+                          "Ascending Node: 80.266436\n"
+                          "Inclination: 10.586795\n"
+                          "Eccentricity: 0.07863576\n"
+                          "Semi-Major Axis: 2.76661904\n"
                           "Aten: \n"
                           "Apollo: \n"
                           "Amor: \n"
@@ -37,7 +37,7 @@ TEST(CliShow, PrintsTheFirstSampleRecord) {
 }
 
 TEST(CliShow, FlagsOfEros) {
-    const Result result = RunCli({"show", test::SamplesFolder(), "432"});
+    const Result result = RunCli({"show", test::SamplesFolder(), "233"});
     EXPECT_EQ(result.status, 0);
     EXPECT_NE(result.out.find("Name: Eros\n"), std::string::npos);
     EXPECT_NE(result.out.find("Amor: Yes\nMars-Crosser: Yes\nOuter Planet Crosser: \n"),
@@ -70,7 +70,7 @@ TEST(CliShow, ErrorsAndExitStatus) {
          {"show", badFlags.str(), "0"},
          1,
          "'abc' n'est pas une valeur entière correcte\n"},
-        {"index past the end", {"show", test::SamplesFolder(), "510"}, 2, ""},
+        {"index past the end", {"show", test::SamplesFolder(), "514"}, 2, ""},
         {"negative index", {"show", test::SamplesFolder(), "-1"}, 2, ""},
         {"index not a number", {"show", test::SamplesFolder(), "x"}, 2, ""},
         {"missing index", {"show", test::SamplesFolder()}, 2, ""},

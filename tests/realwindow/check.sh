@@ -45,7 +45,7 @@ fail() {
     exit 1
 }
 
-wid=$(timeout 20 xdotool search --sync --name '^Quorvane 1.32 - 510 records$' | head -1) ||
+wid=$(timeout 20 xdotool search --sync --name '^Quorvane 1.32 - 514 records$' | head -1) ||
     fail "the window did not open on the sample"
 
 # What quorvane-cli gives, as the clipboard holds it: UTF-8 decoded from the exact bytes.
@@ -125,10 +125,10 @@ browse() {
     got=$(label_text 36)
     [ "$got" = "$expected" ] || fail "$key: the name label shows '$got', not record $index's '$expected'"
     title=$(xdotool getwindowname "$wid")
-    [ "$title" = "Quorvane 1.32 - 510 records" ] || fail "caption after $key: $title"
+    [ "$title" = "Quorvane 1.32 - 514 records" ] || fail "caption after $key: $title"
     echo "ok: $key shows record $index"
 }
-browse End 509
+browse End 513
 browse Home 0
 browse Right 1
 browse Home 0
@@ -158,19 +158,19 @@ close_message
 wait_clipboard_change "$before" || fail "Extract Names put nothing on the clipboard"
 compare "Extract Names" "$(cli_text names "$samples")"
 
-# The name list leaves the browser on the last numbered record (449). Move it one record with a
+# The name list leaves the browser on the last numbered record (450). Move it one record with a
 # click on its right arrow, then check the caption and the record the infobox describes.
 read -r width height < <(xdotool getwindowgeometry "$wid" | awk '/Geometry/ {split($2, g, "x"); print g[1], g[2]}')
 xdotool mousemove --window "$wid" $((width - 6 - 5)) $((height - 6 - 7)) click 1
 sleep 0.3
 title=$(xdotool getwindowname "$wid")
-[ "$title" = "Quorvane 1.32 - 510 records" ] || fail "caption after a move: $title"
+[ "$title" = "Quorvane 1.32 - 514 records" ] || fail "caption after a move: $title"
 echo "ok: caption"
 before=$(clipboard)
 xdotool key --window "$wid" alt+e
 wait_clipboard_change "$before" || fail "Copy Wiki (&EN) on the next record put nothing on the clipboard"
-last=$(cli_text infobox "$samples" 450 --lang en)
-compare "browser moved to record 450" "$last"
+last=$(cli_text infobox "$samples" 451 --lang en)
+compare "browser moved to record 451" "$last"
 
 # Waits until process $1 has ended (at most 10 s).
 ends() {
