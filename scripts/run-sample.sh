@@ -24,12 +24,14 @@ run() {
 }
 echo "No display found, so here is the same work through quorvane-cli on the sample."
 run show "$samples" 0
-run show "$samples" 100 --diacriticals "$samples"
+run show "$samples" 365 --diacriticals "$samples"
 run show "$samples" 454
+run show "$samples/gz" 524
 run infobox "$samples" 0 --lang en
 run infobox "$samples" 0 --lang fr
 run special "$samples" --planet mars --type crosser
 run special "$samples" --planet neptune --type outer --all
+run family "$samples" 220 --tolerance 100 --passes 1
 run names "$samples" --diacriticals "$samples"
 echo
 echo "To see the window, run 'make run' in a desktop session, or under a virtual display:"
