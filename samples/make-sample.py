@@ -42,11 +42,11 @@ NOTABLE = {
     588: "Achilles, the first Jupiter Trojan found",
     617: "Patroclus, a binary Trojan",
     624: "Hektor, the largest Trojan",
-    944: "Hidalgo, crossing Jupiter's and Saturn's orbits",
+    944: "Hidalgo, from inside Jupiter's orbit out to Saturn's distance",
     2060: "Chiron, the first centaur",
     5145: "Pholus",
     10199: "Chariklo, the largest centaur, with rings",
-    15760: "Albion, the first classical Kuiper-belt object after Pluto",
+    15760: "Albion, the first trans-Neptunian object found after Pluto",
     20000: "Varuna",
     28978: "Ixion",
     38628: "Huya",
@@ -61,7 +61,7 @@ NOTABLE = {
     174567: "Varda",
     225088: "Gonggong",
     486958: "Arrokoth, visited by New Horizons",
-    541132: "Leleakuhonua, numbered, beyond 1000 AU",
+    541132: "Leleakuhonua, numbered, its semi-major axis over 1000 AU",
 }
 
 # Classes of the data taken whole: near-Earth asteroids, Mars-crossers, the Hungaria group.
