@@ -1,7 +1,9 @@
 // quorvane-cli on the two record layouts: the same asteroids give the same bytes whichever
-// layout and line end their file has, and the six-digit layout's own numbers come through.
+// layout and line end their file has, plain or gzipped, and the six-digit layout's own numbers
+// come through.
 #include "cli_harness.h"
 #include "support/fixtures.h"
+#include "support/gzip_support.h"
 
 #include <gtest/gtest.h>
 
@@ -39,19 +41,31 @@ protected:
         const std::string astorb = ReadFile(samples + "/AstOrb.dat");
         const std::string names = ReadFile(samples + "/Diacriticals.txt");
         ASSERT_EQ(astorb.size(), 514u * 267u);
+        // Each one also as downloaded today: astorb.dat.gz, its names in lower case too.
         const struct {
             const char* name;
             bool sixDigit;
             bool crlf;
+            bool gzip;
         } variants[] = {
-            {"five-digit, CR LF", false, true},
-            {"six-digit", true, false},
-            {"six-digit, CR LF", true, true},
+            {"five-digit, CR LF", false, true, false},
+            {"six-digit", true, false, false},
+            {"six-digit, CR LF", true, true, false},
+            {"five-digit, gzip", false, false, true},
+            {"five-digit, CR LF, gzip", false, true, true},
+            {"six-digit, gzip", true, false, true},
+            {"six-digit, CR LF, gzip", true, true, true},
         };
         for (const auto& variant : variants) {
             auto& folder = folders.emplace_back(variant.name, std::make_unique<test::TempFolder>());
-            folder.second->Write("AstOrb.dat", Rewritten(astorb, variant.sixDigit, variant.crlf));
-            folder.second->Write("Diacriticals.txt", names);
+            const std::string bytes = Rewritten(astorb, variant.sixDigit, variant.crlf);
+            if (variant.gzip) {
+                folder.second->Write("astorb.dat.gz", test::Gzip(bytes));
+                folder.second->Write("diacriticals.txt", names);
+            } else {
+                folder.second->Write("AstOrb.dat", bytes);
+                folder.second->Write("Diacriticals.txt", names);
+            }
         }
     }
 
