@@ -145,21 +145,19 @@ std::optional<GzipScan> BuildGzipIndex(int fd, std::uint64_t fileSize, const Gzi
     if (!report()) {
         return std::nullopt;
     }
+    bool held = false; // inflate filled the window last time and may hold more output
     for (;;) {
         if (z.avail_in == 0) {
-            if (read >= fileSize) {
-                break;
-            }
             const std::size_t want =
                 static_cast<std::size_t>(std::min<std::uint64_t>(kInputChunk, fileSize - read));
-            const std::size_t got = ReadFileAt(fd, read, input.data(), want);
-            if (got == 0) {
+            const std::size_t got = want == 0 ? 0 : ReadFileAt(fd, read, input.data(), want);
+            if (got == 0 && !held) {
                 break;
             }
             read += got;
             z.next_in = input.data();
             z.avail_in = static_cast<uInt>(got);
-            if (!report()) {
+            if (got > 0 && !report()) {
                 return std::nullopt;
             }
         }
@@ -170,6 +168,7 @@ std::optional<GzipScan> BuildGzipIndex(int fd, std::uint64_t fileSize, const Gzi
         const uInt roomBefore = z.avail_out;
         const int status = inflate(&z, Z_BLOCK);
         produced += roomBefore - z.avail_out;
+        held = z.avail_out == 0;
         if (produced >= nextProgress) {
             nextProgress = produced + kProgressOutputStep;
             if (!report()) {
@@ -179,7 +178,8 @@ std::optional<GzipScan> BuildGzipIndex(int fd, std::uint64_t fileSize, const Gzi
         if (status == Z_MEM_ERROR) {
             throw Error("Mémoire insuffisante");
         }
-        const bool stuck = status == Z_BUF_ERROR && z.avail_in > 0 && z.avail_out > 0;
+        // No progress: out of input (the data end early) or, with input left, stuck.
+        const bool stuck = status == Z_BUF_ERROR;
         if (status == Z_DATA_ERROR || status == Z_NEED_DICT || status == Z_STREAM_ERROR || stuck) {
             if (IsCheckMismatch(z)) {
                 scan.fault = GzipFault::Damaged;
@@ -325,10 +325,13 @@ bool GzipReader::Produce(std::size_t wanted) {
     z.next_out = reinterpret_cast<unsigned char*>(recent_.data() + recentUsed_);
     z.avail_out = static_cast<uInt>(room);
     while (z.avail_out > 0) {
-        if (!EnsureInput()) {
+        // At the end of the file inflate may still hold output of the input it has read.
+        const bool input = EnsureInput();
+        const uInt roomBefore = z.avail_out;
+        const int status = inflate(&z, Z_NO_FLUSH);
+        if (!input && z.avail_out == roomBefore) {
             break;
         }
-        const int status = inflate(&z, Z_NO_FLUSH);
         if (status == Z_STREAM_END) {
             // The member ends; the next one follows its 8-byte trailer. A stream entered at
             // an access point has no header of its own and leaves the trailer to us.

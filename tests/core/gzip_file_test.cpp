@@ -157,6 +157,46 @@ TEST(GzipReader, GivesTheUnpackedBytesAtAnyOffset) {
     }
 }
 
+// What zlib's own sequential inflate gives of a gzip file before it stops, with room for it all.
+std::string InflatedBeforeItStops(const std::string& gzip) {
+    z_stream z{};
+    inflateInit2(&z, 15 + 16);
+    z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(gzip.data()));
+    z.avail_in = static_cast<uInt>(gzip.size());
+    std::string out(std::size_t{4} << 20, '\0');
+    z.next_out = reinterpret_cast<Bytef*>(out.data());
+    z.avail_out = static_cast<uInt>(out.size());
+    inflate(&z, Z_FINISH);
+    out.resize(out.size() - z.avail_out);
+    inflateEnd(&z);
+    return out;
+}
+
+// Highly packed data cut short: inflate still holds output when the input runs out, and all of
+// it counts.
+TEST(GzipReader, CutShortKeepsAllThatInflates) {
+    const std::string gzip = Gzip(std::string(1000000, 'a'));
+    for (const std::size_t cut : {std::size_t{58}, std::size_t{200}, gzip.size() - 9}) {
+        SCOPED_TRACE(cut);
+        const std::string bytes = gzip.substr(0, cut);
+        const std::string expected = InflatedBeforeItStops(bytes);
+        ASSERT_GT(expected.size(), 32768u);
+        TempFolder folder;
+        const std::string path = folder.Write("astorb.dat.gz", bytes);
+        const int fd = ::open(path.c_str(), O_RDONLY);
+        ASSERT_GE(fd, 0);
+        std::optional<GzipScan> scan = BuildGzipIndex(fd, bytes.size());
+        ASSERT_TRUE(scan);
+        EXPECT_FALSE(scan->index.complete);
+        EXPECT_EQ(scan->index.length, expected.size());
+        GzipReader reader(fd, std::move(scan->index));
+        std::string got(expected.size(), '\0');
+        EXPECT_EQ(reader.ReadAt(0, got.data(), got.size()), expected.size());
+        EXPECT_EQ(got, expected);
+        ::close(fd);
+    }
+}
+
 // Through the database as the window and the command line use it: both layouts, both line
 // ends, record by record in any order and through the scans' block reader.
 TEST_F(IndexCache, DatabaseReadsTheSameRecordsAsThePlainFile) {
