@@ -465,6 +465,16 @@ struct Sample {
     std::string output; // the list and messages, compared between files; empty when none
 };
 
+// A quorvane-cli command run as a child process, as one sample.
+Sample CommandSample(const ChildRun& run) {
+    Sample sample;
+    sample.seconds = run.seconds;
+    sample.cpuSeconds = run.cpuSeconds;
+    sample.rssMiB = static_cast<double>(run.maxRssKiB) / 1024.0;
+    sample.note = "exit " + std::to_string(run.status) + "; " + LastLine(run.err);
+    return sample;
+}
+
 struct Measured {
     std::string name;
     Reach reach;
@@ -613,13 +623,7 @@ private:
         };
         Measured& row = Measure(
             Group::Commands, name, reach, Kind::Command, [this, argsFor](const DataSet& set) {
-                const ChildRun run = launcher_.Run(QUORVANE_CLI_PATH, argsFor(set), ErrFile(set));
-                Sample sample;
-                sample.seconds = run.seconds;
-                sample.cpuSeconds = run.cpuSeconds;
-                sample.rssMiB = static_cast<double>(run.maxRssKiB) / 1024.0;
-                sample.note = "exit " + std::to_string(run.status) + "; " + LastLine(run.err);
-                return sample;
+                return CommandSample(launcher_.Run(QUORVANE_CLI_PATH, argsFor(set), ErrFile(set)));
             });
         for (std::size_t s = 0; s < sets_.size(); ++s) {
             const std::string outFile = sets_[s].folder + "/stdout.txt";
@@ -914,22 +918,6 @@ void Bench::PrintComparison() const {
               << "\n";
 }
 
-// The key the core gives the packed file in its index cache.
-GzipFileKey KeyOfFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0) {
-        throw std::runtime_error("cannot stat " + path);
-    }
-    GzipFileKey key;
-    char* absolute = ::realpath(path.c_str(), nullptr);
-    key.path = absolute != nullptr ? absolute : path;
-    std::free(absolute);
-    key.size = static_cast<std::uint64_t>(info.st_size);
-    key.mtimeSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
-    key.mtimeNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
-    return key;
-}
-
 void Bench::PrepareGzip() {
     gzip_.program = FindProgram("gzip");
     if (gzip_.program.empty()) {
@@ -971,7 +959,11 @@ void Bench::PrepareGzip() {
         throw std::runtime_error(gzip_.file + " is not read as the " + Grouped(kRecords) +
                                  " records of " + six.file + ": " + database.Notice());
     }
-    const GzipFileKey key = KeyOfFile(gzip_.file);
+    struct stat info {};
+    if (::stat(gzip_.file.c_str(), &info) != 0) {
+        throw std::runtime_error("cannot stat " + gzip_.file);
+    }
+    const GzipFileKey key = GzipFileKeyOf(gzip_.file, info);
     const std::string cacheFile = IndexCacheFile(IndexCacheFolder(), key);
     gzip_.indexBytes = std::filesystem::file_size(cacheFile, ignored);
     if (const std::optional<GzipIndex> index = LoadGzipIndex(cacheFile, key)) {
@@ -1024,15 +1016,6 @@ GzipRow& Bench::GzipMeasure(const std::string& name, GzipBar bar,
     gzipRows_.push_back({name, bar, once});
     GzipRound(gzipRows_.back());
     return gzipRows_.back();
-}
-
-Sample CommandSample(const ChildRun& run) {
-    Sample sample;
-    sample.seconds = run.seconds;
-    sample.cpuSeconds = run.cpuSeconds;
-    sample.rssMiB = static_cast<double>(run.maxRssKiB) / 1024.0;
-    sample.note = "exit " + std::to_string(run.status) + "; " + LastLine(run.err);
-    return sample;
 }
 
 void Bench::RunGzip() {

@@ -38,6 +38,7 @@
 
 using namespace quorvane;
 using quorvane::fuzz::Check;
+using quorvane::fuzz::OpenFile;
 
 namespace {
 
@@ -173,20 +174,6 @@ void CheckReads(ReadAt&& read, const std::string& expected, const GzipIndex* ind
 std::string CacheHome() {
     return fuzz::ScratchFolder() + "/cache";
 }
-
-class OpenFile {
-public:
-    explicit OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-        Check(fd_ >= 0, "the scratch gzip file could not be opened");
-    }
-    ~OpenFile() { ::close(fd_); }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 void CheckIndex(const std::string& path, std::string_view bytes, const Reference& reference,
                 Draws& draws) {

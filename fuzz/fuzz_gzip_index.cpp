@@ -30,6 +30,7 @@
 
 using namespace quorvane;
 using quorvane::fuzz::Check;
+using quorvane::fuzz::OpenFile;
 
 namespace {
 
@@ -106,20 +107,6 @@ std::optional<GzipIndex> ParseChecked(const std::string& bytes, const GzipFileKe
     }
     return index;
 }
-
-class OpenFile {
-public:
-    explicit OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
-        Check(fd_ >= 0, "the scratch gzip file could not be opened");
-    }
-    ~OpenFile() { ::close(fd_); }
-    OpenFile(const OpenFile&) = delete;
-    OpenFile& operator=(const OpenFile&) = delete;
-    int fd() const { return fd_; }
-
-private:
-    int fd_;
-};
 
 // Reads through an index that may be forged: never more than asked for, never past its length.
 void ReadWithin(int fd, const GzipIndex& index, std::string_view bytes) {

@@ -2,10 +2,12 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <sstream>
+#include <unistd.h>
 
 namespace quorvane::fuzz {
 
@@ -58,6 +60,14 @@ void Check(bool condition, const char* what) {
         std::fprintf(stderr, "property failed: %s\n", what);
         std::abort();
     }
+}
+
+OpenFile::OpenFile(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    Check(fd_ >= 0, "the scratch file could not be opened");
+}
+
+OpenFile::~OpenFile() {
+    ::close(fd_);
 }
 
 } // namespace quorvane::fuzz

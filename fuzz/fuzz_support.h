@@ -19,6 +19,20 @@ std::string ReadFile(const std::string& path);
 // Aborts with `what` when `condition` is false, so that libFuzzer keeps the input.
 void Check(bool condition, const char* what);
 
+// A scratch file open for reading, closed with the object; a file that cannot be opened fails
+// the run.
+class OpenFile {
+public:
+    explicit OpenFile(const std::string& path);
+    ~OpenFile();
+    OpenFile(const OpenFile&) = delete;
+    OpenFile& operator=(const OpenFile&) = delete;
+    int fd() const { return fd_; }
+
+private:
+    int fd_;
+};
+
 inline std::string_view AsText(const std::uint8_t* data, std::size_t size) {
     return {reinterpret_cast<const char*>(data), size};
 }

@@ -54,7 +54,6 @@ TfrmQuorvane::Opening TfrmQuorvane::OpenAstOrbIn(const QString& folder) {
     if (!opened) {
         return Opening::Cancelled;
     }
-    databaseFolder_ = folder;
     // Told once, before a file too short for one record raises its error below.
     if (const std::string notice = database_.Notice(); !notice.empty()) {
         Inform(notice);
@@ -82,7 +81,8 @@ TfrmQuorvane::Opening TfrmQuorvane::OpenAstOrbIn(const QString& folder) {
 }
 
 QString TfrmQuorvane::AstOrbFolder() const {
-    return database_.IsOpen() ? databaseFolder_ : astOrbDialog_.lastFolder;
+    return database_.IsOpen() ? QString::fromStdString(FolderOfFile(database_.file()->path()))
+                              : astOrbDialog_.lastFolder;
 }
 
 void TfrmQuorvane::RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),

@@ -171,7 +171,6 @@ private:
     SettingsStore settings_;
 
     AstOrbDatabase database_;
-    QString databaseFolder_; // the folder the open AstOrb.dat was found in
     std::optional<DiacriticalNames> names_;
     BrowseTarget browseTarget_;
     FileDialogSettings astOrbDialog_;

@@ -4,12 +4,12 @@
 #include "astorb/gzip_index_cache.h"
 #include "astorb/gzip_reader.h"
 #include "astorb/paths.h"
+#include "astorb/positioned_read.h"
 #include "astorb/record.h"
 
 #include <array>
 #include <cerrno>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <optional>
@@ -20,22 +20,11 @@ namespace quorvane {
 
 namespace {
 
-GzipFileKey KeyOf(const std::string& path, const struct stat& info) {
-    GzipFileKey key;
-    char* absolute = ::realpath(path.c_str(), nullptr);
-    key.path = absolute != nullptr ? absolute : path;
-    std::free(absolute);
-    key.size = static_cast<std::uint64_t>(info.st_size);
-    key.mtimeSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
-    key.mtimeNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
-    return key;
-}
-
 // The index of the gzip file open as `fd`: the one kept in the cache when it matches, else
 // built in one pass over the file and kept there.
 GzipIndex GzipIndexOf(int fd, const std::string& path, const struct stat& info,
                       const OpenProgress& progress) {
-    const GzipFileKey key = KeyOf(path, info);
+    const GzipFileKey key = GzipFileKeyOf(path, info);
     const std::string cacheFolder = IndexCacheFolder();
     const std::string cacheFile =
         cacheFolder.empty() ? std::string() : IndexCacheFile(cacheFolder, key);
@@ -115,19 +104,7 @@ std::size_t AstOrbFile::ReadAt(std::int64_t offset, char* buffer, std::size_t co
     if (gzip_) {
         return offset < 0 ? 0 : gzip_->ReadAt(static_cast<std::uint64_t>(offset), buffer, count);
     }
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t got = ::pread(fd_, buffer + done, count - done,
-                                    static_cast<off_t>(offset + static_cast<std::int64_t>(done)));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return done;
+    return offset < 0 ? 0 : ReadFileAt(fd_, static_cast<std::uint64_t>(offset), buffer, count);
 }
 
 bool AstOrbDatabase::ReplaceFile(const std::string& path, const OpenProgress& progress) {

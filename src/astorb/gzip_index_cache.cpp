@@ -92,6 +92,17 @@ bool MakeFolders(const std::string& folder) {
 
 } // namespace
 
+GzipFileKey GzipFileKeyOf(const std::string& path, const struct stat& info) {
+    GzipFileKey key;
+    char* absolute = ::realpath(path.c_str(), nullptr);
+    key.path = absolute != nullptr ? absolute : path;
+    std::free(absolute);
+    key.size = static_cast<std::uint64_t>(info.st_size);
+    key.mtimeSeconds = static_cast<std::int64_t>(info.st_mtim.tv_sec);
+    key.mtimeNanoseconds = static_cast<std::int64_t>(info.st_mtim.tv_nsec);
+    return key;
+}
+
 std::string IndexCacheFolder() {
     const char* cache = std::getenv("XDG_CACHE_HOME");
     if (cache != nullptr && cache[0] == '/') {

@@ -10,6 +10,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/stat.h>
 
 namespace quorvane {
 
@@ -21,6 +22,10 @@ struct GzipFileKey {
 
     bool operator==(const GzipFileKey&) const = default;
 };
+
+// The key of the file at `path` whose status is `info`: its real path, size and modification
+// time.
+GzipFileKey GzipFileKeyOf(const std::string& path, const struct stat& info);
 
 // $XDG_CACHE_HOME/Quorvane, else $HOME/.cache/Quorvane; empty when neither is set.
 std::string IndexCacheFolder();

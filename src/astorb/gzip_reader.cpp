@@ -1,6 +1,7 @@
 #include "astorb/gzip_reader.h"
 
 #include "astorb/error.h"
+#include "astorb/positioned_read.h"
 
 #include <zlib.h>
 
@@ -25,22 +26,6 @@ constexpr std::uint64_t kProgressOutputStep = std::uint64_t{64} << 20;
 
 constexpr int kGzipWindowBits = 15 + 16;
 constexpr int kRawWindowBits = -15;
-
-std::size_t ReadFileAt(int fd, std::uint64_t offset, unsigned char* buffer, std::size_t count) {
-    std::size_t done = 0;
-    while (done < count) {
-        const ssize_t got =
-            ::pread(fd, buffer + done, count - done, static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR) {
-            continue;
-        }
-        if (got <= 0) {
-            break;
-        }
-        done += static_cast<std::size_t>(got);
-    }
-    return done;
-}
 
 // An inflate stream that is ended however its owner is left.
 struct InflateStream {

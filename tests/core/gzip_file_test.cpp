@@ -46,17 +46,17 @@ std::string Catalogue(int count, RecordLayout layout = RecordLayout::SixDigit,
     };
     std::string bytes;
     for (int i = 0; i < count; ++i) {
-        RecordSpec spec;
-        spec.number = std::to_string(i + 1);
-        spec.name = "Body" + std::to_string(random() % 100000);
-        spec.h = fixed(8 + 10 * unit(random), 2);
-        spec.meanAnomaly = fixed(360 * unit(random), 6);
-        spec.argPerihelion = fixed(360 * unit(random), 6);
-        spec.ascNode = fixed(360 * unit(random), 6);
-        spec.inclination = fixed(30 * unit(random), 6);
-        spec.eccentricity = fixed(0.3 * unit(random), 8);
-        spec.semiMajorAxis = fixed(1.8 + 2 * unit(random), 8);
-        bytes += MakeRecord(spec, layout, lineEnd);
+        RecordSpec fields;
+        fields.number = std::to_string(i + 1);
+        fields.name = "Body" + std::to_string(random() % 100000);
+        fields.h = fixed(8 + 10 * unit(random), 2);
+        fields.meanAnomaly = fixed(360 * unit(random), 6);
+        fields.argPerihelion = fixed(360 * unit(random), 6);
+        fields.ascNode = fixed(360 * unit(random), 6);
+        fields.inclination = fixed(30 * unit(random), 6);
+        fields.eccentricity = fixed(0.3 * unit(random), 8);
+        fields.semiMajorAxis = fixed(1.8 + 2 * unit(random), 8);
+        bytes += MakeRecord(fields, layout, lineEnd);
     }
     return bytes;
 }
