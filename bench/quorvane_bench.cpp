@@ -26,13 +26,9 @@
 #include "astorb/display.h"
 #include "astorb/gzip_index_cache.h"
 #include "astorb/scanner.h"
-#include "cli/session.h"
-#include "lists/family.h"
-#include "lists/names.h"
-#include "lists/orbit_type.h"
+#include "reference/fake_window.h"
 #include "reference/plain_scans.h"
 #include "reference/plain_search.h"
-#include "reference/plain_window.h"
 #include "search/search.h"
 
 #include <algorithm>
@@ -48,8 +44,8 @@
 #include <iostream>
 #include <memory>
 #include <optional>
-#include <sstream>
 #include <string>
+#include <string_view>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/statvfs.h>
@@ -424,22 +420,30 @@ double CpuSeconds() {
            static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// One in-process scan on an open command-line session.
-cli::Invocation AllRecords(const std::string& folder) {
-    cli::Invocation invocation;
-    invocation.positionals = {folder};
-    invocation.switches = {"--all"};
-    return invocation;
-}
-
+// One in-process command on the fake window over a file: every record, the Mars crossers, 50 m/s,
+// the browser on `position`.
 struct InProcess {
-    InProcess(const std::string& folder, int position) : invocation(AllRecords(folder)) {
-        session.Open();
-        session.ShowAt(position);
+    InProcess(const std::string& file, int position) {
+        window.Open(file, AfterOpen::ShowNothing);
+        window.model.ShowAt(position).RaiseError();
+        window.numberedOnly = false;
+        window.planet = 3;
+        window.type = 3;
+        window.tolerance = 50;
     }
-    cli::Invocation invocation;
-    std::ostringstream err;
-    cli::Session session{invocation, err};
+    // The clipboard, then every message and question on a line of its own.
+    std::string Output() const {
+        std::string text = window.clipboard.value_or("") + "\n";
+        for (const std::string& entry : window.log) {
+            for (const std::string_view said : {"inform ", "ask "}) {
+                if (entry.starts_with(said)) {
+                    text += entry.substr(said.size()) + "\n";
+                }
+            }
+        }
+        return text;
+    }
+    FakeWindow window;
 };
 
 // What part of the file a measurement reads.
@@ -636,36 +640,25 @@ private:
         return row;
     }
 
-    // The same scan through the product and through its plain definition, in process: their
-    // times, and whether they give the same clipboard and messages. `quick` runs on the
-    // session, `plain` on the reference ports over the session's database.
+    // The same command through the product and through its plain definition, in process, each
+    // on a fake window of its own: their times, and whether they give the same clipboard and
+    // messages. `quick` runs the model's command as the window does, `plain` the reference on
+    // the window's ports.
     template <typename Quick, typename Plain>
     void Compare(const std::string& name, Reach reach, int position, Quick quick, Plain plain) {
-        const auto timedQuick = [position, quick](const DataSet& set) {
-            InProcess run(set.folder, position);
-            const auto start = Clock::now();
-            quick(run.session);
-            Sample sample;
-            sample.seconds = Seconds(start);
-            sample.output = run.session.ClipboardText().value_or("") + "\n" + run.err.str();
-            return sample;
+        const auto timed = [position](const auto& run) {
+            return [position, run](const DataSet& set) {
+                InProcess command(set.file, position);
+                const auto start = Clock::now();
+                run(command.window);
+                Sample sample;
+                sample.seconds = Seconds(start);
+                sample.output = command.Output();
+                return sample;
+            };
         };
-        const auto timedPlain = [position, plain](const DataSet& set) {
-            InProcess run(set.folder, position);
-            PlainWindow window(run.session.Database(), nullptr);
-            window.position = run.session.Position();
-            window.maximum = run.session.Range().maximum;
-            window.numberedOnly = false;
-            window.planet = 3;
-            window.type = 3;
-            window.tolerance = 50;
-            const auto start = Clock::now();
-            plain(window);
-            Sample sample;
-            sample.seconds = Seconds(start);
-            sample.output = window.clipboard.value_or("") + "\n" + window.messages;
-            return sample;
-        };
+        const auto timedQuick = timed(quick);
+        const auto timedPlain = timed(plain);
         const Measured& quickRow =
             Measure(Group::Plain, name + " quick", reach, Kind::InProcess, timedQuick);
         Measure(Group::Plain, name + " plain", reach, Kind::InProcess, timedPlain).against =
@@ -1069,29 +1062,30 @@ void Bench::RunGzip() {
     // the median of every read of every run.
     auto times = std::make_shared<std::vector<double>>();
     auto draws = std::make_shared<std::uint64_t>(0x5EED);
-    GzipRow& random = GzipMeasure("show a record at a random index (in process, median)",
-                                  {0, 5.0, false}, [this, times, draws] {
-                                      constexpr int kShows = 200;
-                                      AstOrbDatabase database;
-                                      database.ReplaceFile(gzip_.file);
-                                      LabelTexts labels;
-                                      std::vector<double> own;
-                                      for (int k = 0; k < kShows; ++k) {
-                                          std::uint64_t z = (*draws += 0x9E3779B97F4A7C15ULL);
-                                          z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
-                                          z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
-                                          const auto index =
-                                              static_cast<int>((z ^ (z >> 31)) % kRecords);
-                                          const auto start = Clock::now();
-                                          ShowRecord(database, nullptr, index, labels);
-                                          own.push_back(Seconds(start));
-                                      }
-                                      times->insert(times->end(), own.begin(), own.end());
-                                      std::sort(own.begin(), own.end());
-                                      Sample sample;
-                                      sample.seconds = own[own.size() / 2];
-                                      return sample;
-                                  });
+    GzipRow& random =
+        GzipMeasure("show a record at a random index (in process, median)", {0, 5.0, false},
+                    [this, times, draws] {
+                        constexpr int kShows = 200;
+                        AstOrbDatabase database;
+                        database.ReplaceFile(gzip_.file);
+                        RecordDisplay display;
+                        std::string diameterBox;
+                        std::vector<double> own;
+                        for (int k = 0; k < kShows; ++k) {
+                            std::uint64_t z = (*draws += 0x9E3779B97F4A7C15ULL);
+                            z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+                            z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+                            const auto index = static_cast<int>((z ^ (z >> 31)) % kRecords);
+                            const auto start = Clock::now();
+                            ShowRecord(database, nullptr, index, display, diameterBox);
+                            own.push_back(Seconds(start));
+                        }
+                        times->insert(times->end(), own.begin(), own.end());
+                        std::sort(own.begin(), own.end());
+                        Sample sample;
+                        sample.seconds = own[own.size() / 2];
+                        return sample;
+                    });
     {
         std::vector<double> all = *times;
         std::sort(all.begin(), all.end());
@@ -1267,11 +1261,12 @@ int Bench::Run() {
                 constexpr int kShows = 2000;
                 AstOrbDatabase database;
                 database.ReplaceFile(set.file);
-                LabelTexts labels;
+                RecordDisplay display;
+                std::string diameterBox;
                 const auto start = Clock::now();
                 for (int k = 0; k < kShows; ++k) {
-                    ShowRecord(database, nullptr, static_cast<int>((k * 7919LL * 131) % kRecords),
-                               labels);
+                    ShowRecord(database, nullptr, (k * 7919LL * 131) % kRecords, display,
+                               diameterBox);
                 }
                 Sample sample;
                 sample.seconds = Seconds(start) / kShows;
@@ -1308,59 +1303,28 @@ int Bench::Run() {
     // The plain definitions, in process, on the same file: their times, and the same outputs.
     Compare(
         "special mars crosser", Reach::WholeFile, 0,
-        [](cli::Session& session) {
-            ScanOutcome outcome =
-                ExtractOrbitTypeList(session.Database(), nullptr, {3, 3, false, session.Range()});
-            session.Apply(outcome);
-        },
-        [](PlainWindow& window) { ExtractOrbitTypeListPlain(window.Ports(), window); });
+        [](FakeWindow& window) { window.RunSpecial(); },
+        [](FakeWindow& window) { ExtractOrbitTypeListPlain(window.Ports(), window); });
     Compare(
-        "names", Reach::NumberedPart, 0,
-        [](cli::Session& session) {
-            ScanOutcome outcome = ExtractNames(session.Database(), nullptr, session.Range(), [] {
-                return static_cast<const DiacriticalNames*>(nullptr);
-            });
-            session.Apply(outcome);
-        },
-        [](PlainWindow& window) { ExtractNamesPlain(window.Ports()); });
+        "names", Reach::NumberedPart, 0, [](FakeWindow& window) { window.RunNames(); },
+        [](FakeWindow& window) { ExtractNamesPlain(window.Ports()); });
+    // One pass: its question is answered No.
     Compare(
         "family 50 m/s one pass", Reach::WholeFile, 2344,
-        [](cli::Session& session) {
-            FamilySearch search(session.Database(), session.Position());
-            ScanOutcome start = search.Start(nullptr, 50);
-            if (session.Apply(start)) {
-                ScanOutcome pass = search.RunPass({50, false, session.Range(), nullptr});
-                if (session.Apply(pass)) {
-                    ScanOutcome done = search.Finish();
-                    session.Apply(done);
-                }
-            }
-        },
-        [](PlainWindow& window) { ExtractFamilyPlain(window.Ports(), window); });
-    const auto nowhere = [] {
-        SearchState state;
-        state.SearchText = u"qqzzqq";
-        state.SearchLabel = ValueLabel::Name;
-        state.AgainEnabled = true;
-        return state;
-    };
+        [](FakeWindow& window) { window.RunFamily(); },
+        [](FakeWindow& window) { ExtractFamilyPlain(window.Ports(), window); });
     Compare(
         "find Name nowhere", Reach::WholeFile, 0,
-        [nowhere](cli::Session& session) {
-            SearchState state = nowhere();
-            if (FindNext(state, {session.Database(), nullptr, session.Range(), false}) ==
-                SearchOutcome::NotFound) {
-                session.Inform(std::string(kNoMoreOccurrences));
-            }
+        [](FakeWindow& window) {
+            window.model.RepeatSearch(ValueLabel::Name, u"qqzzqq");
+            window.RunFindAgain(Model::Direction::Forwards);
         },
-        [nowhere](PlainWindow& window) {
-            SearchState state = nowhere();
-            if (FindNextPlain(state, {window.Database(),
-                                      nullptr,
-                                      {window.position, window.minimum, window.maximum},
-                                      false}) == SearchOutcome::NotFound) {
-                window.Inform(std::string(kNoMoreOccurrences));
-            }
+        [](FakeWindow& window) {
+            SearchState state;
+            state.SearchText = u"qqzzqq";
+            state.SearchLabel = ValueLabel::Name;
+            state.AgainEnabled = true;
+            FindAgainPlain(state, window.Ports());
         });
 #ifdef QUORVANE_WINDOW_BENCH_PATH
     windowBuilt_ = true;

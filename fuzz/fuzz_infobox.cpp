@@ -49,11 +49,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     for (const InfoboxLanguage language : {InfoboxLanguage::French, InfoboxLanguage::English}) {
         SetDecimalSeparator(separator);
-        PlainParameterBox diameter(diameterText);
-        PlainParameterBox albedo(albedoText);
-        PlainParameterBox density(densityText);
-        ParameterBoxes boxes{diameter, albedo, density,
-                             FieldText({record, format.layout}, Field::Diameter)};
+        ParameterTexts texts{diameterText, albedoText, densityText};
+        ParameterBoxes boxes{texts, FieldText({record, format.layout}, Field::Diameter)};
         try {
             const std::optional<std::string> text =
                 BuildInfobox(database, withNames ? &NamesTable() : nullptr, 0, language, boxes);

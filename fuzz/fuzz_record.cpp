@@ -195,10 +195,11 @@ std::string ObserveFields(AstOrbRecord record) {
         add(AsteroidTitle(record, &NamesTable(), wiki, wiki));
     }
 
-    LabelTexts labels;
+    RecordDisplay labels;
+    std::string diameterBox;
     bool displayed = true;
     try {
-        DisplayRecord(record, &NamesTable(), labels);
+        DisplayRecord(record, &NamesTable(), labels, diameterBox);
     } catch (const Error& error) {
         displayed = false;
         add(ErrorText(error));
@@ -212,7 +213,7 @@ std::string ObserveFields(AstOrbRecord record) {
               LookupDiacriticalName(&NamesTable(), FieldText(record, Field::Number), false),
           "the Unicode name is not the names table's entry for the number");
     if (displayed) {
-        Check(labels.diameterBox == FieldText(record, Field::Diameter),
+        Check(diameterBox == FieldText(record, Field::Diameter),
               "the diameter box does not hold the diameter");
         for (const FlagRow& row : kFlagLabels) {
             Check(labels.Value(row.label) == FlagText[(*flags & row.bit) != 0 ? 1 : 0],
@@ -225,7 +226,7 @@ std::string ObserveFields(AstOrbRecord record) {
     for (const char16_t c : labels.nameUnicode) {
         seen += std::to_string(static_cast<unsigned>(c)) + ",";
     }
-    add(labels.diameterBox);
+    add(diameterBox);
     return seen;
 }
 
@@ -339,10 +340,12 @@ FileSeen CheckFile(std::string_view bytes, std::optional<RecordFormat> written, 
 
     SetDecimalSeparator('.');
     for (int position = -1; position <= static_cast<int>(count); ++position) {
-        LabelTexts labels;
+        RecordDisplay labels;
+        std::string diameterBox;
         bool shown = false;
         try {
-            shown = ShowRecord(database, observe ? &NamesTable() : nullptr, position, labels);
+            shown = ShowRecord(database, observe ? &NamesTable() : nullptr, position, labels,
+                               diameterBox);
         } catch (const Error&) {
             shown = true;
         }

@@ -101,9 +101,10 @@ TEST(AstOrbDatabase, ReplacingTheFileForgetsTheSharedRecordsIndex) {
     EXPECT_EQ(database.CurrentIndex(), 0);
     database.ReplaceFile(secondPath);
     EXPECT_EQ(database.CurrentIndex(), -1);
-    LabelTexts labels;
-    ASSERT_TRUE(ShowRecord(database, nullptr, 0, labels));
-    EXPECT_EQ(labels.Value(ValueLabel::Name), "Vesta");
+    RecordDisplay display;
+    std::string diameterBox;
+    ASSERT_TRUE(ShowRecord(database, nullptr, 0, display, diameterBox));
+    EXPECT_EQ(display.Value(ValueLabel::Name), "Vesta");
     EXPECT_EQ(database.CurrentRecord().substr(6, 5), "Vesta");
 }
 
@@ -137,13 +138,14 @@ TEST(ShowRecord, FlagTable) {
         folder.WriteAstOrb({{.number = "3", .name = "Juno", .flags = row.code}});
         AstOrbDatabase database;
         database.ReplaceFile(AstOrbFilePath(folder.str()));
-        LabelTexts labels;
-        ASSERT_TRUE(ShowRecord(database, nullptr, 0, labels));
-        EXPECT_EQ(labels.Value(ValueLabel::Aten), row.aten);
-        EXPECT_EQ(labels.Value(ValueLabel::Apollo), row.apollo);
-        EXPECT_EQ(labels.Value(ValueLabel::Amor), row.amor);
-        EXPECT_EQ(labels.Value(ValueLabel::MarsCrosser), row.mars);
-        EXPECT_EQ(labels.Value(ValueLabel::OuterCrosser), row.outer);
+        RecordDisplay display;
+        std::string diameterBox;
+        ASSERT_TRUE(ShowRecord(database, nullptr, 0, display, diameterBox));
+        EXPECT_EQ(display.Value(ValueLabel::Aten), row.aten);
+        EXPECT_EQ(display.Value(ValueLabel::Apollo), row.apollo);
+        EXPECT_EQ(display.Value(ValueLabel::Amor), row.amor);
+        EXPECT_EQ(display.Value(ValueLabel::MarsCrosser), row.mars);
+        EXPECT_EQ(display.Value(ValueLabel::OuterCrosser), row.outer);
     }
 }
 
@@ -160,20 +162,21 @@ TEST(ShowRecord, FieldsAsStoredAndDiameterBox) {
                         {.name = "2004 XY12"}});
     AstOrbDatabase database;
     database.ReplaceFile(AstOrbFilePath(folder.str()));
-    LabelTexts labels;
-    ASSERT_TRUE(ShowRecord(database, nullptr, 0, labels));
-    EXPECT_EQ(labels.Value(ValueLabel::Number), "1");
-    EXPECT_EQ(labels.Value(ValueLabel::Name), "Ceres");
-    EXPECT_EQ(labels.Value(ValueLabel::Diam), "848.4");
-    EXPECT_EQ(labels.Value(ValueLabel::Eccentricity), "0.07890000");
-    EXPECT_EQ(labels.Value(ValueLabel::Epoch), "20051018");
-    EXPECT_EQ(labels.diameterBox, "848.4");
-    ASSERT_TRUE(ShowRecord(database, nullptr, 1, labels));
-    EXPECT_EQ(labels.Value(ValueLabel::Number), "");
-    EXPECT_EQ(labels.Value(ValueLabel::Name), "2004 XY12");
-    EXPECT_EQ(labels.diameterBox, "") << "a blank diameter empties the box";
-    EXPECT_FALSE(ShowRecord(database, nullptr, 2, labels));
-    EXPECT_EQ(labels.Value(ValueLabel::Name), "2004 XY12");
+    RecordDisplay display;
+    std::string diameterBox;
+    ASSERT_TRUE(ShowRecord(database, nullptr, 0, display, diameterBox));
+    EXPECT_EQ(display.Value(ValueLabel::Number), "1");
+    EXPECT_EQ(display.Value(ValueLabel::Name), "Ceres");
+    EXPECT_EQ(display.Value(ValueLabel::Diam), "848.4");
+    EXPECT_EQ(display.Value(ValueLabel::Eccentricity), "0.07890000");
+    EXPECT_EQ(display.Value(ValueLabel::Epoch), "20051018");
+    EXPECT_EQ(diameterBox, "848.4");
+    ASSERT_TRUE(ShowRecord(database, nullptr, 1, display, diameterBox));
+    EXPECT_EQ(display.Value(ValueLabel::Number), "");
+    EXPECT_EQ(display.Value(ValueLabel::Name), "2004 XY12");
+    EXPECT_EQ(diameterBox, "") << "a blank diameter empties the box";
+    EXPECT_FALSE(ShowRecord(database, nullptr, 2, display, diameterBox));
+    EXPECT_EQ(display.Value(ValueLabel::Name), "2004 XY12");
 }
 
 TEST(ShowRecord, MalformedFlagCodeLeavesFlagsAndDiameterBox) {
@@ -182,14 +185,15 @@ TEST(ShowRecord, MalformedFlagCodeLeavesFlagsAndDiameterBox) {
                         {.number = "2", .name = "Pallas", .diameter = "498.1", .flags = "abc"}});
     AstOrbDatabase database;
     database.ReplaceFile(AstOrbFilePath(folder.str()));
-    LabelTexts labels;
-    ASSERT_TRUE(ShowRecord(database, nullptr, 0, labels));
-    EXPECT_THROW(ShowRecord(database, nullptr, 1, labels), Error);
-    EXPECT_EQ(labels.Value(ValueLabel::Name), "Pallas");
-    EXPECT_EQ(labels.Value(ValueLabel::SemiMajorAxis), "2.5");
-    EXPECT_EQ(labels.Value(ValueLabel::Diam), "498.1");
-    EXPECT_EQ(labels.Value(ValueLabel::Aten), "Yes") << "flags still show the previous record";
-    EXPECT_EQ(labels.diameterBox, "848.4");
+    RecordDisplay display;
+    std::string diameterBox;
+    ASSERT_TRUE(ShowRecord(database, nullptr, 0, display, diameterBox));
+    EXPECT_THROW(ShowRecord(database, nullptr, 1, display, diameterBox), Error);
+    EXPECT_EQ(display.Value(ValueLabel::Name), "Pallas");
+    EXPECT_EQ(display.Value(ValueLabel::SemiMajorAxis), "2.5");
+    EXPECT_EQ(display.Value(ValueLabel::Diam), "498.1");
+    EXPECT_EQ(display.Value(ValueLabel::Aten), "Yes") << "flags still show the previous record";
+    EXPECT_EQ(diameterBox, "848.4");
 }
 
 } // namespace

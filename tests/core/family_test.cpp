@@ -1,5 +1,6 @@
 // The family extraction: the velocity distance, membership, the "0.0" distances and the passes.
-#include "core/lists_fakes.h"
+#include "astorb/error.h"
+#include "core/fixture_window.h"
 #include "lists/family.h"
 #include "lists/one_decimal.h"
 #include "reference/family_members.h"
@@ -13,7 +14,7 @@
 namespace quorvane {
 namespace {
 
-using test::FakeWindow;
+using test::FixtureWindow;
 using test::Orbit;
 
 FamilyMembers OneMember(double a, double e, double s, int index = 0) {
@@ -78,12 +79,6 @@ TEST(FamilyMembership, LinearSearchThroughTheRecordIndexes) {
     EXPECT_EQ(members.size(), 2u);
 }
 
-TEST(FamilyTolerance, Caption) {
-    EXPECT_EQ(ToleranceCaption(10), "&Tolerance (m/s): 10");
-    EXPECT_EQ(ToleranceCaption(0), "&Tolerance (m/s): 0");
-    EXPECT_EQ(ToleranceCaption(200), "&Tolerance (m/s): 200");
-}
-
 // The seed at index 2; B (index 1) lies 26.6 m/s from the seed, A (index 0) 26.6 m/s from B and
 // 53.3 m/s from the seed; D is far from all.
 std::vector<test::RecordSpec> ChainFile() {
@@ -92,12 +87,12 @@ std::vector<test::RecordSpec> ChainFile() {
 }
 
 TEST(FamilyScan, MemberOfALaterMemberIsFoundInTheNextPass) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(ChainFile());
-    window.position = 2;
+    window.SetPosition(2);
     window.tolerance = 30;
     window.answers = {true, true, false};
-    EXPECT_EQ(RunFamily(window), ScanEnd::Finished);
+    EXPECT_EQ(window.RunFamily(), CommandEnd::Finished);
     EXPECT_EQ(window.clipboard, "[[3 Seed family]] members; tolerance 30 m/s\r\n"
                                 "* [[2 Beta]] 26.6\r\n"
                                 "* [[1 Alpha]] 26.6\r\n");
@@ -107,45 +102,43 @@ TEST(FamilyScan, MemberOfALaterMemberIsFoundInTheNextPass) {
                                         "Pass complete. 0 asteroids added. Another pass?"}));
     // The seed counts: two member lines give 3.
     EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 3 results in the clipboard."});
-    // Each pass: to each member found, back to the seed, pending messages, the question.
+    // Each pass: pending messages, then the question, the browser back on the seed.
     EXPECT_EQ(window.log, (std::vector<std::string>{
                               "cursor wait",
-                              "move 1",
-                              "move 2",
                               "pump",
                               "ask Pass complete. 1 asteroids added. Another pass?",
-                              "move 0",
-                              "move 2",
                               "pump",
                               "ask Pass complete. 1 asteroids added. Another pass?",
-                              "move 2",
                               "pump",
                               "ask Pass complete. 0 asteroids added. Another pass?",
                               "clipboard",
                               "inform Done. 3 results in the clipboard.",
                               "cursor default",
                           }));
+    EXPECT_EQ(window.shownAtMessages,
+              (std::vector<std::string>{"3 Seed", "3 Seed", "3 Seed", "3 Seed"}));
+    EXPECT_EQ(window.Position(), 2);
 }
 
 TEST(FamilyScan, AnsweringNoAfterTheFirstPass) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(ChainFile());
-    window.position = 2;
+    window.SetPosition(2);
     window.tolerance = 30;
-    RunFamily(window);
+    window.RunFamily();
     EXPECT_EQ(window.clipboard, "[[3 Seed family]] members; tolerance 30 m/s\r\n"
                                 "* [[2 Beta]] 26.6\r\n");
     EXPECT_EQ(window.informed.back(), "Done. 2 results in the clipboard.");
-    EXPECT_EQ(window.position, 2);
+    EXPECT_EQ(window.Position(), 2);
 }
 
 TEST(FamilyScan, PassThatAddsNothingStillAsks) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(ChainFile());
-    window.position = 3;
+    window.SetPosition(3);
     window.tolerance = 10;
     window.answers = {true, false};
-    RunFamily(window);
+    window.RunFamily();
     EXPECT_EQ(window.asked,
               (std::vector<std::string>{"Pass complete. 0 asteroids added. Another pass?",
                                         "Pass complete. 0 asteroids added. Another pass?"}));
@@ -157,12 +150,12 @@ TEST(FamilyScan, PassThatAddsNothingStillAsks) {
 TEST(FamilyScan, ToleranceZeroFindsOnlyIdenticalOrbits) {
     // Equal distance and tolerance (0.0 and 0) count as inside; a supplementary inclination
     // differs in the last bit of its sine, so it stays out at 0 m/s.
-    FakeWindow window;
+    FixtureWindow window;
     window.Open({Orbit("1", "Seed", "2.5", "0.1"), Orbit("2", "Twin", "2.5", "0.1"),
                  Orbit("3", "Near", "2.5", "0.1000001"), Orbit("4", "Mirror", "2.5", "0.1", "175"),
                  Orbit("5", "Twin2", "2.50", "0.10", "5.0")});
     window.tolerance = 0;
-    RunFamily(window);
+    window.RunFamily();
     EXPECT_EQ(window.clipboard, "[[1 Seed family]] members; tolerance 0 m/s\r\n"
                                 "* [[2 Twin]] 0.0\r\n"
                                 "* [[5 Twin2]] 0.0\r\n");
@@ -170,13 +163,13 @@ TEST(FamilyScan, ToleranceZeroFindsOnlyIdenticalOrbits) {
 }
 
 TEST(FamilyScan, ToleranceIsReadForEveryCandidateHeaderKeepsTheFirst) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(ChainFile());
-    window.position = 2;
+    window.SetPosition(2);
     window.tolerance = 20;
     window.answers = {true, false};
     window.onAsk = [&window] { window.tolerance = 30; }; // moved while the messages ran
-    RunFamily(window);
+    window.RunFamily();
     EXPECT_EQ(window.clipboard, "[[3 Seed family]] members; tolerance 20 m/s\r\n"
                                 "* [[2 Beta]] 26.6\r\n");
 }
@@ -203,13 +196,13 @@ TEST(FamilyScan, NumberedOnlyEndsEveryPassUnnumberedSeedIsStillNamed) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeWindow window;
+        FixtureWindow window;
         window.Open(records);
-        window.position = 1;
+        window.SetPosition(1);
         window.tolerance = 5;
         window.numberedOnly = row.numberedOnly;
         window.answers = {true, false};
-        RunFamily(window);
+        window.RunFamily();
         EXPECT_EQ(window.clipboard, row.list);
     }
 }
@@ -218,15 +211,15 @@ TEST(FamilyScan, ShortReadAndMalformedNumbersEndTheCommand) {
     struct Row {
         const char* name;
         int seed;
-        int maximum;     // -1: the file's
+        int opened;      // the records the file held when it was opened; it then holds 4
         const char* bad; // a malformed semi-major axis for record 3, or empty
         bool throws;
     };
     const Row rows[] = {
-        {"seed beyond the file", 9, 12, "", false},
-        {"candidate beyond the file", 2, 6, "", false},
-        {"malformed candidate", 2, -1, "2.5x", true},
-        {"malformed seed", 3, -1, "2.5x", true},
+        {"seed beyond the file", 9, 13, "", false},
+        {"candidate beyond the file", 2, 7, "", false},
+        {"malformed candidate", 2, 4, "2.5x", true},
+        {"malformed seed", 3, 4, "2.5x", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -234,18 +227,16 @@ TEST(FamilyScan, ShortReadAndMalformedNumbersEndTheCommand) {
         if (*row.bad != '\0') {
             records[3].semiMajorAxis = row.bad;
         }
-        FakeWindow window;
-        window.Open(records);
-        if (row.maximum >= 0) {
-            window.maximum = row.maximum;
-        }
-        window.position = row.seed;
+        FixtureWindow window;
+        window.Open(test::PaddedTo(records, row.opened));
+        window.SetPosition(row.seed);
+        window.CutFileAfter(4);
         window.tolerance = 30;
         window.answers = {true, true, true};
         if (row.throws) {
-            EXPECT_THROW(RunFamily(window), Error);
+            EXPECT_THROW(window.RunFamily(), Error);
         } else {
-            EXPECT_EQ(RunFamily(window), ScanEnd::ReadFailed);
+            EXPECT_EQ(window.RunFamily(), CommandEnd::ReadFailed);
         }
         EXPECT_FALSE(window.clipboard);
         EXPECT_TRUE(window.informed.empty());

@@ -15,7 +15,6 @@ namespace quorvane {
 namespace {
 
 using test::CompareRuns;
-using test::FakeWindow;
 using test::GenerateSpecs;
 using test::Observed;
 using test::RecordBytes;
@@ -65,6 +64,8 @@ private:
     char saved_;
 };
 
+// The file of a case. One that ends in a short record is written with one whole record more,
+// which SetupFor cuts away once the file is open.
 std::string WriteFile(const test::TempFolder& folder, const FileCase& file) {
     test::GeneratedSpecs specs =
         GenerateSpecs(file.seed, file.count, file.numbered, file.separator == ',');
@@ -81,16 +82,18 @@ std::string WriteFile(const test::TempFolder& folder, const FileCase& file) {
     } else if (file.damage == Damage::ZeroAfterFields) {
         bytes[120 * 267 + 199] = '\0';
     } else if (file.damage == Damage::ShortLastRecord) {
-        bytes += std::string(100, '7');
+        bytes += std::string(RecordLength, '7');
     }
     return folder.Write("AstOrb.dat", bytes);
 }
 
-// The browser reaches one record past the file when it ends in a short record, as it would if
-// the file shrank after it was opened.
+// The browser reaches one record past the file when it ends in a short record: the file shrank
+// after it was opened.
 WindowSetup SetupFor(const FileCase& file) {
     WindowSetup setup;
-    setup.maximumBeyondFile = file.damage == Damage::ShortLastRecord ? 1 : 0;
+    if (file.damage == Damage::ShortLastRecord) {
+        setup.cutTo = static_cast<std::uintmax_t>(file.count) * RecordLength + 100;
+    }
     return setup;
 }
 
@@ -110,7 +113,7 @@ TEST(QuickScans, OrbitTypeListMatchesThePlainScan) {
                     setup.type = type;
                     setup.planet = planet;
                     CompareRuns(
-                        path, setup, [](FakeWindow& w) { return RunSpecial(w); },
+                        path, setup, [](FakeWindow& w) { return w.RunSpecial(); },
                         [](FakeWindow& w) { return ExtractOrbitTypeListPlain(w.Ports(), w); });
                 }
             }
@@ -138,7 +141,7 @@ TEST(QuickScans, FamilyMatchesThePlainScan) {
                 setup.answers = {true, true, false};
                 setup.onAsk = [](FakeWindow& w) { w.tolerance = w.tolerance / 2 + 7; };
                 const Observed plain = CompareRuns(
-                    path, setup, [](FakeWindow& w) { return RunFamily(w); },
+                    path, setup, [](FakeWindow& w) { return w.RunFamily(); },
                     [](FakeWindow& w) { return ExtractFamilyPlain(w.Ports(), w); });
                 if (file.damage == Damage::None && tolerance == 40) {
                     // The case is meant to grow a family over several passes.
@@ -162,7 +165,7 @@ TEST(QuickScans, FamilySeedsEverywhereMatchThePlainScan) {
         setup.tolerance = 30;
         setup.answers = {true, false};
         CompareRuns(
-            path, setup, [](FakeWindow& w) { return RunFamily(w); },
+            path, setup, [](FakeWindow& w) { return w.RunFamily(); },
             [](FakeWindow& w) { return ExtractFamilyPlain(w.Ports(), w); });
     }
 }
@@ -177,13 +180,13 @@ TEST(QuickScans, NamesAndInclinationMatchThePlainScans) {
             WindowSetup setup = SetupFor(file);
             setup.numberedOnly = numberedOnly;
             CompareRuns(
-                path, setup, [](FakeWindow& w) { return RunNames(w); },
+                path, setup, [](FakeWindow& w) { return w.RunNames(); },
                 [](FakeWindow& w) { return ExtractNamesPlain(w.Ports()); });
             for (const int start : {0, 5, 149, 150, file.count - 2, file.count - 1}) {
                 SCOPED_TRACE("inclination from " + std::to_string(start));
                 setup.position = start;
                 CompareRuns(
-                    path, setup, [](FakeWindow& w) { return RunInclination(w); },
+                    path, setup, [](FakeWindow& w) { return w.RunInclination(); },
                     [](FakeWindow& w) { return ScanHighestInclinationPlain(w.Ports()); });
             }
         }
@@ -223,28 +226,26 @@ TEST(QuickScans, FieldSearchMatchesThePlainSearch) {
                         WindowSetup setup = SetupFor(file);
                         setup.numberedOnly = numberedOnly;
                         setup.position = start;
-                        const auto run = [&](bool quick) {
-                            return [&, quick](FakeWindow& w) {
-                                SearchState state;
-                                state.SearchText = search.text;
-                                state.SearchLabel = search.label;
-                                state.AgainEnabled = true;
-                                state.SearchForward = forward;
-                                const WaitCursorScope wait(w);
-                                const SearchContext context{w.database, nullptr, RangeOf(w),
-                                                            w.numberedOnly};
-                                const SearchOutcome outcome = quick ? FindNext(state, context)
-                                                                    : FindNextPlain(state, context);
-                                if (outcome == SearchOutcome::Found) {
-                                    w.SetPosition(state.SearchPosition);
-                                } else if (outcome == SearchOutcome::NotFound) {
-                                    w.Inform(std::string(kNoMoreOccurrences));
-                                }
-                                w.log.push_back("examined " + std::to_string(state.SearchPosition));
-                                return outcome;
-                            };
+                        const auto direction =
+                            forward ? Model::Direction::Forwards : Model::Direction::Backwards;
+                        // F3 or Shift+F3 once the search is set, then where it stopped.
+                        const auto quick = [&](FakeWindow& w) {
+                            w.model.RepeatSearch(search.label, search.text);
+                            const CommandEnd end = w.RunFindAgain(direction);
+                            return test::EndText(end) + ", examined " +
+                                   std::to_string(w.model.Search().SearchPosition);
                         };
-                        CompareRuns(path, setup, run(true), run(false));
+                        const auto plain = [&](FakeWindow& w) {
+                            SearchState state;
+                            state.SearchText = search.text;
+                            state.SearchLabel = search.label;
+                            state.AgainEnabled = true;
+                            state.SearchForward = forward;
+                            const SearchOutcome outcome = FindAgainPlain(state, w.Ports());
+                            return test::EndText(outcome) + ", examined " +
+                                   std::to_string(state.SearchPosition);
+                        };
+                        CompareRuns(path, setup, quick, plain);
                     }
                 }
             }

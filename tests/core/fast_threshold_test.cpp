@@ -16,7 +16,6 @@ namespace quorvane {
 namespace {
 
 using test::CompareRuns;
-using test::FakeWindow;
 using test::RecordSpec;
 using test::WindowSetup;
 
@@ -67,7 +66,7 @@ TEST(QuickThresholds, OrbitTypesOnThePlanetsOrbitsMatchThePlainScan) {
             setup.type = type;
             setup.planet = planet;
             CompareRuns(
-                path, setup, [](FakeWindow& w) { return RunSpecial(w); },
+                path, setup, [](FakeWindow& w) { return w.RunSpecial(); },
                 [](FakeWindow& w) { return ExtractOrbitTypeListPlain(w.Ports(), w); });
         }
     }
@@ -82,7 +81,7 @@ TEST(QuickThresholds, EqualInclinationsDoNotMoveTheBrowser) {
         setup.numberedOnly = false;
         setup.position = start;
         CompareRuns(
-            path, setup, [](FakeWindow& w) { return RunInclination(w); },
+            path, setup, [](FakeWindow& w) { return w.RunInclination(); },
             [](FakeWindow& w) { return ScanHighestInclinationPlain(w.Ports()); });
     }
 }

@@ -110,14 +110,15 @@ TEST(Faults, ZeroByteCutsTheRecordBeforeItsNumbers) {
     const InputsUnchanged unchanged(folder.str());
     AstOrbDatabase database;
     database.ReplaceFile(folder.str() + "/AstOrb.dat");
-    LabelTexts labels;
-    labels.SetValueText(ValueLabel::Aten, "Yes");
-    labels.SetDiameterBox("typed");
-    EXPECT_EQ(ErrorOf([&] { ShowRecord(database, nullptr, 0, labels); }),
+    RecordDisplay display;
+    std::string diameterBox;
+    display.Value(ValueLabel::Aten) = "Yes";
+    diameterBox = "typed";
+    EXPECT_EQ(ErrorOf([&] { ShowRecord(database, nullptr, 0, display, diameterBox); }),
               "'' n'est pas une valeur entière correcte");
-    EXPECT_EQ(labels.Value(ValueLabel::Name), "Ceres");
-    EXPECT_EQ(labels.Value(ValueLabel::Aten), "Yes") << "the flags are written after the code";
-    EXPECT_EQ(labels.diameterBox, "typed");
+    EXPECT_EQ(display.Value(ValueLabel::Name), "Ceres");
+    EXPECT_EQ(display.Value(ValueLabel::Aten), "Yes") << "the flags are written after the code";
+    EXPECT_EQ(diameterBox, "typed");
     EXPECT_EQ(ErrorOf([&] { GetSemiMajorAxis(database.Current()); }),
               "'' n'est pas une valeur en virgule flottante correcte");
 }
@@ -203,10 +204,8 @@ TEST(Faults, EpochThatIsNoDate) {
         AstOrbDatabase database;
         database.ReplaceFile(folder.str() + "/AstOrb.dat");
         for (const InfoboxLanguage language : {InfoboxLanguage::French, InfoboxLanguage::English}) {
-            PlainParameterBox diameter("848.4");
-            PlainParameterBox albedo("0.1");
-            PlainParameterBox density("2");
-            ParameterBoxes boxes{diameter, albedo, density, "848.4"};
+            ParameterTexts texts{.diameter = "848.4"};
+            ParameterBoxes boxes{texts, "848.4"};
             EXPECT_EQ(ErrorOf([&] { BuildInfobox(database, nullptr, 0, language, boxes); }),
                       row.error);
         }
@@ -326,9 +325,10 @@ TEST(Faults, SparseFileBeyondTwoGigabytes) {
     EXPECT_FALSE(database.ReadRecord(kCount));
     EXPECT_FALSE(database.ReadRecord(INT64_MAX / RecordLength + 1));
     EXPECT_EQ(database.CurrentRecord(), "");
-    LabelTexts labels;
-    EXPECT_TRUE(ShowRecord(database, nullptr, static_cast<int>(kCount - 1), labels));
-    EXPECT_EQ(labels.Value(ValueLabel::Number), "1");
+    RecordDisplay display;
+    std::string diameterBox;
+    EXPECT_TRUE(ShowRecord(database, nullptr, static_cast<int>(kCount - 1), display, diameterBox));
+    EXPECT_EQ(display.Value(ValueLabel::Number), "1");
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
@@ -355,10 +355,11 @@ TEST(Faults, DatabaseChangedOnDiskWhileOpen) {
     EXPECT_FALSE(database.ReadRecord(4));
     EXPECT_FALSE(database.ReadRecord(3));
     EXPECT_EQ(database.CurrentRecord(), astraea);
-    LabelTexts labels;
-    labels.SetValueText(ValueLabel::Name, "Astraea");
-    EXPECT_FALSE(ShowRecord(database, nullptr, 3, labels));
-    EXPECT_EQ(labels.Value(ValueLabel::Name), "Astraea");
+    RecordDisplay display;
+    std::string diameterBox;
+    display.Value(ValueLabel::Name) = "Astraea";
+    EXPECT_FALSE(ShowRecord(database, nullptr, 3, display, diameterBox));
+    EXPECT_EQ(display.Value(ValueLabel::Name), "Astraea");
     ASSERT_TRUE(database.ReadRecord(2));
     EXPECT_EQ(FieldText(database.Current(), Field::Name), "Juno");
 

@@ -2,56 +2,51 @@
 #include "astorb/database.h"
 #include "astorb/error.h"
 #include "astorb/numbers.h"
+#include "core/fixture_window.h"
 #include "infobox/infobox.h"
-#include "reference/ports.h"
 #include "support/infobox_example.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace quorvane {
 namespace {
 
-class RecordingClipboard : public Clipboard {
-public:
-    void SetText(const std::string& cp1252) override {
-        text = cp1252;
-        ++writes;
-    }
-    void SetUnicodeText(const std::u16string&) override { ++writes; }
-    std::string text = "previous";
-    int writes = 0;
-};
-
-// The infobox command as the front ends run it: the text on the clipboard when there is one.
-void CopyInfobox(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                 InfoboxLanguage language, ParameterBoxes& boxes, Clipboard& clipboard) {
-    if (const std::optional<std::string> text =
-            BuildInfobox(database, names, position, language, boxes)) {
-        clipboard.SetText(*text);
-    }
-}
-
-// One AstOrb.dat of the given records and the three boxes as the window starts them.
+// One AstOrb.dat of the given records in the window, the diameter typed as the worked example
+// has it; the buttons pressed as the window runs them.
 class InfoboxTest : public testing::Test {
 protected:
     void Open(const std::vector<test::RecordSpec>& records) {
-        database.ReplaceFile(folder.WriteAstOrb(records));
+        window.Open(records);
+        Type(Parameter::Diameter, "10");
     }
 
-    std::string Press(InfoboxLanguage language, int position = 0) {
-        clipboard.writes = 0;
-        CopyInfobox(database, nullptr, position, language, boxes, clipboard);
-        EXPECT_EQ(clipboard.writes, 1);
-        return clipboard.text;
+    void Type(Parameter box, std::string text) {
+        window.model.SetParameterText(box, std::move(text));
+    }
+    const ParameterTexts& Boxes() const { return window.model.Parameters(); }
+
+    long ClipboardWrites() const {
+        return std::count(window.log.begin(), window.log.end(), "clipboard");
+    }
+
+    std::string Press(InfoboxLanguage language) {
+        const long writes = ClipboardWrites();
+        EXPECT_EQ(window.RunInfobox(language), CommandEnd::Finished);
+        EXPECT_EQ(ClipboardWrites(), writes + 1);
+        return window.clipboard.value_or("");
     }
 
     // The message of the error the command raises; the clipboard must stay as it was.
     std::string PressFailing(InfoboxLanguage language) {
+        const std::optional<std::string> before = window.clipboard;
+        const long writes = ClipboardWrites();
         try {
-            CopyInfobox(database, nullptr, 0, language, boxes, clipboard);
+            window.RunInfobox(language);
         } catch (const Error& error) {
-            EXPECT_EQ(clipboard.text, "previous");
-            EXPECT_EQ(clipboard.writes, 0);
+            EXPECT_EQ(window.clipboard, before);
+            EXPECT_EQ(ClipboardWrites(), writes);
             return error.what();
         }
         ADD_FAILURE() << "no error raised";
@@ -59,13 +54,7 @@ protected:
     }
 
     DecimalSeparatorScope separator{'.'};
-    test::TempFolder folder;
-    AstOrbDatabase database;
-    PlainParameterBox diameter{"10"};
-    PlainParameterBox albedo{"0.1"};
-    PlainParameterBox density{"2"};
-    ParameterBoxes boxes{diameter, albedo, density, ""};
-    RecordingClipboard clipboard;
+    test::FixtureWindow window;
 };
 
 TEST_F(InfoboxTest, EnglishWorkedExampleByteForByte) {
@@ -129,8 +118,8 @@ TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
     Open({fields});
     for (const char* text : {"", "0", "-3"}) {
         SCOPED_TRACE(text);
-        diameter.SetText(text);
-        density.SetText("junk");
+        Type(Parameter::Diameter, text);
+        Type(Parameter::Density, "junk");
         const std::string english = Press(InfoboxLanguage::English);
         EXPECT_NE(english.find(" | epoch=[[January 05]], [[2005]]"), std::string::npos);
         EXPECT_NE(english.find(" | speed=18.79 km/[[second|s]]\r\n"
@@ -153,7 +142,7 @@ TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
                               " | rotation=? d\r\n"
                               " | spectre=?\r\n"),
                   std::string::npos);
-        EXPECT_EQ(density.Text(), "junk");
+        EXPECT_EQ(Boxes().density, "junk");
     }
 }
 
@@ -163,33 +152,35 @@ TEST_F(InfoboxTest, RecordTextsAndCorrectedBoxes) {
     fields.irasClass = "G";
     Open({fields});
     SetDecimalSeparator(',');
-    albedo.SetText("1.01");
-    density.SetText("2,5"); // a comma, refused while the English text forces a point
+    Type(Parameter::Albedo, "1.01");
+    Type(Parameter::Density, "2,5"); // a comma, refused while the English text forces a point
     const std::string english = Press(InfoboxLanguage::English);
     EXPECT_NE(english.find(" | density=2.0 g/"), std::string::npos);
     EXPECT_NE(english.find(" | spectral_class=G\r\n | abs_mag=3.34\r\n | albedo=0.10\r\n"),
               std::string::npos);
-    EXPECT_EQ(albedo.Text(), "0.1");
-    EXPECT_EQ(density.Text(), "2.0");
+    EXPECT_EQ(Boxes().albedo, "0.1");
+    EXPECT_EQ(Boxes().density, "2.0");
 
     // Now the separator is a comma: the French text accepts "2,5" and writes H with a comma.
-    density.SetText("2,5");
-    albedo.SetText("1");
+    Type(Parameter::Density, "2,5");
+    Type(Parameter::Albedo, "1");
     const std::string french = Press(InfoboxLanguage::French);
     EXPECT_NE(french.find(" | densit\xE9=2,5\r\n"), std::string::npos);
     EXPECT_NE(french.find(" | spectre=G\r\n | abs_mag=3,34\r\n | alb\xE9"
                           "do=1,00\r\n | temp\xE9rature=~0}}"),
               std::string::npos);
-    EXPECT_EQ(density.Text(), "2,5");
+    EXPECT_EQ(Boxes().density, "2,5");
 }
 
 TEST_F(InfoboxTest, UnreadableDiameterTakesTheIrasTextForTheNextPress) {
-    Open({test::ExampleRecord()});
-    boxes.diamCaption = "848.4";
-    diameter.SetText("abc");
+    // The diameter label shows the record's IRAS diameter, which an unreadable box takes.
+    test::RecordSpec fields = test::ExampleRecord();
+    fields.diameter = "848.4";
+    Open({fields});
+    Type(Parameter::Diameter, "abc");
     const std::string first = Press(InfoboxLanguage::English);
     EXPECT_NE(first.find(" | dimensions=? km"), std::string::npos);
-    EXPECT_EQ(diameter.Text(), "848.4");
+    EXPECT_EQ(Boxes().diameter, "848.4");
     const std::string second = Press(InfoboxLanguage::English);
     EXPECT_NE(second.find(" | dimensions=848.4 km\r\n | mass=6.4{{e|20}}"), std::string::npos);
     EXPECT_EQ(Press(InfoboxLanguage::English), second);
@@ -219,14 +210,17 @@ TEST_F(InfoboxTest, LinesEndWithCrLfExceptTheLast) {
 }
 
 TEST_F(InfoboxTest, FailedReadChangesNothing) {
-    Open({test::ExampleRecord()});
+    // The browser on record 1 of a file that has lost it since it was opened.
+    Open(test::PaddedTo({test::ExampleRecord()}, 2));
+    window.SetPosition(1);
+    window.CutFileAfter(1);
     SetDecimalSeparator(',');
-    diameter.SetText("abc");
-    CopyInfobox(database, nullptr, 1, InfoboxLanguage::English, boxes, clipboard);
-    EXPECT_EQ(clipboard.writes, 0);
-    EXPECT_EQ(clipboard.text, "previous");
+    Type(Parameter::Diameter, "abc");
+    EXPECT_EQ(window.RunInfobox(InfoboxLanguage::English), CommandEnd::ReadFailed);
+    EXPECT_EQ(ClipboardWrites(), 0);
+    EXPECT_FALSE(window.clipboard);
     EXPECT_EQ(DecimalSeparator(), ',');
-    EXPECT_EQ(diameter.Text(), "abc");
+    EXPECT_EQ(Boxes().diameter, "abc");
 }
 
 TEST_F(InfoboxTest, ErrorsAbandonTheCommand) {
@@ -260,7 +254,7 @@ TEST_F(InfoboxTest, ErrorsAbandonTheCommand) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         Open({row.fields});
-        density.SetText(row.densityText);
+        Type(Parameter::Density, row.densityText);
         SetDecimalSeparator(',');
         EXPECT_EQ(PressFailing(InfoboxLanguage::French), row.message);
         EXPECT_EQ(DecimalSeparator(), ',');

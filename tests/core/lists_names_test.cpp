@@ -1,5 +1,6 @@
 // The name extraction: which records are listed, where it stops and where the browser ends.
-#include "core/lists_fakes.h"
+#include "astorb/error.h"
+#include "core/fixture_window.h"
 #include "lists/names.h"
 
 #include <gtest/gtest.h>
@@ -7,7 +8,7 @@
 namespace quorvane {
 namespace {
 
-using test::FakeWindow;
+using test::FixtureWindow;
 using test::RecordSpec;
 
 RecordSpec Named(std::string number, std::string name) {
@@ -29,15 +30,16 @@ TEST(NameExtraction, ListsNumberedRecordsUpToTheFirstUnnumbered) {
     };
     for (const Row row : {Row{"numbered only", true}, Row{"all records", false}}) {
         SCOPED_TRACE(row.name);
-        FakeWindow window;
+        FixtureWindow window;
         window.Open(records);
         window.numberedOnly = row.numberedOnly;
-        window.position = 6;
-        EXPECT_EQ(RunNames(window), ScanEnd::Finished);
+        window.SetPosition(6);
+        EXPECT_EQ(window.RunNames(), CommandEnd::Finished);
         EXPECT_EQ(window.clipboard, "1 Ceres\r\n3 0815\r\n5 Zed\r\n");
         EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 3 results in the clipboard."});
         // Stopped on index 5: the browser shows the last numbered record.
-        EXPECT_EQ(window.moves, std::vector<int>{4});
+        EXPECT_EQ(window.Position(), 4);
+        EXPECT_EQ(window.shownAtMessages, std::vector<std::string>{"5 Zed"});
         // Pending messages after every record examined but the last: records 0 to 4.
         EXPECT_EQ(window.pumps, 5);
         EXPECT_EQ(window.log.front(), "cursor wait");
@@ -70,11 +72,11 @@ TEST(NameExtraction, WhereTheBrowserEnds) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        FakeWindow window;
+        FixtureWindow window;
         window.Open(row.records);
-        window.position = row.startPosition;
-        RunNames(window);
-        EXPECT_EQ(window.position, row.endPosition);
+        window.SetPosition(row.startPosition);
+        window.RunNames();
+        EXPECT_EQ(window.Position(), row.endPosition);
         EXPECT_EQ(window.clipboard, row.list);
         EXPECT_EQ(window.pumps, row.pumps);
         EXPECT_EQ(window.informed.size(), 1u);
@@ -82,11 +84,12 @@ TEST(NameExtraction, WhereTheBrowserEnds) {
 }
 
 TEST(NameExtraction, CountZeroWhenTheFirstRecordIsUnnumbered) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open({Named("", "2004 AB1"), Named("1", "Ceres")});
-    RunNames(window);
-    EXPECT_EQ(window.moves, std::vector<int>{-1});
-    EXPECT_EQ(window.position, 0);
+    window.RunNames();
+    // The browser is sent to -1, which its range raises to record 0, the one already shown.
+    EXPECT_EQ(window.Position(), 0);
+    EXPECT_EQ(window.model.Display().Value(ValueLabel::Name), "2004 AB1");
     EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 0 results in the clipboard."});
 }
 
@@ -97,25 +100,28 @@ TEST(NameExtraction, EndsQuietlyWithoutADatabaseOrOnAShortRead) {
     };
     for (const Row row : {Row{"no database open", false}, Row{"read past the file", true}}) {
         SCOPED_TRACE(row.name);
-        FakeWindow window;
+        FixtureWindow window;
         if (row.open) {
-            window.Open({Named("1", "Ceres"), Named("2", "Pallas")});
-            window.maximum = 5;
+            window.Open(test::PaddedTo({Named("1", "Ceres"), Named("2", "Pallas")}, 6));
+            window.CutFileAfter(2);
         }
-        EXPECT_EQ(RunNames(window), ScanEnd::ReadFailed);
+        EXPECT_EQ(window.RunNames(), CommandEnd::ReadFailed);
         EXPECT_FALSE(window.clipboard);
         EXPECT_TRUE(window.informed.empty());
-        EXPECT_TRUE(window.moves.empty());
+        EXPECT_EQ(window.Position(), 0);
         EXPECT_TRUE(window.windowEnabled);
         EXPECT_EQ(window.cursorRestored, 1);
     }
 }
 
 TEST(NameExtraction, ErrorOfTheDisplayEnablesTheWindowAgain) {
-    FakeWindow window;
-    window.Open({Named("1", "Ceres"), Named("2", "Pallas"), Named("", "2004 AB1")});
-    window.failDisplay = true;
-    EXPECT_THROW(RunNames(window), Error);
+    // The list ends on Pallas, whose flag code is no integer: showing it raises.
+    RecordSpec pallas = Named("2", "Pallas");
+    pallas.flags = "x";
+    FixtureWindow window;
+    window.Open({Named("1", "Ceres"), pallas, Named("", "2004 AB1")});
+    EXPECT_THROW(window.RunNames(), Error);
+    EXPECT_EQ(window.Position(), 1);
     EXPECT_TRUE(window.windowEnabled);
     EXPECT_EQ(window.cursorRestored, 1);
     EXPECT_FALSE(window.clipboard);

@@ -1,5 +1,6 @@
 // The orbit-type list: the type tests against a planet's orbit and the "Spe&cial" scan.
-#include "core/lists_fakes.h"
+#include "astorb/error.h"
+#include "core/fixture_window.h"
 #include "lists/orbit_type.h"
 #include "reference/plain_scans.h"
 
@@ -10,7 +11,7 @@
 namespace quorvane {
 namespace {
 
-using test::FakeWindow;
+using test::FixtureWindow;
 using test::MakeRecord;
 using test::Orbit;
 
@@ -146,14 +147,16 @@ std::vector<test::RecordSpec> MarsFile() {
 }
 
 TEST(OrbitTypeScan, ListsMatchesFollowingThemWithTheBrowser) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(MarsFile());
+    window.SetPosition(3); // from anywhere: the scan starts at record 0
     window.planet = kMars;
     window.type = static_cast<int>(OrbitType::Crosser);
-    EXPECT_EQ(RunSpecial(window), ScanEnd::Finished);
+    EXPECT_EQ(window.RunSpecial(), CommandEnd::Finished);
     // Numbered only: the scan ends at record 5, before the numbered crosser after it.
     EXPECT_EQ(window.clipboard, "* [[1 Crossa]]\r\n");
-    EXPECT_EQ(window.moves, std::vector<int>{0});
+    EXPECT_EQ(window.Position(), 0);
+    EXPECT_EQ(window.model.Display().Value(ValueLabel::Name), "Crossa");
     EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 1 results in the clipboard."});
     EXPECT_EQ(window.cursorShown, 1);
     EXPECT_EQ(window.cursorRestored, 1);
@@ -161,63 +164,64 @@ TEST(OrbitTypeScan, ListsMatchesFollowingThemWithTheBrowser) {
 }
 
 TEST(OrbitTypeScan, WithNumberedOnlyClearRunsToTheLastRecord) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(MarsFile());
     window.numberedOnly = false;
     window.planet = kMars;
     window.type = static_cast<int>(OrbitType::Crosser);
-    window.position = 3;
-    RunSpecial(window);
+    window.SetPosition(3);
+    window.RunSpecial();
     EXPECT_EQ(window.clipboard, "* [[1 Crossa]]\r\n"
                                 "* [[2004 AB1|2004 AB<sub>1</sub>]]\r\n"
                                 "* [[6 Crossb]]\r\n");
-    EXPECT_EQ(window.moves, (std::vector<int>{6}));
-    EXPECT_EQ(window.position, 6); // the browser shows the last listed record
+    EXPECT_EQ(window.Position(), 6); // the browser shows the last listed record
+    EXPECT_EQ(window.model.Display().Value(ValueLabel::Name), "Crossb");
     // The definition moves to every listed record in turn; only the last one is ever painted.
-    FakeWindow plain;
+    FixtureWindow plain;
     plain.Open(MarsFile());
     plain.numberedOnly = false;
     plain.planet = kMars;
     plain.type = static_cast<int>(OrbitType::Crosser);
-    plain.position = 3;
+    plain.SetPosition(3);
+    plain.browsed.clear();
     ExtractOrbitTypeListPlain(plain.Ports(), plain);
-    EXPECT_EQ(plain.moves, (std::vector<int>{0, 5, 6}));
+    EXPECT_EQ(plain.browsed, (std::vector<int>{0, 5, 6}));
     EXPECT_EQ(plain.clipboard, window.clipboard);
     EXPECT_EQ(window.informed.back(), "Done. 3 results in the clipboard.");
 }
 
 TEST(OrbitTypeScan, NothingQualifyingGivesAnEmptyClipboard) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(MarsFile());
     window.planet = 12; // beyond the group: Pluto, whose orbit lies outside all of these
     window.type = static_cast<int>(OrbitType::Outer);
-    window.position = 2;
-    RunSpecial(window);
+    window.SetPosition(2);
+    window.RunSpecial();
     EXPECT_EQ(window.clipboard, "");
-    EXPECT_TRUE(window.moves.empty());
-    EXPECT_EQ(window.position, 2);
+    EXPECT_EQ(window.Position(), 2);
+    EXPECT_EQ(window.model.Display().Value(ValueLabel::Name), "Grazea");
     EXPECT_EQ(window.informed, std::vector<std::string>{"Done. 0 results in the clipboard."});
 }
 
 TEST(OrbitTypeScan, WithoutAPlanetOnlyTheMessage) {
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(MarsFile());
     window.planet = -1;
     window.type = static_cast<int>(OrbitType::Retrograde);
-    EXPECT_EQ(RunSpecial(window), ScanEnd::NoPlanetChosen);
+    EXPECT_EQ(window.RunSpecial(), CommandEnd::NotRun);
     EXPECT_EQ(window.log, (std::vector<std::string>{"cursor wait", "inform Must select a planet.",
                                                     "cursor default"}));
     EXPECT_FALSE(window.clipboard);
 }
 
 TEST(OrbitTypeScan, ShortReadEndsQuietly) {
-    FakeWindow window;
-    window.Open(MarsFile());
+    FixtureWindow window;
+    window.Open(test::PaddedTo(MarsFile(), 21));
+    window.CutFileAfter(7); // the browser reaches past the end: the read of record 7 fails
     window.numberedOnly = false;
-    window.maximum = 20; // past the end of the file: the read of record 7 fails
     window.planet = kMars;
     window.type = static_cast<int>(OrbitType::Crosser);
-    EXPECT_EQ(RunSpecial(window), ScanEnd::ReadFailed);
+    EXPECT_EQ(window.RunSpecial(), CommandEnd::ReadFailed);
     EXPECT_FALSE(window.clipboard);
     EXPECT_TRUE(window.informed.empty());
     EXPECT_EQ(window.cursorRestored, 1);
@@ -226,12 +230,12 @@ TEST(OrbitTypeScan, ShortReadEndsQuietly) {
 TEST(OrbitTypeScan, MalformedNumberRaisesAfterRestoringTheCursor) {
     std::vector<test::RecordSpec> records = MarsFile();
     records[2].semiMajorAxis = "1.4.1";
-    FakeWindow window;
+    FixtureWindow window;
     window.Open(records);
     window.planet = kMars;
     window.type = static_cast<int>(OrbitType::Crosser);
     try {
-        RunSpecial(window);
+        window.RunSpecial();
         FAIL() << "no error raised";
     } catch (const Error& error) {
         EXPECT_STREQ(error.what(), "'1.4.1' n'est pas une valeur en virgule flottante correcte");

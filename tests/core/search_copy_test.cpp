@@ -1,5 +1,5 @@
 // Copying a shown value, and the Find prompt's caption formed from the label's name.
-#include "search_doubles.h"
+#include "core/search_bench.h"
 
 #include <gtest/gtest.h>
 
@@ -38,32 +38,31 @@ TEST(SearchPrompt, CaptionIsFormedFromTheLabelName) {
     };
     ASSERT_EQ(rows.size(), kValueLabelCount);
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(InfoOf(row.label).objectName));
+        SCOPED_TRACE(std::string(InfoOf(row.label).fieldName));
         EXPECT_EQ(SearchPromptCaption(row.label), row.caption);
-        EXPECT_EQ(ValueLabelFromObjectName(InfoOf(row.label).objectName), row.label);
+        EXPECT_EQ(ValueLabelOfField(InfoOf(row.label).fieldName), row.label);
     }
-    EXPECT_EQ(SearchFieldName("lblSomethingValValue"), "Something") << "cut at the first Val";
-    EXPECT_EQ(ValueLabelFromObjectName("lblDiameter"), std::nullopt) << "a caption label";
-    EXPECT_EQ(ValueLabelFromObjectName("lblPath"), std::nullopt);
+    EXPECT_EQ(ValueLabelOfField("Diameter"), std::nullopt) << "the record field, not the label's";
+    EXPECT_EQ(ValueLabelOfField("Path"), std::nullopt);
 }
 
 TEST(SearchPrompt, ShowsCaptionPromptAndTheSearchText) {
     SearchBench bench({{.number = "1", .name = "Ceres", .diameter = "848.4"},
                        {.number = "2", .name = "Pallas", .diameter = "498.1"}});
-    bench.state.SearchText = u"earlier";
-    EXPECT_EQ(bench.Find(ValueLabel::Diam, u"498", 0), SearchOutcome::Found);
-    EXPECT_EQ(bench.prompt.asked, 1);
-    EXPECT_EQ(bench.prompt.caption, u"Find in Diam");
-    EXPECT_EQ(bench.prompt.prompt, u"What?");
-    EXPECT_EQ(bench.prompt.initialText, u"earlier");
-    EXPECT_EQ(bench.state.SearchText, u"498");
-    EXPECT_EQ(bench.state.SearchLabel, ValueLabel::Diam);
-    EXPECT_TRUE(bench.state.AgainEnabled);
+    bench.model.RepeatSearch(ValueLabel::Name, u"earlier");
+    EXPECT_EQ(bench.Find(ValueLabel::Diam, u"498", 0), CommandEnd::Finished);
+    EXPECT_EQ(bench.promptsShown, 1);
+    EXPECT_EQ(bench.promptCaption, u"Find in Diam");
+    EXPECT_EQ(bench.promptText, u"What?");
+    EXPECT_EQ(bench.promptInitialText, u"earlier");
+    EXPECT_EQ(bench.State().SearchText, u"498");
+    EXPECT_EQ(bench.State().SearchLabel, ValueLabel::Diam);
+    EXPECT_TRUE(bench.State().AgainEnabled);
 
-    bench.prompt.answer.reset();
-    bench.FindInLabel(ValueLabel::NameUnicode);
-    EXPECT_EQ(bench.prompt.caption, u"Find in NameUnicode");
-    EXPECT_EQ(bench.prompt.initialText, u"498");
+    bench.findAnswer.reset();
+    bench.RunFind(ValueLabel::NameUnicode);
+    EXPECT_EQ(bench.promptCaption, u"Find in NameUnicode");
+    EXPECT_EQ(bench.promptInitialText, u"498");
 }
 
 TEST(CopyValue, PutsTheCaptionOnTheClipboardAsUnicode) {

@@ -1,7 +1,7 @@
 // The field search: text fields, flag fields, the ends of the file, "Numbered only", the again
 // commands and the search state kept between commands.
 #include "astorb/error.h"
-#include "search_doubles.h"
+#include "core/search_bench.h"
 
 #include <gtest/gtest.h>
 
@@ -18,20 +18,26 @@ TEST(FieldSearch, FindsTheNameInAnyCaseButNeverTheRecordShown) {
                        {.number = "2", .name = "Pallas"},
                        {.number = "3", .name = "cErEs Minor"},
                        {.number = "4", .name = "Vesta"}});
-    EXPECT_EQ(bench.Find(ValueLabel::Name, u"ceres", 0), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.moves, std::vector<int>({2}));
-    EXPECT_EQ(bench.state.SearchPosition, 2);
-    EXPECT_EQ(bench.browser.cursorDepthAtMove, 1)
+    std::vector<std::string> shownAtRestore;
+    bench.watch = [&](std::string_view entry) {
+        if (entry == "cursor default") {
+            shownAtRestore.push_back(bench.model.Display().Value(ValueLabel::Name));
+        }
+    };
+    EXPECT_EQ(bench.Find(ValueLabel::Name, u"ceres", 0), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 2);
+    EXPECT_EQ(bench.State().SearchPosition, 2);
+    EXPECT_EQ(shownAtRestore, std::vector<std::string>{"cErEs Minor"})
         << "the record found is shown under the wait cursor";
-    EXPECT_TRUE(bench.messages.informed.empty());
+    EXPECT_TRUE(bench.informed.empty());
 
     // From the record found, neither it nor record 0 behind it is examined again.
-    EXPECT_EQ(bench.Next(), SearchOutcome::NotFound);
-    EXPECT_EQ(bench.messages.informed, std::vector<std::string>({kNoMore}));
-    EXPECT_EQ(bench.browser.position, 2);
+    EXPECT_EQ(bench.Next(), CommandEnd::NotFound);
+    EXPECT_EQ(bench.informed, std::vector<std::string>({kNoMore}));
+    EXPECT_EQ(bench.Position(), 2);
     EXPECT_EQ(bench.LastNameRead(), "Vesta") << "the last record examined stays the shared one";
-    EXPECT_EQ(bench.cursor.shown, 2);
-    EXPECT_EQ(bench.cursor.depth, 0);
+    EXPECT_EQ(bench.cursorShown, 2);
+    EXPECT_EQ(bench.CursorDepth(), 0);
 }
 
 TEST(FieldSearch, TheEndsOfTheFile) {
@@ -39,15 +45,15 @@ TEST(FieldSearch, TheEndsOfTheFile) {
         const char* name;
         int from;
         bool backward;
-        SearchOutcome outcome;
+        CommandEnd end;
         int position;
     };
     // Records 0 to 3 are all named Vesta: every record examined matches.
     const std::vector<Row> rows = {
-        {"forward from the last record", 3, false, SearchOutcome::NotFound, 3},
-        {"backward from record 0", 0, true, SearchOutcome::NotFound, 0},
-        {"forward from the last but one", 2, false, SearchOutcome::Found, 3},
-        {"backward from record 1", 1, true, SearchOutcome::Found, 0},
+        {"forward from the last record", 3, false, CommandEnd::NotFound, 3},
+        {"backward from record 0", 0, true, CommandEnd::NotFound, 0},
+        {"forward from the last but one", 2, false, CommandEnd::Finished, 3},
+        {"backward from record 1", 1, true, CommandEnd::Finished, 0},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -55,17 +61,17 @@ TEST(FieldSearch, TheEndsOfTheFile) {
                            {.number = "2", .name = "Vesta"},
                            {.number = "3", .name = "Vesta"},
                            {.number = "4", .name = "Vesta"}});
-        bench.state = {
-            .SearchText = u"vesta", .SearchLabel = ValueLabel::Name, .AgainEnabled = true};
-        bench.browser.position = row.from;
-        EXPECT_EQ(row.backward ? bench.Previous() : bench.Next(), row.outcome);
-        EXPECT_EQ(bench.browser.position, row.position);
-        EXPECT_EQ(bench.messages.informed.size(), row.outcome == SearchOutcome::NotFound ? 1u : 0u);
-        if (row.outcome == SearchOutcome::NotFound) {
-            EXPECT_TRUE(bench.database.CurrentRecord().empty()) << "nothing was read";
+        bench.model.RepeatSearch(ValueLabel::Name, u"vesta");
+        bench.SetPosition(row.from);
+        EXPECT_EQ(row.backward ? bench.Previous() : bench.Next(), row.end);
+        EXPECT_EQ(bench.Position(), row.position);
+        EXPECT_EQ(bench.informed.size(), row.end == CommandEnd::NotFound ? 1u : 0u);
+        if (row.end == CommandEnd::NotFound) {
+            EXPECT_EQ(bench.model.Database().CurrentIndex(), row.from)
+                << "nothing was read: the shared record is the one shown";
         }
-        EXPECT_TRUE(bench.state.SearchForward);
-        EXPECT_EQ(bench.cursor.depth, 0);
+        EXPECT_TRUE(bench.State().SearchForward);
+        EXPECT_EQ(bench.CursorDepth(), 0);
     }
 }
 
@@ -82,29 +88,28 @@ TEST(FieldSearch, NumberedOnlyStopsAtTheFirstUnnumberedRecordExamined) {
         int from;
         bool backward;
         bool ticked;
-        SearchOutcome outcome;
+        CommandEnd end;
         int position;
         const char* lastNameRead;
     };
     const std::vector<Row> rows = {
-        {"forward, ticked", 1, false, true, SearchOutcome::NotFound, 1, "2006 NE9"},
-        {"forward, cleared", 1, false, false, SearchOutcome::Found, 5, "Target 2005"},
+        {"forward, ticked", 1, false, true, CommandEnd::NotFound, 1, "2006 NE9"},
+        {"forward, cleared", 1, false, false, CommandEnd::Finished, 5, "Target 2005"},
         // Started two records into the unnumbered ones: the first record examined is unnumbered.
-        {"backward two records in, ticked", 4, true, true, SearchOutcome::NotFound, 4, "2006 NE9"},
-        {"backward two records in, cleared", 4, true, false, SearchOutcome::Found, 1, "Target"},
+        {"backward two records in, ticked", 4, true, true, CommandEnd::NotFound, 4, "2006 NE9"},
+        {"backward two records in, cleared", 4, true, false, CommandEnd::Finished, 1, "Target"},
         // From the first unnumbered record the first record examined is numbered.
-        {"backward from the first unnumbered, ticked", 3, true, true, SearchOutcome::Found, 1,
+        {"backward from the first unnumbered, ticked", 3, true, true, CommandEnd::Finished, 1,
          "Target"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         SearchBench bench(records);
-        bench.numberedOnly.ticked = row.ticked;
-        bench.state = {
-            .SearchText = u"TARGET", .SearchLabel = ValueLabel::Name, .AgainEnabled = true};
-        bench.browser.position = row.from;
-        EXPECT_EQ(row.backward ? bench.Previous() : bench.Next(), row.outcome);
-        EXPECT_EQ(bench.browser.position, row.position);
+        bench.numberedOnly = row.ticked;
+        bench.model.RepeatSearch(ValueLabel::Name, u"TARGET");
+        bench.SetPosition(row.from);
+        EXPECT_EQ(row.backward ? bench.Previous() : bench.Next(), row.end);
+        EXPECT_EQ(bench.Position(), row.position);
         EXPECT_EQ(bench.LastNameRead(), row.lastNameRead);
     }
 }
@@ -140,10 +145,10 @@ TEST(FieldSearch, FlagFieldsFollowTheWordYes) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         SearchBench bench(records);
-        bench.state = {.SearchText = row.text, .SearchLabel = row.label, .AgainEnabled = true};
-        bench.browser.position = row.from;
-        EXPECT_EQ(bench.Next(), SearchOutcome::Found);
-        EXPECT_EQ(bench.browser.position, row.found);
+        bench.model.RepeatSearch(row.label, row.text);
+        bench.SetPosition(row.from);
+        EXPECT_EQ(bench.Next(), CommandEnd::Finished);
+        EXPECT_EQ(bench.Position(), row.found);
     }
 }
 
@@ -151,7 +156,7 @@ TEST(FieldSearch, FlagSearchFindsNothingPastTheLastSetFlag) {
     SearchBench bench({{.number = "1", .name = "A", .flags = "4"},
                        {.number = "2", .name = "B", .flags = "0"},
                        {.number = "3", .name = "C", .flags = "0"}});
-    EXPECT_EQ(bench.Find(ValueLabel::Amor, u"YES", 0), SearchOutcome::NotFound);
+    EXPECT_EQ(bench.Find(ValueLabel::Amor, u"YES", 0), CommandEnd::NotFound);
     EXPECT_EQ(bench.LastNameRead(), "C");
 }
 
@@ -163,13 +168,13 @@ TEST(FieldSearch, TextIsAPlainSubstringNotANumber) {
                        {.number = "4", .name = "D", .semiMajorAxis = "1.56"},
                        {.number = "5", .name = "E", .semiMajorAxis = "15"},
                        {.number = "6", .name = "F", .semiMajorAxis = "1.50000000"}});
-    EXPECT_EQ(bench.Find(ValueLabel::SemiMajorAxis, u"1.5", 0), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.position, 1);
-    EXPECT_EQ(bench.Next(), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.position, 3);
-    EXPECT_EQ(bench.Next(), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.position, 5);
-    EXPECT_EQ(bench.Next(), SearchOutcome::NotFound);
+    EXPECT_EQ(bench.Find(ValueLabel::SemiMajorAxis, u"1.5", 0), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 1);
+    EXPECT_EQ(bench.Next(), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 3);
+    EXPECT_EQ(bench.Next(), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 5);
+    EXPECT_EQ(bench.Next(), CommandEnd::NotFound);
 }
 
 TEST(FieldSearch, EachLabelSearchesItsOwnField) {
@@ -211,11 +216,11 @@ TEST(FieldSearch, EachLabelSearchesItsOwnField) {
         {ValueLabel::SemiMajorAxis, u"3.14"},
     };
     for (const Row& row : rows) {
-        SCOPED_TRACE(std::string(InfoOf(row.label).objectName));
+        SCOPED_TRACE(std::string(InfoOf(row.label).fieldName));
         // No names table: the Unicode name label searches the Name field, ignoring case.
         SearchBench bench({plain, plain, marked, plain});
-        EXPECT_EQ(bench.Find(row.label, row.text, 0), SearchOutcome::Found);
-        EXPECT_EQ(bench.browser.position, 2);
+        EXPECT_EQ(bench.Find(row.label, row.text, 0), CommandEnd::Finished);
+        EXPECT_EQ(bench.Position(), 2);
     }
 }
 
@@ -242,7 +247,7 @@ TEST(FieldSearch, CaseFoldsWithinWindows1252) {
         SearchBench bench(
             {{.number = "1", .name = "Start"}, {.number = "2", .name = row.recordName}});
         EXPECT_EQ(bench.Find(ValueLabel::Name, row.text, 0),
-                  row.found ? SearchOutcome::Found : SearchOutcome::NotFound);
+                  row.found ? CommandEnd::Finished : CommandEnd::NotFound);
     }
 }
 
@@ -252,15 +257,15 @@ TEST(FieldSearch, BackwardOnceThenForwardAgain) {
                        {.number = "3", .name = "Vesta"},
                        {.number = "4", .name = "Pallas"},
                        {.number = "5", .name = "Vesta"}});
-    EXPECT_EQ(bench.Find(ValueLabel::Name, u"vesta", 0), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.position, 2);
-    EXPECT_EQ(bench.Previous(), SearchOutcome::Found); // Shift+F3
-    EXPECT_EQ(bench.browser.position, 0);
-    EXPECT_TRUE(bench.state.SearchForward);
-    EXPECT_EQ(bench.Next(), SearchOutcome::Found); // F3
-    EXPECT_EQ(bench.browser.position, 2);
-    EXPECT_EQ(bench.Next(), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.position, 4);
+    EXPECT_EQ(bench.Find(ValueLabel::Name, u"vesta", 0), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 2);
+    EXPECT_EQ(bench.Previous(), CommandEnd::Finished); // Shift+F3
+    EXPECT_EQ(bench.Position(), 0);
+    EXPECT_TRUE(bench.State().SearchForward);
+    EXPECT_EQ(bench.Next(), CommandEnd::Finished); // F3
+    EXPECT_EQ(bench.Position(), 2);
+    EXPECT_EQ(bench.Next(), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 4);
 }
 
 TEST(FieldSearch, CancelledPromptKeepsTheSearch) {
@@ -268,54 +273,54 @@ TEST(FieldSearch, CancelledPromptKeepsTheSearch) {
                        {.number = "2", .name = "Pallas"},
                        {.number = "3", .name = "Vesta"},
                        {.number = "4", .name = "Vesta"}});
-    EXPECT_EQ(bench.Find(ValueLabel::Name, u"vesta", 0), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.position, 2);
+    EXPECT_EQ(bench.Find(ValueLabel::Name, u"vesta", 0), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 2);
 
-    SearchMenuOpening(bench.state);
-    bench.prompt.answer.reset();
-    EXPECT_EQ(bench.FindInLabel(ValueLabel::H), SearchOutcome::NotRun);
-    EXPECT_EQ(bench.prompt.initialText, u"vesta") << "the prompt starts with the search text";
-    EXPECT_EQ(bench.state.SearchText, u"vesta");
-    EXPECT_EQ(bench.state.SearchLabel, ValueLabel::Name);
-    EXPECT_TRUE(bench.state.AgainEnabled);
-    EXPECT_EQ(bench.browser.moves.size(), 1u);
+    bench.model.SearchMenuOpening();
+    bench.findAnswer.reset();
+    EXPECT_EQ(bench.RunFind(ValueLabel::H), CommandEnd::NotRun);
+    EXPECT_EQ(bench.promptInitialText, u"vesta") << "the prompt starts with the search text";
+    EXPECT_EQ(bench.State().SearchText, u"vesta");
+    EXPECT_EQ(bench.State().SearchLabel, ValueLabel::Name);
+    EXPECT_TRUE(bench.State().AgainEnabled);
+    EXPECT_EQ(bench.Position(), 2);
 
-    EXPECT_EQ(bench.Next(), SearchOutcome::Found); // F3 repeats the name search
-    EXPECT_EQ(bench.browser.position, 3);
+    EXPECT_EQ(bench.Next(), CommandEnd::Finished); // F3 repeats the name search
+    EXPECT_EQ(bench.Position(), 3);
 }
 
 TEST(FieldSearch, EmptySearchText) {
     SearchBench bench({{.number = "1", .name = "Vesta", .flags = "4"},
                        {.number = "2", .name = "Pallas", .flags = "4"},
                        {.number = "3", .name = "Juno", .flags = "0"}});
-    EXPECT_EQ(bench.Find(ValueLabel::Name, u"pallas", 0), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.position, 1);
+    EXPECT_EQ(bench.Find(ValueLabel::Name, u"pallas", 0), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 1);
 
     // Confirmed empty: stored, no search, the entries stay enabled until the menu opens again.
-    EXPECT_EQ(bench.Find(ValueLabel::Amor, u"", 0), SearchOutcome::NotRun);
-    EXPECT_EQ(bench.state.SearchText, u"");
-    EXPECT_EQ(bench.state.SearchLabel, ValueLabel::Name) << "the label is kept";
-    EXPECT_TRUE(bench.state.AgainEnabled);
-    EXPECT_EQ(bench.browser.moves.size(), 1u);
-    EXPECT_EQ(bench.cursor.shown, 1);
+    EXPECT_EQ(bench.Find(ValueLabel::Amor, u"", 0), CommandEnd::NotRun);
+    EXPECT_EQ(bench.State().SearchText, u"");
+    EXPECT_EQ(bench.State().SearchLabel, ValueLabel::Name) << "the label is kept";
+    EXPECT_TRUE(bench.State().AgainEnabled);
+    EXPECT_EQ(bench.Position(), 0) << "the browser stays where Find started";
+    EXPECT_EQ(bench.cursorShown, 1);
 
     // The empty text is contained in no text field: the search runs to the end.
-    EXPECT_EQ(bench.Next(), SearchOutcome::NotFound);
+    EXPECT_EQ(bench.Next(), CommandEnd::NotFound);
     EXPECT_EQ(bench.LastNameRead(), "Juno");
 
     // An empty text in a flag field looks for the flag clear.
-    bench.state.SearchLabel = ValueLabel::Amor;
-    bench.browser.position = 0;
-    EXPECT_EQ(bench.Next(), SearchOutcome::Found);
-    EXPECT_EQ(bench.browser.position, 2);
+    bench.model.RepeatSearch(ValueLabel::Amor, bench.State().SearchText);
+    bench.SetPosition(0);
+    EXPECT_EQ(bench.Next(), CommandEnd::Finished);
+    EXPECT_EQ(bench.Position(), 2);
 
-    SearchMenuOpening(bench.state);
-    EXPECT_FALSE(bench.state.AgainEnabled);
-    const int shown = bench.cursor.shown;
-    EXPECT_EQ(bench.Next(), SearchOutcome::NotRun);
-    EXPECT_EQ(bench.Previous(), SearchOutcome::NotRun);
-    EXPECT_EQ(bench.cursor.shown, shown) << "a disabled again command does nothing";
-    EXPECT_EQ(bench.messages.informed.size(), 1u);
+    bench.model.SearchMenuOpening();
+    EXPECT_FALSE(bench.State().AgainEnabled);
+    const int shown = bench.cursorShown;
+    EXPECT_EQ(bench.Next(), CommandEnd::NotRun);
+    EXPECT_EQ(bench.Previous(), CommandEnd::NotRun);
+    EXPECT_EQ(bench.cursorShown, shown) << "a disabled again command does nothing";
+    EXPECT_EQ(bench.informed.size(), 1u);
 }
 
 TEST(FieldSearch, MenuOpeningEnablesTheAgainEntriesAndResetsTheDirection) {
@@ -345,34 +350,34 @@ TEST(FieldSearch, MalformedFlagCodeEndsTheSearchWithTheIntegerError) {
                            {.number = "2", .name = "B", .flags = "0"},
                            {.number = "3", .name = "C", .flags = row.flags},
                            {.number = "4", .name = "D", .flags = "0"}});
-        bench.state = {.SearchText = u"yes", .SearchLabel = ValueLabel::Amor, .AgainEnabled = true};
-        bench.browser.position = 3;
+        bench.model.RepeatSearch(ValueLabel::Amor, u"yes");
+        bench.SetPosition(3);
         try {
             bench.Previous();
             ADD_FAILURE() << "no error raised";
         } catch (const Error& e) {
             EXPECT_STREQ(e.what(), row.message);
         }
-        EXPECT_EQ(bench.cursor.shown, 1);
-        EXPECT_EQ(bench.cursor.depth, 0) << "the cursor is restored";
-        EXPECT_TRUE(bench.state.SearchForward) << "the direction is reset";
-        EXPECT_TRUE(bench.browser.moves.empty());
-        EXPECT_TRUE(bench.messages.informed.empty());
+        EXPECT_EQ(bench.cursorShown, 1);
+        EXPECT_EQ(bench.CursorDepth(), 0) << "the cursor is restored";
+        EXPECT_TRUE(bench.State().SearchForward) << "the direction is reset";
+        EXPECT_EQ(bench.Position(), 3);
+        EXPECT_TRUE(bench.informed.empty());
     }
 }
 
 TEST(FieldSearch, FailedReadEndsSilently) {
-    SearchBench bench({{.number = "1", .name = "A"}, {.number = "2", .name = "B"}});
-    // The scroll bar reaches past the end of the file, as when the file shrank after opening.
-    bench.browser.maximum = 5;
-    bench.state = {.SearchText = u"zzz", .SearchLabel = ValueLabel::Name, .AgainEnabled = true};
-    bench.browser.position = 0;
-    EXPECT_EQ(bench.Next(), SearchOutcome::ReadFailed);
-    EXPECT_EQ(bench.state.SearchPosition, 2);
+    SearchBench bench(
+        test::PaddedTo({{.number = "1", .name = "A"}, {.number = "2", .name = "B"}}, 6));
+    // The scroll bar reaches past the end of the file: the file shrank after opening.
+    bench.CutFileAfter(2);
+    bench.model.RepeatSearch(ValueLabel::Name, u"zzz");
+    EXPECT_EQ(bench.Next(), CommandEnd::ReadFailed);
+    EXPECT_EQ(bench.State().SearchPosition, 2);
     EXPECT_EQ(bench.LastNameRead(), "B");
-    EXPECT_TRUE(bench.messages.informed.empty());
-    EXPECT_TRUE(bench.browser.moves.empty());
-    EXPECT_EQ(bench.cursor.depth, 0);
+    EXPECT_TRUE(bench.informed.empty());
+    EXPECT_EQ(bench.Position(), 0);
+    EXPECT_EQ(bench.CursorDepth(), 0);
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "astorb/record.h"
 
 #include <cstdint>
+#include <string>
 
 namespace quorvane {
 
@@ -50,6 +51,22 @@ SearchOutcome FindNextPlain(SearchState& state, const SearchContext& context) {
         return SearchNames(state, context, *context.names);
     }
     return SearchFields(state, context);
+}
+
+SearchOutcome FindAgainPlain(SearchState& state, const ScanPorts& ports) {
+    WaitCursorScope wait(ports.cursor);
+    const SearchContext context{
+        ports.database,
+        ports.names.CurrentNames(),
+        {ports.browser.Position(), ports.browser.Minimum(), ports.browser.Maximum()},
+        ports.numberedOnly.IsNumberedOnly()};
+    const SearchOutcome outcome = FindNextPlain(state, context);
+    if (outcome == SearchOutcome::Found) {
+        ports.browser.SetPosition(state.SearchPosition);
+    } else if (outcome == SearchOutcome::NotFound) {
+        ports.messages.Inform(std::string(kNoMoreOccurrences));
+    }
+    return outcome;
 }
 
 } // namespace quorvane

@@ -1,7 +1,7 @@
 // The window as the plain scans and the plain search drive it: every control they read, the
 // browser they move record by record, the messages, the clipboard, the cursor and the pump of
-// pending messages. The test windows implement these; the product's scans and search read values
-// and answer outcomes instead, which the front ends apply.
+// pending messages. The fake window implements these; the product's commands run on the model
+// instead, which answers results that the front ends render.
 #pragma once
 
 #include "text/list_text.h"
