@@ -1,15 +1,11 @@
 // The command buttons: the two infoboxes with their parameter boxes, and the whole-database
-// scans (orbit-type list, family, names, highest inclination) with their outcomes applied to the
-// browser, the clipboard and the messages, under the wait cursor.
+// scans (orbit-type list, family, names, highest inclination), each a command of the model whose
+// result the window presents, under the wait cursor.
 #include "app/command_scopes.h"
 #include "app/tfrmquorvane.h"
 
 #include "app/infobox_button.h"
 
-#include "infobox/infobox.h"
-#include "lists/family.h"
-#include "lists/inclination.h"
-#include "lists/names.h"
 #include "lists/orbit_type.h"
 #include "text/cp1252.h"
 
@@ -27,25 +23,6 @@
 
 namespace quorvane::app {
 
-namespace {
-
-// An edit box as the infobox's readers see it.
-class LineEditBox : public ParameterBox {
-public:
-    explicit LineEditBox(QLineEdit* edit) : edit_(edit) {}
-    std::string Text() const override { return ToCp1252(edit_->text()); }
-    void SetText(const std::string& cp1252) override { edit_->setText(FromCp1252(cp1252)); }
-
-private:
-    QLineEdit* edit_;
-};
-
-} // namespace
-
-BrowserRange TfrmQuorvane::Range() const {
-    return {scbBrowser->value(), scbBrowser->minimum(), scbBrowser->maximum()};
-}
-
 template <typename F> void TfrmQuorvane::RunScan(F&& scan) {
     if (scanRunning_) {
         return;
@@ -60,27 +37,6 @@ template <typename F> void TfrmQuorvane::RunScan(F&& scan) {
     });
 }
 
-bool TfrmQuorvane::ApplyMoves(const ScanOutcome& outcome) {
-    for (const int move : outcome.moves) {
-        MoveBrowser(move);
-    }
-    PutBackLastRead(database_, outcome);
-    if (outcome.error) {
-        std::rethrow_exception(outcome.error);
-    }
-    return outcome.end == ScanEnd::Finished;
-}
-
-void TfrmQuorvane::ApplyOutcome(ScanOutcome& outcome) {
-    ApplyMoves(outcome);
-    if (outcome.clipboard) {
-        TakeList(std::move(*outcome.clipboard));
-    }
-    if (!outcome.message.empty()) {
-        Inform(outcome.message);
-    }
-}
-
 void TfrmQuorvane::btnWikiFRClick() {
     if (scanRunning_) {
         return;
@@ -88,46 +44,38 @@ void TfrmQuorvane::btnWikiFRClick() {
     const InfoboxLanguage language = LanguageOfButton(
         sender() != nullptr ? sender()->objectName() : QStringLiteral("btnWikiFR"));
     Guarded([&] {
-        LineEditBox diameter(edtDiameter);
-        LineEditBox albedo(edtAlbedo);
-        LineEditBox density(edtDensity);
-        ParameterBoxes boxes{diameter, albedo, density,
-                             ToCp1252(ValueLabelWidget(ValueLabel::Diam)->text())};
-        if (const std::optional<std::string> text =
-                BuildInfobox(database_, Names(), scbBrowser->value(), language, boxes)) {
-            SetText(*text);
-        }
+        CommandResult result = model_.Infobox(language);
+        Present(result);
     });
 }
 
 void TfrmQuorvane::edtDiameterExit() {
     Guarded([this] {
-        LineEditBox box(edtDiameter);
-        DiameterParameter(box, ToCp1252(ValueLabelWidget(ValueLabel::Diam)->text()));
+        model_.LeaveParameter(Parameter::Diameter);
+        ShowModel();
     });
 }
 
 void TfrmQuorvane::edtAlbedoExit() {
     Guarded([this] {
-        LineEditBox box(edtAlbedo);
-        AlbedoParameter(box);
+        model_.LeaveParameter(Parameter::Albedo);
+        ShowModel();
     });
 }
 
 void TfrmQuorvane::edtDensityExit() {
     Guarded([this] {
-        LineEditBox box(edtDensity);
-        DensityParameter(box);
+        model_.LeaveParameter(Parameter::Density);
+        ShowModel();
     });
 }
 
 void TfrmQuorvane::btnSpecialClick() {
     RunScan([this] {
         const OverrideCursorScope wait;
-        const OrbitTypeControls controls{rgpPlanetItems->checkedId(), rgpTypeItems->checkedId(),
-                                         chkNumbered->isChecked(), Range()};
-        ScanOutcome outcome = ExtractOrbitTypeList(database_, Names(), controls);
-        ApplyOutcome(outcome);
+        CommandResult result = model_.OrbitTypeList(
+            rgpPlanetItems->checkedId(), rgpTypeItems->checkedId(), chkNumbered->isChecked());
+        Present(result);
     });
 }
 
@@ -138,30 +86,26 @@ void TfrmQuorvane::rgpTypeClick(int index) {
 void TfrmQuorvane::btnFamilyClick() {
     RunScan([this] {
         const OverrideCursorScope wait;
-        FamilySearch search(database_, scbBrowser->value());
-        const ScanOutcome start = search.Start(Names(), scrTolerance->value());
-        if (!ApplyMoves(start)) {
-            return;
-        }
-        for (bool again = true; again;) {
-            // Read again for every pass: the messages that ran before the question may have
-            // changed them.
-            const FamilyPassControls controls{scrTolerance->value(), chkNumbered->isChecked(),
-                                              Range(), Names()};
-            const ScanOutcome pass = search.RunPass(controls);
-            if (!ApplyMoves(pass)) {
-                return;
-            }
-            QCoreApplication::processEvents();
-            again = AskYesNo(pass.message);
-        }
-        ScanOutcome done = search.Finish();
-        ApplyOutcome(done);
+        // Read again for every pass: the messages that ran before the question may have changed
+        // them.
+        const auto controls = [this] {
+            return FamilyControls{scrTolerance->value(), chkNumbered->isChecked()};
+        };
+        CommandResult result = model_.Family(
+            controls(), [&](const CommandResult& pass) -> std::optional<FamilyControls> {
+                ShowModel();
+                QCoreApplication::processEvents();
+                if (!AskYesNo(pass.message)) {
+                    return std::nullopt;
+                }
+                return controls();
+            });
+        Present(result);
     });
 }
 
 void TfrmQuorvane::scrToleranceChange(int position) {
-    lblTolerance->setText(FromCp1252(ToleranceCaption(position)));
+    lblTolerance->setText(QStringLiteral("&Tolerance (m/s): %1").arg(position));
     AutoSize(lblTolerance);
 }
 
@@ -172,31 +116,25 @@ void TfrmQuorvane::btnExtractNamesClick() {
         // The list offers to let messages run after every record; doing it every few
         // milliseconds keeps the window just as alive without spending the scan on empty queues.
         std::int64_t lastRun = 0;
-        const auto letMessagesRun = [this, &lastRun] {
+        CommandResult result = model_.ExtractNames([&lastRun] {
             const std::int64_t now = QDateTime::currentMSecsSinceEpoch();
             if (now - lastRun >= 15) {
                 lastRun = now;
                 QCoreApplication::processEvents();
             }
-            return Names();
-        };
-        ScanOutcome outcome = ExtractNames(database_, Names(), Range(), letMessagesRun);
-        ApplyOutcome(outcome);
+        });
+        Present(result);
     });
 }
 
 void TfrmQuorvane::Button1Click() {
     RunScan([this] {
-        ScanOutcome outcome = ScanHighestInclination(database_, Range(), chkNumbered->isChecked());
-        ApplyOutcome(outcome);
+        CommandResult result = model_.HighestInclination(chkNumbered->isChecked());
+        Present(result);
     });
 }
 
-// Where outcomes land: the browser, the messages and the clipboard.
-
-void TfrmQuorvane::MoveBrowser(int position) {
-    ChangeBrowser([&] { scbBrowser->setValue(position); });
-}
+// Where results land: the messages and the clipboard.
 
 void TfrmQuorvane::Inform(const std::string& text) {
     seams_.messageBoxes->Inform(this, ToQString(text));
@@ -206,14 +144,10 @@ bool TfrmQuorvane::AskYesNo(const std::string& text) {
     return seams_.messageBoxes->AskYesNo(this, ToQString(text));
 }
 
-void TfrmQuorvane::SetText(const std::string& cp1252) {
-    // The bytes are the contract; the clipboard gets them decoded, so that é, ° and ³ paste.
-    QApplication::clipboard()->setText(FromCp1252(cp1252));
-}
-
 void TfrmQuorvane::TakeList(ListText&& list) {
     // Decoded piece by piece straight into the clipboard's text: a list of the whole catalogue
-    // is never held in one piece of bytes as well.
+    // is never held in one piece of bytes as well. The bytes are the contract; the clipboard
+    // gets them decoded, so that é, ° and ³ paste.
     QString text(static_cast<qsizetype>(list.size()), Qt::Uninitialized);
     auto* out = reinterpret_cast<char16_t*>(text.data());
     list.ForEachPiece([&out](std::string_view piece) {

@@ -3,6 +3,7 @@
 // accelerators.
 #include "app/frm_design.h"
 #include "app/tfrmquorvane.h"
+#include "app/value_label_names.h"
 
 #include "astorb/display.h"
 
@@ -29,9 +30,9 @@ QString Name(std::string_view name) {
     return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
 
-// The value label info of a caption or value label row.
-constexpr const ValueLabelInfo* ValueLabelOf(const ControlDesign& row) {
-    for (const ValueLabelInfo& info : kValueLabels) {
+// The value label names of a caption or value label row.
+constexpr const ValueLabelNames* NamesOfRow(const ControlDesign& row) {
+    for (const ValueLabelNames& info : kValueLabelNames) {
         if ((row.kind == ControlKind::Caption && info.captionObjectName == row.name) ||
             (row.kind == ControlKind::Value && info.objectName == row.name)) {
             return &info;
@@ -44,7 +45,7 @@ constexpr bool EveryValueLabelRowIsKnown() {
     return std::all_of(
         std::begin(design::kControls), std::end(design::kControls), [](const ControlDesign& row) {
             return (row.kind != ControlKind::Caption && row.kind != ControlKind::Value) ||
-                   ValueLabelOf(row) != nullptr;
+                   NamesOfRow(row) != nullptr;
         });
 }
 static_assert(EveryValueLabelRowIsKnown(), "a caption or value row names no value label");
@@ -91,7 +92,7 @@ QWidget* TfrmQuorvane::MakeControl(const ControlDesign& row) {
     case ControlKind::Label:
         return MakeLabel(client, row, ToQString(row.text));
     case ControlKind::Caption: {
-        TLabel* caption = MakeLabel(client, row, ToQString(ValueLabelOf(row)->caption));
+        TLabel* caption = MakeLabel(client, row, ToQString(InfoOf(NamesOfRow(row)->label).caption));
         caption->setAlignment(Qt::AlignRight | Qt::AlignTop);
         // Captions end at the same column whatever the font makes of their width.
         const int width = std::max(row.width, caption->sizeHint().width());
@@ -100,7 +101,7 @@ QWidget* TfrmQuorvane::MakeControl(const ControlDesign& row) {
     }
     case ControlKind::Value: {
         TLabel* label = MakeLabel(client, row, {});
-        valueLabels[static_cast<std::size_t>(ValueLabelOf(row)->label)] = label;
+        valueLabels[static_cast<std::size_t>(NamesOfRow(row)->label)] = label;
         label->setContextMenuPolicy(Qt::CustomContextMenu);
         connect(label, &QWidget::customContextMenuRequested, this,
                 [this, label](const QPoint& at) { ShowPopupMenu(label, label->mapToGlobal(at)); });

@@ -8,8 +8,6 @@
 #include <QFile>
 #include <QPushButton>
 
-#include <algorithm>
-#include <climits>
 #include <cstdint>
 #include <memory>
 #include <utility>
@@ -18,7 +16,7 @@ namespace quorvane::app {
 
 void TfrmQuorvane::FormShow() {
     Guarded([this] {
-        if (database_.IsOpen()) {
+        if (model_.Database().IsOpen()) {
             return;
         }
         LayOut();
@@ -44,45 +42,35 @@ TfrmQuorvane::Opening TfrmQuorvane::OpenAstOrbIn(const QString& folder) {
     const QString label =
         QStringLiteral("Reading %1...").arg(QFile::decodeName(FileNameOf(path).c_str()));
     std::unique_ptr<ProgressReport> progress;
-    const bool opened = database_.ReplaceFile(path, [&](std::uint64_t done, std::uint64_t total) {
-        if (!progress) {
-            progress = seams_.progressDialogs->Begin(this, label);
-        }
-        return progress->Update(done, total);
-    });
+    OpenResult open = model_.OpenAstOrb(
+        path, AfterOpen::ShowRecord, [&](std::uint64_t done, std::uint64_t total) {
+            if (!progress) {
+                progress = seams_.progressDialogs->Begin(this, label);
+            }
+            return progress->Update(done, total);
+        });
     progress.reset();
-    if (!opened) {
+    if (open.end == OpenEnd::Cancelled) {
         return Opening::Cancelled;
     }
-    // Told once, before a file too short for one record raises its error below.
-    if (const std::string notice = database_.Notice(); !notice.empty()) {
-        Inform(notice);
+    // Told once, before an error that arose once the file was open.
+    if (!open.notice.empty()) {
+        Inform(open.notice);
     }
-    scbBrowser->setEnabled(true);
-    const std::int64_t count = database_.RecordCount();
-    if (count < 1) {
-        RaiseScrollBarOutOfRange();
-    }
-    const int maximum = static_cast<int>(std::min<std::int64_t>(count - 1, INT_MAX));
-    // Lowering the maximum below the position moves it, which shows the record there.
-    ChangeBrowser([&] { scbBrowser->setMaximum(maximum); });
-    // The page step stays within what the scroll bar accepts: at least one record.
-    scbBrowser->setPageStep(std::max(1, maximum / 20));
-    ShowRecord(database_, Names(), scbBrowser->value(), *this);
+    Present(open.result);
     lblAstOrbPathVal->setText(folder);
     AutoSize(lblAstOrbPathVal);
     FitToControls();
-    for (QPushButton* button : {btnWikiFR, btnWikiEN, btnFamily, btnSpecial}) {
-        button->setEnabled(true);
-    }
     setWindowTitle(kApplicationTitle + QStringLiteral(" - ") +
-                   QString::number(static_cast<qint64>(maximum) + 1) + QStringLiteral(" records"));
+                   QString::number(static_cast<qint64>(model_.Browser().maximum) + 1) +
+                   QStringLiteral(" records"));
     return Opening::Opened;
 }
 
 QString TfrmQuorvane::AstOrbFolder() const {
-    return database_.IsOpen() ? QString::fromStdString(FolderOfFile(database_.file()->path()))
-                              : astOrbDialog_.lastFolder;
+    const AstOrbDatabase& database = model_.Database();
+    return database.IsOpen() ? QString::fromStdString(FolderOfFile(database.file()->path()))
+                             : astOrbDialog_.lastFolder;
 }
 
 void TfrmQuorvane::RunFileCommand(void (TfrmQuorvane::*before)(), void (TfrmQuorvane::*accept)(),
@@ -164,7 +152,7 @@ void TfrmQuorvane::actBrowseForFolderDiacriticalsAccept() {
 }
 
 void TfrmQuorvane::LoadNames(const QString& folder) {
-    if (LoadDiacriticals(folder.toStdString(), names_)) {
+    if (model_.LoadNames(folder.toStdString())) {
         lblNameUnicodeVal->show();
         FitToControls();
     }

@@ -20,83 +20,56 @@ QString FromU16(const std::u16string& text) {
 
 } // namespace
 
-SearchContext TfrmQuorvane::MakeSearchContext() {
-    return {database_, Names(), Range(), chkNumbered->isChecked()};
-}
-
-void TfrmQuorvane::RunFindNext(bool backward) {
-    if (!search_.AgainEnabled) {
+void TfrmQuorvane::RunFindNext(Model::Direction direction) {
+    if (!model_.Search().AgainEnabled) {
         return;
     }
     const OverrideCursorScope wait;
-    const SearchOutcome outcome = backward ? FindPrevious(search_, MakeSearchContext())
-                                           : FindNext(search_, MakeSearchContext());
-    if (outcome == SearchOutcome::Found) {
-        MoveBrowser(search_.SearchPosition);
-    } else if (outcome == SearchOutcome::NotFound) {
-        Inform(std::string(kNoMoreOccurrences));
-    }
-}
-
-void TfrmQuorvane::ShowSearchState() {
-    mnuFindAgain->setEnabled(search_.AgainEnabled);
-    mnuFindAgainBackward->setEnabled(search_.AgainEnabled);
+    CommandResult result = model_.FindAgain(direction, chkNumbered->isChecked());
+    Present(result);
 }
 
 void TfrmQuorvane::mnuPopupPopup() {
-    SearchMenuOpening(search_);
-    ShowSearchState();
+    model_.SearchMenuOpening();
+    ShowModel();
 }
 
 void TfrmQuorvane::actCopyExecute() {
     Guarded([this] {
-        if (popupComponent_ == nullptr) {
-            return;
-        }
-        if (popupComponent_ == lblNameUnicodeVal) {
-            SetUnicodeText(UnicodeLabelCopyText(ToU16(popupComponent_->text())));
-        } else {
-            SetUnicodeText(LabelCopyText(ToCp1252(popupComponent_->text())));
+        if (const std::optional<ValueLabel> label = ValueLabelOf(popupComponent_)) {
+            CommandResult result = model_.Copy(*label);
+            Present(result);
         }
     });
 }
 
 void TfrmQuorvane::actFindExecute() {
     Guarded([this] {
-        if (popupComponent_ == nullptr) {
-            return;
-        }
-        const auto label = ValueLabelFromObjectName(popupComponent_->objectName().toStdString());
+        const std::optional<ValueLabel> label = ValueLabelOf(popupComponent_);
         if (!label) {
             return;
         }
         struct Mirror {
             TfrmQuorvane* window;
-            ~Mirror() { window->ShowSearchState(); }
+            ~Mirror() { window->ShowModel(); }
         } mirror{this};
-        QString text = FromU16(search_.SearchText);
-        if (!seams_.textPrompt->Ask(this, FromU16(SearchPromptCaption(*label)),
+        QString text = FromU16(model_.Search().SearchText);
+        if (!seams_.textPrompt->Ask(this, FromU16(model_.FindPromptCaption(*label)),
                                     QStringLiteral("What?"), text)) {
             return;
         }
-        if (AcceptFindText(search_, *label, ToU16(text))) {
-            RunFindNext(false);
+        if (model_.AcceptFind(*label, ToU16(text))) {
+            RunFindNext(Model::Direction::Forwards);
         }
     });
 }
 
 void TfrmQuorvane::actFindAgainExecute() {
-    Guarded([this] {
-        search_.AgainEnabled = mnuFindAgain->isEnabled();
-        RunFindNext(false);
-    });
+    Guarded([this] { RunFindNext(Model::Direction::Forwards); });
 }
 
 void TfrmQuorvane::actFindAgainBackwardExecute() {
-    Guarded([this] {
-        search_.AgainEnabled = mnuFindAgainBackward->isEnabled();
-        RunFindNext(true);
-    });
+    Guarded([this] { RunFindNext(Model::Direction::Backwards); });
 }
 
 } // namespace quorvane::app

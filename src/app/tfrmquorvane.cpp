@@ -3,11 +3,17 @@
 #include "app/tfrmquorvane.h"
 
 #include "astorb/error.h"
+#include "text/cp1252.h"
 
 #include <QAction>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QSignalBlocker>
+
+#include <utility>
 
 namespace quorvane::app {
 
@@ -40,6 +46,7 @@ TfrmQuorvane::TfrmQuorvane(const WindowSeams& seams, QWidget* parent)
                            {},
                            {}};
     CreateControls();
+    ConnectParameterBoxes();
 }
 
 TfrmQuorvane::~TfrmQuorvane() = default;
@@ -61,36 +68,93 @@ bool TfrmQuorvane::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void TfrmQuorvane::scbBrowserChange(int position) {
-    try {
-        ShowRecord(database_, Names(), position, *this);
-        FitToControls();
-    } catch (...) {
-        if (browserChanging_) {
-            displayError_ = std::current_exception();
-        } else {
-            ReportCurrentError();
-        }
-    }
+    Guarded([&] {
+        CommandResult result = model_.Browse(position);
+        Present(result);
+    });
 }
 
 QLabel* TfrmQuorvane::ValueLabelWidget(ValueLabel label) const {
     return valueLabels[static_cast<std::size_t>(label)];
 }
 
-void TfrmQuorvane::SetValueText(ValueLabel label, const std::string& cp1252) {
-    QLabel* widget = ValueLabelWidget(label);
-    widget->setText(FromCp1252(cp1252));
-    AutoSize(widget);
+std::optional<ValueLabel> TfrmQuorvane::ValueLabelOf(const QLabel* widget) const {
+    for (std::size_t k = 0; k < valueLabels.size(); ++k) {
+        if (widget != nullptr && valueLabels[k] == widget) {
+            return static_cast<ValueLabel>(k);
+        }
+    }
+    return std::nullopt;
 }
 
-void TfrmQuorvane::SetNameUnicode(const std::u16string& text) {
-    lblNameUnicodeVal->setText(
-        QString::fromUtf16(text.data(), static_cast<qsizetype>(text.size())));
-    AutoSize(lblNameUnicodeVal);
+void TfrmQuorvane::ConnectParameterBoxes() {
+    const std::pair<QLineEdit*, Parameter> boxes[] = {
+        {edtDiameter, Parameter::Diameter},
+        {edtAlbedo, Parameter::Albedo},
+        {edtDensity, Parameter::Density},
+    };
+    for (const auto& [box, parameter] : boxes) {
+        model_.SetParameterText(parameter, ToCp1252(box->text()));
+        connect(box, &QLineEdit::textChanged, this, [this, parameter](const QString& text) {
+            model_.SetParameterText(parameter, ToCp1252(text));
+        });
+    }
 }
 
-void TfrmQuorvane::SetDiameterBox(const std::string& cp1252) {
-    edtDiameter->setText(FromCp1252(cp1252));
+void TfrmQuorvane::ShowModel() {
+    const BrowserState& browser = model_.Browser();
+    {
+        // The browser is put where the model stands: no move of its own to show.
+        const QSignalBlocker quiet(scbBrowser);
+        scbBrowser->setRange(0, browser.maximum);
+        scbBrowser->setPageStep(browser.pageStep);
+        scbBrowser->setValue(browser.position);
+    }
+    scbBrowser->setEnabled(browser.enabled);
+    const RecordDisplay& display = model_.Display();
+    for (const ValueLabelInfo& info : kValueLabels) {
+        QLabel* widget = ValueLabelWidget(info.label);
+        const QString text =
+            info.label == ValueLabel::NameUnicode
+                ? QString::fromUtf16(display.nameUnicode.data(),
+                                     static_cast<qsizetype>(display.nameUnicode.size()))
+                : FromCp1252(display.Value(info.label));
+        if (widget->text() != text) {
+            widget->setText(text);
+            AutoSize(widget);
+        }
+    }
+    const ParameterTexts& parameters = model_.Parameters();
+    const std::pair<QLineEdit*, const std::string*> boxes[] = {
+        {edtDiameter, &parameters.diameter},
+        {edtAlbedo, &parameters.albedo},
+        {edtDensity, &parameters.density},
+    };
+    for (const auto& [box, text] : boxes) {
+        if (const QString shown = FromCp1252(*text); box->text() != shown) {
+            box->setText(shown);
+        }
+    }
+    for (QPushButton* button : {btnWikiFR, btnWikiEN, btnFamily, btnSpecial}) {
+        button->setEnabled(model_.RecordCommandsEnabled());
+    }
+    mnuFindAgain->setEnabled(model_.Search().AgainEnabled);
+    mnuFindAgainBackward->setEnabled(model_.Search().AgainEnabled);
+    FitToControls();
+}
+
+void TfrmQuorvane::Present(CommandResult& result) {
+    ShowModel();
+    result.RaiseError();
+    if (result.clipboard) {
+        TakeList(std::move(*result.clipboard));
+    }
+    if (result.unicodeClipboard) {
+        SetUnicodeText(*result.unicodeClipboard);
+    }
+    if (!result.message.empty()) {
+        Inform(result.message);
+    }
 }
 
 void TfrmQuorvane::ShowPopupMenu(QLabel* label, const QPoint& globalPosition) {

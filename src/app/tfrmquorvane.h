@@ -6,12 +6,7 @@
 #include "app/qt_text.h"
 #include "app/seams.h"
 #include "app/settingsstore.h"
-#include "astorb/database.h"
-#include "astorb/diacriticals.h"
-#include "astorb/display.h"
-#include "infobox/parameters.h"
-#include "lists/scan.h"
-#include "search/search.h"
+#include "model/model.h"
 
 #include <QWidget>
 
@@ -36,7 +31,7 @@ namespace design {
 struct ControlDesign;
 } // namespace design
 
-class TfrmQuorvane : public QWidget, public RecordLabels {
+class TfrmQuorvane : public QWidget {
     Q_OBJECT
 
 public:
@@ -53,12 +48,8 @@ public:
     // not ask for another) and nothing has changed: the open database, if any, stays on show.
     bool OpenAstOrb(const QString& folder);
 
-    // RecordLabels: where the display writes.
-    void SetValueText(ValueLabel label, const std::string& cp1252) override;
-    void SetNameUnicode(const std::u16string& text) override;
-    void SetDiameterBox(const std::string& cp1252) override;
-    AstOrbDatabase& Database() { return database_; }
-    const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
+    // The model the window is a view of.
+    const Model& Workspace() const { return model_; }
 
     // Runs a command the way every handler runs: an error ends it and goes to the general
     // error report; nothing crosses the event loop.
@@ -126,42 +117,29 @@ private:
     void ShowPopupMenu(QLabel* label, const QPoint& globalPosition);
     void ReportCurrentError();
     QLabel* ValueLabelWidget(ValueLabel label) const;
-    SearchContext MakeSearchContext();
+    // The value label a popup menu was opened on; none for another widget.
+    std::optional<ValueLabel> ValueLabelOf(const QLabel* widget) const;
     // F3 or Shift+F3 as the search commands run them: nothing while the again entries are
-    // disabled; else the wait cursor, the search, then the browser moved to the record found or
-    // "No more occurrences.".
-    void RunFindNext(bool backward);
-    // Sets the browser position; the display of the record there raises its error here.
-    void MoveBrowser(int position);
-    // Runs a change of the browser's position or range: the display of the record it moves to
-    // raises its error here, for the command to handle, instead of reporting it at once.
-    template <typename F> void ChangeBrowser(F&& change) {
-        browserChanging_ = true;
-        displayError_ = nullptr;
-        change();
-        browserChanging_ = false;
-        if (displayError_) {
-            std::rethrow_exception(std::exchange(displayError_, nullptr));
-        }
-    }
+    // disabled; else the wait cursor, the search, then the record found or "No more
+    // occurrences.".
+    void RunFindNext(Model::Direction direction);
+    // The parameter boxes' texts go to the model as they change.
+    void ConnectParameterBoxes();
+    // The model's state onto the widgets: the browser, the value labels, the parameter boxes, the
+    // enabled commands and the search menu.
+    void ShowModel();
+    // A command's result as the user sees it: the model's state, then its error (raised for the
+    // handler's guard), else the clipboard and the message.
+    void Present(CommandResult& result);
     // The program's own messages, caption "Quorvane"; texts are UTF-8.
     void Inform(const std::string& text);
     bool AskYesNo(const std::string& text);
-    // The clipboard: 8-bit text and lists decoded from Windows-1252, or Unicode text.
-    void SetText(const std::string& cp1252);
+    // The clipboard: Windows-1252 text decoded, or Unicode text.
     void TakeList(ListText&& list);
     void SetUnicodeText(const std::u16string& text);
-    // The browser as a scan starts from it.
-    BrowserRange Range() const;
     // Runs a whole-database scan command; one clicked while another scan lets messages run
     // (between family passes, during the name list) is ignored.
     template <typename F> void RunScan(F&& scan);
-    // Applies a scan's outcome: the browser moves (a display error ends the command there),
-    // the record read last, the error. False when the scan did not finish.
-    bool ApplyMoves(const ScanOutcome& outcome);
-    // ApplyMoves, then the clipboard and the message.
-    void ApplyOutcome(ScanOutcome& outcome);
-    void ShowSearchState();
 
     WindowSeams seams_;
     std::unique_ptr<QtFileDialogs> ownFileDialogs_;
@@ -170,15 +148,11 @@ private:
     std::unique_ptr<QtProgressDialogs> ownProgressDialogs_;
     SettingsStore settings_;
 
-    AstOrbDatabase database_;
-    std::optional<DiacriticalNames> names_;
+    Model model_;
     BrowseTarget browseTarget_;
     FileDialogSettings astOrbDialog_;
     FileDialogSettings diacriticalsDialog_;
-    bool browserChanging_ = false;
-    std::exception_ptr displayError_;
     QLabel* popupComponent_ = nullptr;
-    SearchState search_;
     bool autoSize_ = false;
     QRect browserLaidOut_; // the browser where the layout put it, before it was docked
     bool activatedOnce_ = false;

@@ -45,25 +45,25 @@ constexpr std::array<FlagRow, 5> kFlags = {{
 
 } // namespace
 
-void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordLabels& labels) {
+void DisplayFields(AstOrbRecord record, const DiacriticalNames* names, RecordDisplay& display) {
     const std::string number = FieldText(record, Field::Number);
-    labels.SetValueText(ValueLabel::Number, number);
-    labels.SetValueText(ValueLabel::Name, FieldText(record, Field::Name));
-    labels.SetNameUnicode(LookupDiacriticalName(names, number, false));
-    std::string diameter;
+    display.Value(ValueLabel::Number) = number;
+    display.Value(ValueLabel::Name) = FieldText(record, Field::Name);
+    display.nameUnicode = LookupDiacriticalName(names, number, false);
     for (const FieldRow& row : kAfterName) {
-        std::string text = FieldText(record, row.field);
-        if (row.label == ValueLabel::Diam) {
-            diameter = text;
-        }
-        labels.SetValueText(row.label, text);
+        display.Value(row.label) = FieldText(record, row.field);
     }
+}
+
+void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordDisplay& display,
+                   std::string& diameterBox) {
+    DisplayFields(record, names, display);
     const std::int32_t flags = GetFlagCode(record);
     for (const FlagRow& row : kFlags) {
         const bool set = (flags & static_cast<std::int32_t>(row.flag)) != 0;
-        labels.SetValueText(row.label, std::string(FlagText[set ? 1 : 0]));
+        display.Value(row.label) = std::string(FlagText[set ? 1 : 0]);
     }
-    labels.SetDiameterBox(diameter);
+    diameterBox = display.Value(ValueLabel::Diam);
 }
 
 std::exception_ptr DisplayFault(AstOrbRecord record) {
@@ -78,12 +78,12 @@ std::exception_ptr DisplayFault(AstOrbRecord record) {
     return nullptr;
 }
 
-bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                RecordLabels& labels) {
+bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, std::int64_t position,
+                RecordDisplay& display, std::string& diameterBox) {
     if (!database.ReadRecord(position)) {
         return false;
     }
-    DisplayRecord(database.Current(), names, labels);
+    DisplayRecord(database.Current(), names, display, diameterBox);
     return true;
 }
 

@@ -1,10 +1,11 @@
-// The record display: the decoded fields of the record at the browser position, written onto
-// the value labels and the diameter box.
+// The record display: the decoded fields of the record at the browser position, as the value
+// labels show them, and the text the diameter box takes.
 #pragma once
 
 #include "astorb/record.h"
 
 #include <array>
+#include <cstdint>
 #include <exception>
 #include <string>
 #include <string_view>
@@ -14,7 +15,7 @@ namespace quorvane {
 class AstOrbDatabase;
 class DiacriticalNames;
 
-// The value labels in the window's order, lblNameUnicodeVal included.
+// The value labels in the window's order, the accented name included.
 enum class ValueLabel {
     Number,
     Name,
@@ -42,34 +43,32 @@ constexpr std::size_t kValueLabelCount = 20;
 
 struct ValueLabelInfo {
     ValueLabel label;
-    std::string_view objectName; // the widget's object name
-    std::string_view captionObjectName;
-    std::string_view caption; // the caption label's text beside it; empty for the Unicode name
+    std::string_view fieldName; // the name a search of the label gives its field ("Diam")
+    std::string_view caption;   // the caption beside the value; empty for the accented name
 };
 
 // Rows in the order of ValueLabel.
 constexpr std::array<ValueLabelInfo, kValueLabelCount> kValueLabels = {{
-    {ValueLabel::Number, "lblNumberVal", "lblNumber", "Number:"},
-    {ValueLabel::Name, "lblNameVal", "lblName", "Name:"},
-    {ValueLabel::NameUnicode, "lblNameUnicodeVal", "", ""},
-    {ValueLabel::H, "lblHVal", "lblH", "Abs. mag H:"},
-    {ValueLabel::G, "lblGVal", "lblG", "Slope G:"},
-    {ValueLabel::BVColour, "lblBVColourVal", "lblBVColour", "B-V Colour:"},
-    {ValueLabel::Diam, "lblDiamVal", "lblDiameter", "IRAS diameter:"},
-    {ValueLabel::IRASClass, "lblIRASClassVal", "lblIRASClass", "IRAS classification:"},
-    {ValueLabel::Epoch, "lblEpochVal", "lblEpoch", "Epoch:"},
-    {ValueLabel::MeanAnomaly, "lblMeanAnomalyVal", "lblMeanAnomaly", "Mean Anomaly:"},
-    {ValueLabel::ArgPerihelion, "lblArgPerihelionVal", "lblArgPerihelion",
-     "Argument of Perihelion:"},
-    {ValueLabel::AscNode, "lblAscNodeVal", "lblAscNode", "Ascending Node:"},
-    {ValueLabel::Inclination, "lblInclinationVal", "lblInclination", "Inclination:"},
-    {ValueLabel::Eccentricity, "lblEccentricityVal", "lblEccentricity", "Eccentricity:"},
-    {ValueLabel::SemiMajorAxis, "lblSemiMajorAxisVal", "lblSemiMajorAxis", "Semi-Major Axis:"},
-    {ValueLabel::Aten, "lblAtenVal", "lblAten", "Aten:"},
-    {ValueLabel::Apollo, "lblApolloVal", "lblApollo", "Apollo:"},
-    {ValueLabel::Amor, "lblAmorVal", "lblAmor", "Amor:"},
-    {ValueLabel::MarsCrosser, "lblMarsCrosserVal", "lblMarsCrosser", "Mars-Crosser:"},
-    {ValueLabel::OuterCrosser, "lblOuterCrosserVal", "lblOuterCrosser", "Outer Planet Crosser:"},
+    {ValueLabel::Number, "Number", "Number:"},
+    {ValueLabel::Name, "Name", "Name:"},
+    {ValueLabel::NameUnicode, "NameUnicode", ""},
+    {ValueLabel::H, "H", "Abs. mag H:"},
+    {ValueLabel::G, "G", "Slope G:"},
+    {ValueLabel::BVColour, "BVColour", "B-V Colour:"},
+    {ValueLabel::Diam, "Diam", "IRAS diameter:"},
+    {ValueLabel::IRASClass, "IRASClass", "IRAS classification:"},
+    {ValueLabel::Epoch, "Epoch", "Epoch:"},
+    {ValueLabel::MeanAnomaly, "MeanAnomaly", "Mean Anomaly:"},
+    {ValueLabel::ArgPerihelion, "ArgPerihelion", "Argument of Perihelion:"},
+    {ValueLabel::AscNode, "AscNode", "Ascending Node:"},
+    {ValueLabel::Inclination, "Inclination", "Inclination:"},
+    {ValueLabel::Eccentricity, "Eccentricity", "Eccentricity:"},
+    {ValueLabel::SemiMajorAxis, "SemiMajorAxis", "Semi-Major Axis:"},
+    {ValueLabel::Aten, "Aten", "Aten:"},
+    {ValueLabel::Apollo, "Apollo", "Apollo:"},
+    {ValueLabel::Amor, "Amor", "Amor:"},
+    {ValueLabel::MarsCrosser, "MarsCrosser", "Mars-Crosser:"},
+    {ValueLabel::OuterCrosser, "OuterCrosser", "Outer Planet Crosser:"},
 }};
 
 constexpr const ValueLabelInfo& InfoOf(ValueLabel label) {
@@ -79,43 +78,34 @@ constexpr const ValueLabelInfo& InfoOf(ValueLabel label) {
 // The flag label texts, indexed by the bit's state.
 constexpr std::array<std::string_view, 2> FlagText = {"", "Yes"};
 
-// Where the display writes: the window's labels, or a plain record of them.
-class RecordLabels {
-public:
-    virtual ~RecordLabels() = default;
-    // Windows-1252 text for every label but the Unicode name.
-    virtual void SetValueText(ValueLabel label, const std::string& cp1252) = 0;
-    virtual void SetNameUnicode(const std::u16string& text) = 0;
-    virtual void SetDiameterBox(const std::string& cp1252) = 0;
+// What the value labels show: Windows-1252 text for every label but the accented name.
+struct RecordDisplay {
+    std::array<std::string, kValueLabelCount> values;
+    std::u16string nameUnicode;
+
+    const std::string& Value(ValueLabel label) const {
+        return values[static_cast<std::size_t>(label)];
+    }
+    std::string& Value(ValueLabel label) { return values[static_cast<std::size_t>(label)]; }
+    friend bool operator==(const RecordDisplay&, const RecordDisplay&) = default;
 };
 
-// Shows the record at `position`: reads it into CurrentRecord, then fills the labels in order.
-// A failed read changes nothing and returns false. A malformed flag code raises "'%s' n'est pas
-// une valeur entière correcte" after the labels up to the semi-major axis are written, leaving
-// the flags and the diameter box as they were.
-bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                RecordLabels& labels);
+// The display of a record already read, in the labels' order: every label up to the
+// semi-major axis, then the flags from the flag code, then the diameter box. A malformed flag
+// code raises "'%s' n'est pas une valeur entière correcte" after the labels up to the
+// semi-major axis are written, leaving the flags and the diameter box as they were.
+void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordDisplay& display,
+                   std::string& diameterBox);
 
-// The label writes of ShowRecord for a record text already read.
-void DisplayRecord(AstOrbRecord record, const DiacriticalNames* names, RecordLabels& labels);
+// The part of DisplayRecord before the flags: what a display whose flag code raises writes.
+void DisplayFields(AstOrbRecord record, const DiacriticalNames* names, RecordDisplay& display);
 
 // The error that displaying `record` raises (a malformed flag code), or null.
 std::exception_ptr DisplayFault(AstOrbRecord record);
 
-// A plain holder of every label text, for the command-line tool and the tests.
-struct LabelTexts : RecordLabels {
-    std::array<std::string, kValueLabelCount> values;
-    std::u16string nameUnicode;
-    std::string diameterBox;
-
-    void SetValueText(ValueLabel label, const std::string& cp1252) override {
-        values[static_cast<std::size_t>(label)] = cp1252;
-    }
-    void SetNameUnicode(const std::u16string& text) override { nameUnicode = text; }
-    void SetDiameterBox(const std::string& cp1252) override { diameterBox = cp1252; }
-    const std::string& Value(ValueLabel label) const {
-        return values[static_cast<std::size_t>(label)];
-    }
-};
+// Reads the record at `position` into CurrentRecord and displays it. A failed read changes
+// nothing and returns false.
+bool ShowRecord(AstOrbDatabase& database, const DiacriticalNames* names, std::int64_t position,
+                RecordDisplay& display, std::string& diameterBox);
 
 } // namespace quorvane

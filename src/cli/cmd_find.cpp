@@ -14,12 +14,7 @@ std::optional<ValueLabel> LabelOfField(const std::string& name) {
     if (name == "Diameter") {
         return ValueLabel::Diam;
     }
-    for (const ValueLabelInfo& info : kValueLabels) {
-        if (SearchFieldName(info.objectName) == name) {
-            return info.label;
-        }
-    }
-    return std::nullopt;
+    return ValueLabelOfField(name);
 }
 
 } // namespace
@@ -36,24 +31,18 @@ int RunFind(Session& session, std::ostream& out) {
                          "MarsCrosser, OuterCrosser: " +
                          field);
     }
-    session.ShowAt(session.IndexArgument());
-
-    SearchState state;
-    state.SearchText = Utf8ToUtf16(session.Args().Option("--text").value_or(""));
-    state.SearchLabel = *label;
-    state.AgainEnabled = true;
-    const SearchContext context{session.Database(), session.Names(), session.Range(),
-                                session.IsNumberedOnly()};
-    const SearchOutcome outcome =
-        session.Args().Has("--backward") ? FindPrevious(state, context) : FindNext(state, context);
-    if (outcome == SearchOutcome::NotFound) {
-        session.Inform(std::string(kNoMoreOccurrences));
-    }
-    if (outcome != SearchOutcome::Found) {
+    Model& model = session.Workspace();
+    CommandResult shown = model.ShowAt(session.IndexArgument());
+    session.Take(shown);
+    model.RepeatSearch(*label, Utf8ToUtf16(session.Args().Option("--text").value_or("")));
+    CommandResult result = model.FindAgain(
+        session.Args().Has("--backward") ? Model::Direction::Backwards : Model::Direction::Forwards,
+        session.IsNumberedOnly());
+    session.Take(result);
+    if (result.end != CommandEnd::Finished) {
         return 1;
     }
-    session.SetPosition(state.SearchPosition);
-    out << session.Position() << '\n';
+    out << model.Browser().position << '\n';
     return 0;
 }
 

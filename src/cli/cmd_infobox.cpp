@@ -3,6 +3,7 @@
 #include "text/cp1252.h"
 
 #include <ostream>
+#include <utility>
 
 namespace quorvane::cli {
 
@@ -22,23 +23,23 @@ InfoboxLanguage LanguageOption(const std::string& lang) {
 
 int RunInfobox(Session& session, std::ostream& out) {
     const InfoboxLanguage language = LanguageOption(session.Args().Option("--lang").value_or(""));
-    const int index = session.IndexArgument();
+    Model& model = session.Workspace();
     // Showing the record fills the diameter box with its IRAS diameter text, as in the window.
-    session.ShowAt(index);
-    const LabelTexts& labels = session.Labels();
+    CommandResult shown = model.ShowAt(session.IndexArgument());
+    session.Take(shown);
     // The command line is UTF-8; the boxes hold Windows-1252 text, as the window's do.
-    const auto boxText = [&session](const std::string& option, const std::string& initial) {
-        const auto given = session.Args().Option(option);
-        return given ? Utf8ToCp1252(*given) : initial;
+    const std::pair<const char*, Parameter> boxes[] = {
+        {"--diameter", Parameter::Diameter},
+        {"--albedo", Parameter::Albedo},
+        {"--density", Parameter::Density},
     };
-    PlainParameterBox diameter(boxText("--diameter", labels.diameterBox));
-    PlainParameterBox albedo(boxText("--albedo", "0.1"));
-    PlainParameterBox density(boxText("--density", "2"));
-    ParameterBoxes boxes{diameter, albedo, density, labels.Value(ValueLabel::Diam)};
-    if (const std::optional<std::string> text = BuildInfobox(session.Database(), session.Names(),
-                                                             session.Position(), language, boxes)) {
-        session.SetText(*text);
+    for (const auto& [option, parameter] : boxes) {
+        if (const auto given = session.Args().Option(option)) {
+            model.SetParameterText(parameter, Utf8ToCp1252(*given));
+        }
     }
+    CommandResult infobox = model.Infobox(language);
+    session.Take(infobox);
     session.WriteClipboard(out);
     return 0;
 }

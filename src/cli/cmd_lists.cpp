@@ -1,9 +1,5 @@
 #include "astorb/numbers.h"
 #include "cli/session.h"
-#include "lists/family.h"
-#include "lists/inclination.h"
-#include "lists/names.h"
-#include "lists/orbit_type.h"
 
 #include <array>
 #include <limits>
@@ -66,59 +62,50 @@ int ListOutcome(bool finished, const Session& session, std::ostream& out) {
 } // namespace
 
 int RunSpecial(Session& session, std::ostream& out) {
-    OrbitTypeControls controls;
-    controls.planetIndex = ItemIndex(kPlanetNames, session, "--planet");
-    controls.typeIndex = ItemIndex(kTypeNames, session, "--type");
-    controls.numberedOnly = session.IsNumberedOnly();
-    controls.browser = session.Range();
-    ScanOutcome outcome = ExtractOrbitTypeList(session.Database(), session.Names(), controls);
-    return ListOutcome(session.Apply(outcome), session, out);
+    const int planet = ItemIndex(kPlanetNames, session, "--planet");
+    const int type = ItemIndex(kTypeNames, session, "--type");
+    CommandResult result =
+        session.Workspace().OrbitTypeList(planet, type, session.IsNumberedOnly());
+    return ListOutcome(session.Take(result), session, out);
 }
 
 int RunFamily(Session& session, std::ostream& out) {
     const int seed = session.IndexArgument();
-    const int tolerance = NumberOption(session, "--tolerance", 0, kMaxTolerance);
+    const FamilyControls controls{NumberOption(session, "--tolerance", 0, kMaxTolerance),
+                                  session.IsNumberedOnly()};
     // Without --passes, passes repeat until one adds nothing.
     std::optional<int> passes;
     if (session.Args().Option("--passes")) {
         passes = NumberOption(session, "--passes", 1, std::numeric_limits<int>::max());
     }
-    session.ShowAt(seed);
-    FamilySearch search(session.Database(), seed);
-    ScanOutcome start = search.Start(session.Names(), tolerance);
-    if (!session.Apply(start)) {
-        return ListOutcome(false, session, out);
-    }
-    for (int run = 1;; ++run) {
-        FamilyPassControls controls;
-        controls.tolerance = tolerance;
-        controls.numberedOnly = session.IsNumberedOnly();
-        controls.browser = session.Range();
-        controls.names = session.Names();
-        ScanOutcome pass = search.RunPass(controls);
-        if (!session.Apply(pass)) {
-            return ListOutcome(false, session, out);
-        }
-        if (passes ? run >= *passes : pass.count == 0) {
-            break;
-        }
-    }
-    ScanOutcome done = search.Finish();
-    return ListOutcome(session.Apply(done), session, out);
+    Model& model = session.Workspace();
+    CommandResult shown = model.ShowAt(seed);
+    session.Take(shown);
+    int run = 0;
+    CommandResult result =
+        model.Family(controls, [&](const CommandResult& pass) -> std::optional<FamilyControls> {
+            session.Inform(pass.message);
+            ++run;
+            if (passes ? run >= *passes : pass.count == 0) {
+                return std::nullopt;
+            }
+            return controls;
+        });
+    return ListOutcome(session.Take(result), session, out);
 }
 
 int RunNames(Session& session, std::ostream& out) {
-    ScanOutcome outcome = ExtractNames(session.Database(), session.Names(), session.Range(),
-                                       [&session] { return session.Names(); });
-    return ListOutcome(session.Apply(outcome), session, out);
+    CommandResult result = session.Workspace().ExtractNames([] {});
+    return ListOutcome(session.Take(result), session, out);
 }
 
 int RunInclination(Session& session, std::ostream& out) {
-    session.ShowAt(session.IndexArgument());
-    ScanOutcome outcome =
-        ScanHighestInclination(session.Database(), session.Range(), session.IsNumberedOnly());
-    session.Apply(outcome);
-    out << session.Position() << '\n';
+    Model& model = session.Workspace();
+    CommandResult shown = model.ShowAt(session.IndexArgument());
+    session.Take(shown);
+    CommandResult result = model.HighestInclination(session.IsNumberedOnly());
+    session.Take(result);
+    out << model.Browser().position << '\n';
     return 0;
 }
 

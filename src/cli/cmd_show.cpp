@@ -6,16 +6,18 @@
 namespace quorvane::cli {
 
 int RunShow(Session& session, std::ostream& out) {
-    session.ShowAt(session.IndexArgument());
-    const LabelTexts& labels = session.Labels();
+    Model& model = session.Workspace();
+    CommandResult shown = model.ShowAt(session.IndexArgument());
+    session.Take(shown);
+    const RecordDisplay& display = model.Display();
     for (const ValueLabelInfo& info : kValueLabels) {
         if (info.label == ValueLabel::NameUnicode) {
-            if (session.Names() != nullptr) {
-                out << "Name (accents): " << Utf16ToUtf8(labels.nameUnicode) << '\n';
+            if (model.Names() != nullptr) {
+                out << "Name (accents): " << Utf16ToUtf8(display.nameUnicode) << '\n';
             }
             continue;
         }
-        out << info.caption << ' ' << Cp1252ToUtf8(labels.Value(info.label)) << '\n';
+        out << info.caption << ' ' << Cp1252ToUtf8(display.Value(info.label)) << '\n';
     }
     return 0;
 }

@@ -3,14 +3,11 @@
 #include "astorb/error.h"
 #include "astorb/numbers.h"
 #include "astorb/paths.h"
-#include "astorb/record.h"
 #include "text/cp1252.h"
 
-#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <iostream>
-#include <limits>
 #include <unistd.h>
 
 namespace quorvane::cli {
@@ -65,73 +62,49 @@ void Session::Open() {
     if (path.empty()) {
         RaiseCannotOpen(AstOrbFilePath(folder), "No such file or directory");
     }
+    OpenResult open;
     {
         // Only a terminal gets the progress: a script's log keeps the messages alone.
         const bool terminal = &err_ == &std::cerr && ::isatty(STDERR_FILENO) == 1;
         TerminalProgress progress(err_, FileNameOf(path));
-        database_.ReplaceFile(path, terminal ? OpenProgress(std::ref(progress)) : OpenProgress());
+        open = model_.OpenAstOrb(path, AfterOpen::ShowNothing,
+                                 terminal ? OpenProgress(std::ref(progress)) : OpenProgress());
     }
-    if (const std::string notice = database_.Notice(); !notice.empty()) {
-        Inform(notice);
+    if (!open.notice.empty()) {
+        Inform(open.notice);
     }
-    const std::int64_t count = database_.RecordCount();
-    if (count < 1) {
-        RaiseScrollBarOutOfRange();
-    }
-    maximum_ = static_cast<int>(std::min<std::int64_t>(count - 1, std::numeric_limits<int>::max()));
+    open.result.RaiseError();
     if (const auto namesFolder = invocation_.Option("--diacriticals")) {
-        if (!LoadDiacriticals(*namesFolder, names_)) {
+        if (!model_.LoadNames(*namesFolder)) {
             RaiseCannotOpen(DiacriticalsFilePath(*namesFolder), "No such file or directory");
         }
     }
 }
 
 int Session::IndexArgument() const {
+    const int maximum = model_.Browser().maximum;
     const std::string& text = invocation_.positionals.at(1);
     const auto index = ParseInt(text);
-    if (!index || *index < 0 || *index > maximum_ || text[0] == '+' || text[0] == '-') {
-        throw UsageError("INDEX must be a record index from 0 to " + std::to_string(maximum_) +
+    if (!index || *index < 0 || *index > maximum || text[0] == '+' || text[0] == '-') {
+        throw UsageError("INDEX must be a record index from 0 to " + std::to_string(maximum) +
                          ": " + text);
     }
     return *index;
-}
-
-void Session::SetPosition(int position) {
-    position = std::clamp(position, 0, maximum_);
-    if (position != position_) {
-        ShowAt(position);
-    }
-}
-
-void Session::ShowAt(int position) {
-    position_ = std::clamp(position, 0, maximum_);
-    ShowRecord(database_, Names(), position_, labels_);
 }
 
 void Session::Inform(const std::string& text) {
     err_ << text << '\n';
 }
 
-bool Session::Apply(ScanOutcome& outcome) {
-    for (const int move : outcome.moves) {
-        SetPosition(move);
+bool Session::Take(CommandResult& result) {
+    result.RaiseError();
+    if (result.clipboard) {
+        clipboard_ = std::move(*result.clipboard);
     }
-    PutBackLastRead(database_, outcome);
-    if (outcome.error) {
-        std::rethrow_exception(outcome.error);
+    if (!result.message.empty()) {
+        Inform(result.message);
     }
-    if (outcome.clipboard) {
-        clipboard_ = std::move(*outcome.clipboard);
-    }
-    if (!outcome.message.empty()) {
-        Inform(outcome.message);
-    }
-    return outcome.end == ScanEnd::Finished;
-}
-
-void Session::SetText(const std::string& cp1252) {
-    clipboard_.emplace();
-    clipboard_->Append(cp1252);
+    return result.Finished();
 }
 
 void Session::WriteClipboard(std::ostream& out) const {

@@ -1,11 +1,8 @@
-// What one quorvane-cli command works on: the parsed command line, the open database, the names
-// table, the browser and labels a scan's outcome is applied to, and the clipboard.
+// What one quorvane-cli command works on: the parsed command line, the model it is a view of, and
+// the clipboard.
 #pragma once
 
-#include "astorb/database.h"
-#include "astorb/diacriticals.h"
-#include "astorb/display.h"
-#include "lists/scan.h"
+#include "model/model.h"
 
 #include <map>
 #include <optional>
@@ -37,23 +34,13 @@ class Session {
 public:
     Session(const Invocation& invocation, std::ostream& err);
 
-    // Opens FOLDER/AstOrb.dat (errors as the window raises them) and loads --diacriticals.
+    // Opens FOLDER's AstOrb.dat (errors as the window raises them) and loads --diacriticals.
     void Open();
     // The INDEX argument, checked against the record count (a bad one is a usage error).
     int IndexArgument() const;
 
-    AstOrbDatabase& Database() { return database_; }
-    const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
-    // The browser as a scan starts from it.
-    BrowserRange Range() const { return {position_, 0, maximum_}; }
-    // The labels as the window would show them now.
-    const LabelTexts& Labels() const { return labels_; }
-
-    // Browser: the position starts at 0 without any display; SetPosition displays on change.
-    int Position() const { return position_; }
-    void SetPosition(int position);
-    // Displays the record at `position` whether or not it is the current one.
-    void ShowAt(int position);
+    Model& Workspace() { return model_; }
+    const Model& Workspace() const { return model_; }
 
     // Read for every record of a scan: looked up once, when the session is made.
     bool IsNumberedOnly() const { return numberedOnly_; }
@@ -61,16 +48,9 @@ public:
     // Messages, questions included, go to standard error.
     void Inform(const std::string& text);
 
-    // A scan's outcome as the window applies it: the browser moves (a display error ends it
-    // there), the record read last, the error, the clipboard, the message. False when the
-    // scan did not finish.
-    bool Apply(ScanOutcome& outcome);
-
-    void SetText(const std::string& cp1252);
-    // The clipboard's bytes in one piece; nothing when nothing was copied.
-    std::optional<std::string> ClipboardText() const {
-        return clipboard_ ? std::optional<std::string>(clipboard_->Join()) : std::nullopt;
-    }
+    // A command's result as the window gives it to the user: its error raised, else the
+    // clipboard's new content kept and the message told. False when the command did not finish.
+    bool Take(CommandResult& result);
 
     // Writes the clipboard text: raw bytes with --raw, else UTF-8 with LF line ends.
     void WriteClipboard(std::ostream& out) const;
@@ -81,11 +61,7 @@ private:
     const Invocation& invocation_;
     bool numberedOnly_ = !invocation_.Has("--all");
     std::ostream& err_;
-    AstOrbDatabase database_;
-    std::optional<DiacriticalNames> names_;
-    LabelTexts labels_;
-    int position_ = 0;
-    int maximum_ = 0;
+    Model model_;
     std::optional<ListText> clipboard_;
 };
 

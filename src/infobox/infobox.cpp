@@ -48,10 +48,10 @@ struct PhysicalBlock {
 };
 
 PhysicalBlock ComputePhysical(double diameter, ParameterBoxes& boxes) {
-    const double mass = Mass(diameter, DensityParameter(boxes.density));
+    const double mass = Mass(diameter, DensityParameter(boxes.texts.density));
     const MassParts parts = SplitMass(mass);
     // The density line reads its box again, after the mass has used it.
-    const double density = DensityParameter(boxes.density);
+    const double density = DensityParameter(boxes.texts.density);
     return {parts, density, SurfaceGravity(mass, diameter), EscapeVelocity(mass, diameter)};
 }
 
@@ -90,7 +90,7 @@ std::string FrenchText(const Inputs& in) {
     lines.Add(" | arg_p\xE9ri=" + FormatFloat("0.000", GetArgPerihelion(record)));
     lines.Add(" | anomalie_moy=" + FormatFloat("0.000", GetMeanAnomaly(record)));
 
-    const double diameter = DiameterParameter(in.boxes.diameter, in.boxes.diamCaption);
+    const double diameter = DiameterParameter(in.boxes.texts.diameter, in.boxes.diamCaption);
     if (diameter > 0) {
         const PhysicalBlock block = ComputePhysical(diameter, in.boxes);
         lines.Add(" | dimensions=" + FormatFloat("0.0", diameter) + " km");
@@ -113,10 +113,11 @@ std::string FrenchText(const Inputs& in) {
     lines.Add(" | abs_mag=" + WithDecimalSeparator(GetH(record)));
     lines.Add(" | alb\xE9"
               "do=" +
-              FormatFloat("0.00", AlbedoParameter(in.boxes.albedo)));
-    lines.Add(" | temp\xE9rature=~" +
-              FormatFloat("0", EquilibriumTemperature(in.a, AlbedoParameter(in.boxes.albedo))) +
-              "}}");
+              FormatFloat("0.00", AlbedoParameter(in.boxes.texts.albedo)));
+    lines.Add(
+        " | temp\xE9rature=~" +
+        FormatFloat("0", EquilibriumTemperature(in.a, AlbedoParameter(in.boxes.texts.albedo))) +
+        "}}");
     return lines.Take();
 }
 
@@ -150,7 +151,7 @@ std::string EnglishText(const Inputs& in) {
     lines.Add(" | speed=" + FormatFloat("0.00", MeanOrbitalSpeed(in.a, in.e, in.period)) +
               " km/[[second|s]]");
 
-    const double diameter = DiameterParameter(in.boxes.diameter, in.boxes.diamCaption);
+    const double diameter = DiameterParameter(in.boxes.texts.diameter, in.boxes.diamCaption);
     if (diameter > 0) {
         const PhysicalBlock block = ComputePhysical(diameter, in.boxes);
         lines.Add(" | dimensions=" + FormatFloat("0.0", diameter) + " km");
@@ -172,10 +173,11 @@ std::string EnglishText(const Inputs& in) {
     const std::string irasClass = GetIRASClass(record);
     lines.Add(" | spectral_class=" + (irasClass.empty() ? std::string("?") : irasClass));
     lines.Add(" | abs_mag=" + GetH(record));
-    lines.Add(" | albedo=" + FormatFloat("0.00", AlbedoParameter(in.boxes.albedo)));
-    lines.Add(" | temperature=~" +
-              FormatFloat("0", EquilibriumTemperature(in.a, AlbedoParameter(in.boxes.albedo))) +
-              " [[kelvin|K]]}}");
+    lines.Add(" | albedo=" + FormatFloat("0.00", AlbedoParameter(in.boxes.texts.albedo)));
+    lines.Add(
+        " | temperature=~" +
+        FormatFloat("0", EquilibriumTemperature(in.a, AlbedoParameter(in.boxes.texts.albedo))) +
+        " [[kelvin|K]]}}");
     return lines.Take();
 }
 

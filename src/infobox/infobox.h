@@ -14,11 +14,10 @@ class DiacriticalNames;
 
 enum class InfoboxLanguage { French, English };
 
-// The window's three parameter boxes and the caption the diameter box falls back to.
+// The three parameter boxes' texts, which the readers correct, and the caption the diameter
+// box falls back to.
 struct ParameterBoxes {
-    ParameterBox& diameter;  // edtDiameter
-    ParameterBox& albedo;    // edtAlbedo
-    ParameterBox& density;   // edtDensity
+    ParameterTexts& texts;
     std::string diamCaption; // lblDiamVal's caption
 };
 

@@ -14,12 +14,11 @@ std::optional<double> ParseBoxText(std::string_view trimmed) {
     return ParseFloat(WithDecimalSeparator(trimmed), DecimalSeparator());
 }
 
-double BoundedParameter(ParameterBox& box, double upper, double fallback,
+double BoundedParameter(std::string& box, double upper, double fallback,
                         std::string_view fallbackText) {
-    const std::string text = box.Text();
-    const std::optional<double> value = ParseBoxText(TrimControls(text));
+    const std::optional<double> value = ParseBoxText(TrimControls(box));
     if (!value || *value > upper || !(*value >= 0.0)) {
-        box.SetText(std::string(fallbackText));
+        box = fallbackText;
         return fallback;
     }
     return *value;
@@ -27,24 +26,23 @@ double BoundedParameter(ParameterBox& box, double upper, double fallback,
 
 } // namespace
 
-double DiameterParameter(ParameterBox& edtDiameter, std::string_view diamCaption) {
-    const std::string text = edtDiameter.Text();
-    const std::string_view trimmed = TrimControls(text);
+double DiameterParameter(std::string& edtDiameter, std::string_view diamCaption) {
+    const std::string_view trimmed = TrimControls(edtDiameter);
     if (trimmed.empty()) {
         return 0.0;
     }
     if (const std::optional<double> value = ParseBoxText(trimmed)) {
         return *value;
     }
-    edtDiameter.SetText(std::string(diamCaption));
+    edtDiameter = diamCaption;
     return 0.0;
 }
 
-double AlbedoParameter(ParameterBox& edtAlbedo) {
+double AlbedoParameter(std::string& edtAlbedo) {
     return BoundedParameter(edtAlbedo, 1.0, 0.1, kDefaultAlbedoText);
 }
 
-double DensityParameter(ParameterBox& edtDensity) {
+double DensityParameter(std::string& edtDensity) {
     return BoundedParameter(edtDensity, 10.0, 2.0, kDefaultDensityText);
 }
 

@@ -7,6 +7,7 @@
 #include "lists/family_index.h"
 #include "lists/one_decimal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <optional>
@@ -23,20 +24,24 @@ double SineOfInclination(double inclinationDegrees) {
     return std::sin(inclinationDegrees * kRadiansPerDegree);
 }
 
-std::string ToleranceCaption(int position) {
-    return "&Tolerance (m/s): " + std::to_string(position);
-}
-
 std::string PassCompleteQuestion(int added) {
     return "Pass complete. " + std::to_string(added) + " asteroids added. Another pass?";
 }
 
 namespace {
 
+// A candidate within the tolerance: its distance to the family and its elements.
+struct Within {
+    double distance;
+    double a;
+    double e;
+    double s;
+};
+
 // The exact test of one candidate: when its distance to the family is within `limit`, adds it
-// to the index and gives the distance; nothing otherwise. A malformed field raises its error,
-// as the accessors do, in their order.
-std::optional<double> AddIfWithin(RecordBlockReader& reader, AstOrbRecord record,
+// to the index and gives its distance and elements; nothing otherwise. A malformed field raises its
+// error, as the accessors do, in their order.
+std::optional<Within> AddIfWithin(RecordBlockReader& reader, AstOrbRecord record,
                                   const FloatFieldReader& fields, FamilyIndex& index, int limit) {
     double a = 0.0;
     double e = 0.0;
@@ -61,7 +66,7 @@ std::optional<double> AddIfWithin(RecordBlockReader& reader, AstOrbRecord record
         return std::nullopt;
     }
     index.Add(a, e, s);
-    return d;
+    return Within{d, a, e, s};
 }
 
 } // namespace
@@ -95,9 +100,15 @@ ScanOutcome FamilySearch::Start(const DiacriticalNames* names, int tolerance) {
         members_->index.Add(a, e, s);
         members_->isMember.Set(seed_);
         count_ = 1;
+        found_.seed = seed_;
+        found_.tolerance = tolerance;
+        found_.aMin = found_.aMax = a;
+        found_.eMin = found_.eMax = e;
+        found_.sMin = found_.sMax = s;
     } catch (...) {
         outcome.end = ScanEnd::Raised;
         outcome.error = std::current_exception();
+        outcome.errorRecord = seed_;
     }
     return outcome;
 }
@@ -105,6 +116,7 @@ ScanOutcome FamilySearch::Start(const DiacriticalNames* names, int tolerance) {
 ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
     ScanOutcome outcome;
     const int countAtStart = count_;
+    ++found_.passes;
     BrowserTrail browser(controls.browser);
     RecordBlockReader reader(database_);
     WithLayout(reader.Layout(), [&](auto layout) {
@@ -119,7 +131,7 @@ ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
                     const std::optional<AstOrbRecord> record =
                         reader.RecordOf<decltype(layout)::value>(i);
                     if (!record) {
-                        return EndScan(outcome, browser, ScanEnd::ReadFailed, lastRead);
+                        return browser.End(outcome, ScanEnd::ReadFailed, lastRead);
                     }
                     lastRead = i;
                     if (controls.numberedOnly && !IsNumberedRecord(*record)) {
@@ -133,14 +145,15 @@ ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
                                           fields.Check(*record, Field::Inclination) &&
                                           !members_->index.MayBeNearEstimate(a, e, limit);
                     if (!setAside) {
-                        const std::optional<double> distance =
+                        const std::optional<Within> distance =
                             AddIfWithin(reader, *record, fields, members_->index, limit);
                         if (distance) {
+                            Extend(distance->a, distance->e, distance->s);
                             if (!browser.MoveTo(i, *record, outcome)) {
                                 return;
                             }
                             list_ += "* [[" + AsteroidTitle(*record, controls.names, true, true) +
-                                     "]] " + FormatOneDecimal(*distance) + kListLineEnd;
+                                     "]] " + FormatOneDecimal(distance->distance) + kListLineEnd;
                             ++count_;
                             members_->isMember.Set(BrowserIndex(i));
                         }
@@ -156,11 +169,28 @@ ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
         return outcome;
     }
     // Back to the seed, which also undoes a move the user made between passes.
-    browser.Into(outcome);
+    browser.End(outcome, ScanEnd::Finished, -1);
     outcome.moves.push_back(seed_);
     outcome.count = count_ - countAtStart;
     outcome.message = PassCompleteQuestion(outcome.count);
     return outcome;
+}
+
+void FamilySearch::Extend(double a, double e, double s) {
+    found_.aMin = std::min(found_.aMin, a);
+    found_.aMax = std::max(found_.aMax, a);
+    found_.eMin = std::min(found_.eMin, e);
+    found_.eMax = std::max(found_.eMax, e);
+    found_.sMin = std::min(found_.sMin, s);
+    found_.sMax = std::max(found_.sMax, s);
+}
+
+FamilyFound FamilySearch::Found() const {
+    FamilyFound found = found_;
+    found.count = count_;
+    found.members = members_->isMember.Indexes();
+    std::erase(found.members, seed_);
+    return found;
 }
 
 ScanOutcome FamilySearch::Finish() {

@@ -2,6 +2,7 @@
 // asteroid or of a member already found, pass after pass, as a wikicode list on the clipboard.
 #pragma once
 
+#include "lists/family_found.h"
 #include "lists/family_metric.h"
 #include "lists/scan.h"
 
@@ -18,9 +19,6 @@ double MeanMotion(double a);
 
 // sin of an inclination given in degrees.
 double SineOfInclination(double inclinationDegrees);
-
-// scrToleranceChange: "&Tolerance (m/s): " + position.
-std::string ToleranceCaption(int position);
 
 // "Pass complete. N asteroids added. Another pass?"
 std::string PassCompleteQuestion(int added);
@@ -56,15 +54,20 @@ public:
     ScanOutcome RunPass(const FamilyPassControls& controls);
     // The list and the Done message, once the user wants no more passes.
     ScanOutcome Finish();
+    // The family as found so far: the seed, the members, the passes run, their extent.
+    FamilyFound Found() const;
 
 private:
     struct Members;
+    // Takes a new member's elements into the family's extent.
+    void Extend(double a, double e, double s);
 
     AstOrbDatabase& database_;
     int seed_;
     std::unique_ptr<Members> members_;
     ListText list_;
     int count_ = 0;
+    FamilyFound found_;
 };
 
 } // namespace quorvane

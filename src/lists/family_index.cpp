@@ -1,5 +1,7 @@
 #include "lists/family_index.h"
 
+#include <bit>
+
 #include <algorithm>
 #include <array>
 #include <cmath>
@@ -75,6 +77,16 @@ double GapToCell(double value, std::int32_t cell, double side) {
 }
 
 } // namespace
+
+std::vector<std::int64_t> MemberBitmap::Indexes() const {
+    std::vector<std::int64_t> indexes;
+    for (std::size_t word = 0; word < words_.size(); ++word) {
+        for (std::uint64_t bits = words_[word]; bits != 0; bits &= bits - 1) {
+            indexes.push_back(static_cast<std::int64_t>(word * 64) + std::countr_zero(bits));
+        }
+    }
+    return indexes;
+}
 
 void MemberBitmap::Set(long long index) {
     if (index < 0 || index > std::numeric_limits<int>::max()) {

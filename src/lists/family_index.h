@@ -24,6 +24,8 @@ public:
         return word < words_.size() && ((words_[word] >> (index & 63)) & 1U) != 0;
     }
     void Set(long long index);
+    // Every index set, ascending.
+    std::vector<std::int64_t> Indexes() const;
 
 private:
     std::vector<std::uint64_t> words_;

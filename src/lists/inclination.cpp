@@ -25,7 +25,9 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
     try {
         highest = FoldedInclination(GetInclination(database.Current()));
     } catch (...) {
-        EndOnError(outcome, trail, -1);
+        outcome.error = std::current_exception();
+        outcome.errorRecord = i;
+        trail.End(outcome, ScanEnd::Raised, -1);
         return outcome;
     }
     RecordBlockReader reader(database);
@@ -38,7 +40,7 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
                 const std::optional<AstOrbRecord> record =
                     reader.RecordOf<decltype(layout)::value>(i);
                 if (!record) {
-                    return EndScan(outcome, trail, ScanEnd::ReadFailed, i - 1);
+                    return trail.End(outcome, ScanEnd::ReadFailed, i - 1);
                 }
                 if (numberedOnly && !IsNumberedRecord(*record)) {
                     break;
@@ -59,7 +61,7 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
                     break;
                 }
             }
-            EndScan(outcome, trail, ScanEnd::Finished, i);
+            trail.End(outcome, ScanEnd::Finished, i);
             outcome.message = "Done.";
         });
     });

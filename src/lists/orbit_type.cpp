@@ -117,7 +117,7 @@ void ListOrbits(AstOrbDatabase& database, const DiacriticalNames* names,
         for (;; ++i) {
             const std::optional<AstOrbRecord> record = reader.RecordOf<L>(i);
             if (!record) {
-                return EndScan(outcome, browser, ScanEnd::ReadFailed, i - 1);
+                return browser.End(outcome, ScanEnd::ReadFailed, i - 1);
             }
             if (controls.numberedOnly && !IsNumberedRecord(*record)) {
                 break;
@@ -142,7 +142,7 @@ void ListOrbits(AstOrbDatabase& database, const DiacriticalNames* names,
                 break;
             }
         }
-        EndScan(outcome, browser, ScanEnd::Finished, i);
+        browser.End(outcome, ScanEnd::Finished, i);
         outcome.clipboard.emplace(std::move(list));
         outcome.count = count;
         outcome.message = DoneMessage(count);

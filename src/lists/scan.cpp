@@ -1,18 +1,11 @@
 #include "lists/scan.h"
 
-#include "astorb/database.h"
 #include "astorb/display.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace quorvane {
-
-void PutBackLastRead(AstOrbDatabase& database, const ScanOutcome& outcome) {
-    if (outcome.readAfterMoves >= 0 && database.CurrentIndex() != outcome.readAfterMoves) {
-        database.ReadRecord(outcome.readAfterMoves);
-    }
-}
 
 std::string DoneMessage(int count) {
     return "Done. " + std::to_string(count) + " results in the clipboard.";
@@ -34,9 +27,13 @@ bool BrowserTrail::MoveTo(long long index, AstOrbRecord record, ScanOutcome& out
                 outcome.moves.push_back(*last_);
             }
             outcome.moves.push_back(requested);
+            outcome.lastMoveRaises = true;
             outcome.end = ScanEnd::Raised;
             outcome.error = std::move(fault);
+            outcome.errorRecord = index;
             outcome.readAfterMoves = -1;
+            outcome.clipboard.reset();
+            outcome.message.clear();
             return false;
         }
         position_ = target;
@@ -45,26 +42,17 @@ bool BrowserTrail::MoveTo(long long index, AstOrbRecord record, ScanOutcome& out
     return true;
 }
 
-void BrowserTrail::Into(ScanOutcome& outcome) const {
+void BrowserTrail::End(ScanOutcome& outcome, ScanEnd end, std::int64_t readLast) const {
     outcome.moves.clear();
     if (last_) {
         outcome.moves.push_back(*last_);
     }
-}
-
-void EndScan(ScanOutcome& outcome, const BrowserTrail& trail, ScanEnd end, std::int64_t readLast) {
-    trail.Into(outcome);
     outcome.end = end;
     outcome.readAfterMoves = readLast;
-}
-
-void EndOnError(ScanOutcome& outcome, const BrowserTrail& trail, std::int64_t readLast) {
-    trail.Into(outcome);
-    outcome.end = ScanEnd::Raised;
-    outcome.error = std::current_exception();
-    outcome.readAfterMoves = readLast;
-    outcome.clipboard.reset();
-    outcome.message.clear();
+    if (end == ScanEnd::Raised) {
+        outcome.clipboard.reset();
+        outcome.message.clear();
+    }
 }
 
 } // namespace quorvane

@@ -1,6 +1,6 @@
-// What a whole-database scan reads of the window and what it answers: the scans take the open
-// database, the names table and the values of the controls they read, and return their outcome,
-// which each front end then applies in order (the browser moves, the clipboard, the message).
+// What a whole-database scan answers: the scans take the open database, the names table and the
+// values of the controls they read, and return their outcome, which the model applies to its
+// browser once (the moves, the record read last) before it gives the front end the result.
 #pragma once
 
 #include "astorb/record.h"
@@ -33,15 +33,9 @@ enum class ScanEnd {
                     // the browser moves to): the error ends the command
 };
 
-// What a scan asks the front end to do, in this order:
-// 1. set the browser position to each of `moves` in turn; the display of a move may raise, and
-//    that error ends the command there;
-// 2. PutBackLastRead, so that CurrentRecord holds the record the scan read last;
-// 3. raise `error` when there is one;
-// 4. replace the clipboard's content with `clipboard` when there is one;
-// 5. show `message` (caption "Quorvane", one OK button; for a family pass the Yes/No question)
-//    when it is not empty.
-// The wait cursor, where a scan shows it, stays on from before the query to after the message.
+// A scan's answer, applied in this order: the browser set to each of `moves` in turn (each
+// record shown); the record read after them put back as the current record; then `error`, or
+// the clipboard and the message.
 struct ScanOutcome {
     ScanEnd end = ScanEnd::Finished;
     std::optional<ListText> clipboard;
@@ -52,14 +46,14 @@ struct ScanOutcome {
     // The moves a scan makes through earlier records are never seen: the window does not paint
     // while a scan runs.
     std::vector<int> moves;
+    // The error the display of the last move raises (its flag code is malformed), found once
+    // by the scan: that record's display stops before its flags.
+    bool lastMoveRaises = false;
     // The record the scan read after its last move, or -1.
     std::int64_t readAfterMoves = -1;
     std::exception_ptr error;
+    std::int64_t errorRecord = -1; // the record that raised `error`
 };
-
-// Step 2 of applying an outcome: reads again the record that the scan read after its last move,
-// when the moves have left another one in CurrentRecord.
-void PutBackLastRead(AstOrbDatabase& database, const ScanOutcome& outcome);
 
 // Every line of a list ends with CR LF, the last one included.
 inline constexpr const char* kListLineEnd = "\r\n";
@@ -81,20 +75,16 @@ public:
     // Moves to `index`, whose record is `record`. False when its display would raise: `outcome`
     // then ends there, with the moves that show it and the error.
     bool MoveTo(long long index, AstOrbRecord record, ScanOutcome& outcome);
-    // The moves so far into `outcome`.
-    void Into(ScanOutcome& outcome) const;
+
+    // The one way a scan ends: how, the moves so far, the record read last, and the error
+    // being handled when it ends on one (its clipboard and message dropped).
+    void End(ScanOutcome& outcome, ScanEnd end, std::int64_t readLast) const;
 
 private:
     BrowserRange browser_;
     int position_ = browser_.position;
     std::optional<int> last_;
 };
-
-// Ends `outcome` with `end`: the moves so far, then the record read last.
-void EndScan(ScanOutcome& outcome, const BrowserTrail& trail, ScanEnd end, std::int64_t readLast);
-
-// Ends `outcome` on the error being handled: the moves so far, then the record read last.
-void EndOnError(ScanOutcome& outcome, const BrowserTrail& trail, std::int64_t readLast);
 
 // Runs a scan's loop; an error raised by the record at `examined` ends `outcome` there.
 template <typename Loop>
@@ -103,7 +93,9 @@ void GuardScan(ScanOutcome& outcome, const BrowserTrail& trail, const long long&
     try {
         loop();
     } catch (...) {
-        EndOnError(outcome, trail, examined);
+        outcome.error = std::current_exception();
+        outcome.errorRecord = examined;
+        trail.End(outcome, ScanEnd::Raised, examined);
     }
 }
 

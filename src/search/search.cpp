@@ -320,18 +320,13 @@ void SearchMenuOpening(SearchState& state) {
     state.SearchForward = true;
 }
 
-std::string SearchFieldName(std::string_view objectName) {
-    std::string_view rest = objectName.substr(std::min<std::size_t>(3, objectName.size()));
-    return std::string(rest.substr(0, rest.find("Val")));
-}
-
 std::u16string SearchPromptCaption(ValueLabel label) {
-    return u"Find in " + Widen(SearchFieldName(InfoOf(label).objectName));
+    return u"Find in " + Widen(InfoOf(label).fieldName);
 }
 
-std::optional<ValueLabel> ValueLabelFromObjectName(std::string_view objectName) {
+std::optional<ValueLabel> ValueLabelOfField(std::string_view fieldName) {
     for (const ValueLabelInfo& info : kValueLabels) {
-        if (info.objectName == objectName) {
+        if (info.fieldName == fieldName) {
             return info.label;
         }
     }

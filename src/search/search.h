@@ -47,15 +47,11 @@ inline constexpr std::string_view kNoMoreOccurrences = "No more occurrences.";
 // text, and the next search runs forwards.
 void SearchMenuOpening(SearchState& state);
 
-// The field name formed from a label's object name: the "lbl" prefix dropped and the rest cut
-// before its first "Val" ("lblDiamVal" gives "Diam").
-std::string SearchFieldName(std::string_view objectName);
-
-// "Find in " followed by the label's field name.
+// "Find in " followed by the label's field name ("Find in Diam").
 std::u16string SearchPromptCaption(ValueLabel label);
 
-// The value label of a widget's object name; none for any other name.
-std::optional<ValueLabel> ValueLabelFromObjectName(std::string_view objectName);
+// The value label whose field has that name ("Diam"); none for any other name.
+std::optional<ValueLabel> ValueLabelOfField(std::string_view fieldName);
 
 // Find on `label`, once the Find prompt (caption SearchPromptCaption, prompt "What?", initial
 // text SearchText) is confirmed with `text`: SearchText takes it even when empty. False for an

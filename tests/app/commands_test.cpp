@@ -287,5 +287,81 @@ TEST_F(CommandsTest, SearchThatFindsNothing) {
     EXPECT_EQ(Control<QScrollBar>(w, "scbBrowser")->value(), 0);
 }
 
+// A listed record whose flag code is malformed ends the list at it: the browser on it, its
+// display stopped before the flags (which still show the record listed before it), the error
+// reported, the clipboard and the message untouched; quorvane-cli fails with the same error.
+TEST_F(CommandsTest, ListedRecordWithAMalformedFlagCodeEndsTheCommand) {
+    quorvane::test::TempFolder folder;
+    // Two Mars-crossers and a family member after the seed; the last listed has flags "x1".
+    folder.WriteAstOrb({
+        {.number = "1", .name = "Seed", .diameter = "10", .flags = "0"},
+        {.number = "2",
+         .name = "Listed",
+         .diameter = "20",
+         .flags = "8",
+         .eccentricity = "0.2",
+         .semiMajorAxis = "1.5"},
+        {.number = "3",
+         .name = "Broken",
+         .diameter = "30",
+         .flags = "x1",
+         .eccentricity = "0.2",
+         .semiMajorAxis = "1.5"},
+        {.number = "4", .name = "Twin", .diameter = "40", .flags = "x2"},
+    });
+    const std::string dir = folder.str();
+    struct Row {
+        const char* name;
+        const char* button;
+        std::vector<std::string> cli;
+        int position;
+        QString shownName;
+        QString error;
+    };
+    const Row rows[] = {
+        {"orbit-type list",
+         "btnSpecial",
+         {"special", dir, "--planet", "mars", "--type", "crosser"},
+         2,
+         "Broken",
+         "'x1' n'est pas une valeur entière correcte"},
+        {"family",
+         "btnFamily",
+         {"family", dir, "0", "--tolerance", "10"},
+         3,
+         "Twin",
+         "'x2' n'est pas une valeur entière correcte"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.name);
+        boxes.errors.clear();
+        boxes.messages.clear();
+        boxes.questions.clear();
+        RememberFolders(QString::fromStdString(dir));
+        TfrmQuorvane& w = MakeWindow();
+        Control<QButtonGroup>(w, "rgpPlanetItems")->button(3)->click();
+        Control<QButtonGroup>(w, "rgpTypeItems")->button(3)->click();
+        QApplication::clipboard()->setText("before");
+        Control<QPushButton>(w, row.button)->click();
+        EXPECT_EQ(boxes.errors, QStringList{row.error + "."});
+        EXPECT_TRUE(boxes.messages.isEmpty());
+        EXPECT_TRUE(boxes.questions.isEmpty());
+        EXPECT_EQ(Clipboard(), "before");
+        EXPECT_EQ(Control<QScrollBar>(w, "scbBrowser")->value(), row.position);
+        EXPECT_EQ(LabelText("lblNameVal"), row.shownName);
+        EXPECT_EQ(LabelText("lblDiamVal"), QString::number(row.position * 10 + 10));
+        // The flags and the diameter box are those of the record shown before.
+        const bool afterListed = row.position == 2;
+        EXPECT_EQ(LabelText("lblMarsCrosserVal"), afterListed ? "Yes" : "");
+        EXPECT_EQ(Control<QLineEdit>(w, "edtDiameter")->text(), afterListed ? "20" : "10");
+
+        std::ostringstream out;
+        std::ostringstream err;
+        EXPECT_EQ(cli::Run(row.cli, out, err, ','), 1);
+        EXPECT_EQ(out.str(), "");
+        EXPECT_EQ(QString::fromStdString(err.str()), row.error + "\n");
+    }
+}
+
 } // namespace
 } // namespace quorvane::app::test

@@ -3,6 +3,8 @@
 // download and the errors of a damaged or foreign one.
 #include "window_fixture.h"
 
+#include "app/value_label_names.h"
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
@@ -50,7 +52,7 @@ protected:
         QScrollBar* scbBrowser = Control<QScrollBar>(w, "scbBrowser");
         for (const int index : {0, scbBrowser->maximum() / 2, scbBrowser->maximum()}) {
             scbBrowser->setValue(index);
-            for (const ValueLabelInfo& info : kValueLabels) {
+            for (const ValueLabelNames& info : kValueLabelNames) {
                 seen << LabelText(std::string(info.objectName).c_str());
             }
             seen << Control<QLineEdit>(w, "edtDiameter")->text();

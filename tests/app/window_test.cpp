@@ -2,6 +2,8 @@
 // opening AstOrb.dat and the record display.
 #include "window_fixture.h"
 
+#include "app/value_label_names.h"
+
 #include <QAction>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -90,7 +92,7 @@ TEST_F(WindowTest, DesignStateBeforeStartUp) {
     EXPECT_EQ(Control<QAction>(w, "mnuFind")->text(), "Searc&h...");
 
     // Every value label exists under its name; the caption labels end at one column.
-    for (const ValueLabelInfo& info : kValueLabels) {
+    for (const ValueLabelNames& info : kValueLabelNames) {
         auto* label = w.findChild<QLabel*>(
             QString::fromUtf8(info.objectName.data(), qsizetype(info.objectName.size())));
         ASSERT_NE(label, nullptr) << info.objectName;
@@ -412,8 +414,11 @@ TEST_F(WindowTest, BackgroundClickRunsFindAgainButALabelClickDoesNot) {
 
 TEST_F(WindowTest, ToleranceLabelFollowsTheScrollBar) {
     TfrmQuorvane& w = MakeWindow(false);
-    Control<QScrollBar>(w, "scrTolerance")->setValue(57);
-    EXPECT_EQ(LabelText("lblTolerance"), "&Tolerance (m/s): 57");
+    QScrollBar* scrTolerance = Control<QScrollBar>(w, "scrTolerance");
+    for (const int position : {57, 0, 200, 10}) {
+        scrTolerance->setValue(position);
+        EXPECT_EQ(LabelText("lblTolerance"), QStringLiteral("&Tolerance (m/s): %1").arg(position));
+    }
 }
 
 TEST_F(WindowTest, NamesLabelAppearsAfterALoadAndFillsAtTheNextRecord) {

@@ -70,9 +70,9 @@ TEST(CliOutput, ListReadBackFromItsFileKeepsEveryLineEnd) {
         cli::Session session(invocation, err);
         ListText copy(0);
         list.ForEachPiece([&copy](std::string_view piece) { copy += piece; });
-        ScanOutcome outcome;
-        outcome.clipboard.emplace(std::move(copy));
-        session.Apply(outcome);
+        CommandResult result;
+        result.clipboard.emplace(std::move(copy));
+        session.Take(result);
         std::ostringstream out;
         session.WriteClipboard(out);
         EXPECT_TRUE(out.str() == c.expected) << (c.raw ? "raw" : "terminal");
