@@ -93,8 +93,8 @@ void TfrmQuorvane::btnWikiFRClick() {
         LineEditBox density(edtDensity);
         ParameterBoxes boxes{diameter, albedo, density,
                              ToCp1252(ValueLabelWidget(ValueLabel::Diam)->text())};
-        if (const std::optional<std::string> text =
-                BuildInfobox(database_, Names(), scbBrowser->value(), language, boxes)) {
+        if (const std::optional<std::string> text = BuildInfobox(
+                database_, Names(), scbBrowser->value(), language, boxes, numberFormat_)) {
             SetText(*text);
         }
     });
@@ -103,21 +103,21 @@ void TfrmQuorvane::btnWikiFRClick() {
 void TfrmQuorvane::edtDiameterExit() {
     Guarded([this] {
         LineEditBox box(edtDiameter);
-        DiameterParameter(box, ToCp1252(ValueLabelWidget(ValueLabel::Diam)->text()));
+        DiameterParameter(box, ToCp1252(ValueLabelWidget(ValueLabel::Diam)->text()), numberFormat_);
     });
 }
 
 void TfrmQuorvane::edtAlbedoExit() {
     Guarded([this] {
         LineEditBox box(edtAlbedo);
-        AlbedoParameter(box);
+        AlbedoParameter(box, numberFormat_);
     });
 }
 
 void TfrmQuorvane::edtDensityExit() {
     Guarded([this] {
         LineEditBox box(edtDensity);
-        DensityParameter(box);
+        DensityParameter(box, numberFormat_);
     });
 }
 
@@ -126,7 +126,7 @@ void TfrmQuorvane::btnSpecialClick() {
         const OverrideCursorScope wait;
         const OrbitTypeControls controls{rgpPlanetItems->checkedId(), rgpTypeItems->checkedId(),
                                          chkNumbered->isChecked(), Range()};
-        ScanOutcome outcome = ExtractOrbitTypeList(database_, Names(), controls);
+        ScanOutcome outcome = ExtractOrbitTypeList(database_, Names(), controls, numberFormat_);
         ApplyOutcome(outcome);
     });
 }
@@ -138,7 +138,7 @@ void TfrmQuorvane::rgpTypeClick(int index) {
 void TfrmQuorvane::btnFamilyClick() {
     RunScan([this] {
         const OverrideCursorScope wait;
-        FamilySearch search(database_, scbBrowser->value());
+        FamilySearch search(database_, scbBrowser->value(), numberFormat_);
         const ScanOutcome start = search.Start(Names(), scrTolerance->value());
         if (!ApplyMoves(start)) {
             return;
@@ -187,7 +187,8 @@ void TfrmQuorvane::btnExtractNamesClick() {
 
 void TfrmQuorvane::Button1Click() {
     RunScan([this] {
-        ScanOutcome outcome = ScanHighestInclination(database_, Range(), chkNumbered->isChecked());
+        ScanOutcome outcome =
+            ScanHighestInclination(database_, Range(), chkNumbered->isChecked(), numberFormat_);
         ApplyOutcome(outcome);
     });
 }

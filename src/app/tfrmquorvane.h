@@ -9,6 +9,7 @@
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
 #include "astorb/display.h"
+#include "astorb/numbers.h"
 #include "infobox/parameters.h"
 #include "lists/scan.h"
 #include "search/search.h"
@@ -59,6 +60,9 @@ public:
     void SetDiameterBox(const std::string& cp1252) override;
     AstOrbDatabase& Database() { return database_; }
     const DiacriticalNames* Names() const { return names_ ? &*names_ : nullptr; }
+    // The number format every command writes and reads its numbers with: the regional one,
+    // set at start-up.
+    void SetNumberFormat(const NumberFormat& format) { numberFormat_ = format; }
 
     // Runs a command the way every handler runs: an error ends it and goes to the general
     // error report; nothing crosses the event loop.
@@ -172,6 +176,7 @@ private:
 
     AstOrbDatabase database_;
     std::optional<DiacriticalNames> names_;
+    NumberFormat numberFormat_;
     BrowseTarget browseTarget_;
     FileDialogSettings astOrbDialog_;
     FileDialogSettings diacriticalsDialog_;

@@ -35,8 +35,9 @@ int RunInfobox(Session& session, std::ostream& out) {
     PlainParameterBox albedo(boxText("--albedo", "0.1"));
     PlainParameterBox density(boxText("--density", "2"));
     ParameterBoxes boxes{diameter, albedo, density, labels.Value(ValueLabel::Diam)};
-    if (const std::optional<std::string> text = BuildInfobox(session.Database(), session.Names(),
-                                                             session.Position(), language, boxes)) {
+    if (const std::optional<std::string> text =
+            BuildInfobox(session.Database(), session.Names(), session.Position(), language, boxes,
+                         session.Numbers())) {
         session.SetText(*text);
     }
     session.WriteClipboard(out);

@@ -71,7 +71,8 @@ int RunSpecial(Session& session, std::ostream& out) {
     controls.typeIndex = ItemIndex(kTypeNames, session, "--type");
     controls.numberedOnly = session.IsNumberedOnly();
     controls.browser = session.Range();
-    ScanOutcome outcome = ExtractOrbitTypeList(session.Database(), session.Names(), controls);
+    ScanOutcome outcome =
+        ExtractOrbitTypeList(session.Database(), session.Names(), controls, session.Numbers());
     return ListOutcome(session.Apply(outcome), session, out);
 }
 
@@ -84,7 +85,7 @@ int RunFamily(Session& session, std::ostream& out) {
         passes = NumberOption(session, "--passes", 1, std::numeric_limits<int>::max());
     }
     session.ShowAt(seed);
-    FamilySearch search(session.Database(), seed);
+    FamilySearch search(session.Database(), seed, session.Numbers());
     ScanOutcome start = search.Start(session.Names(), tolerance);
     if (!session.Apply(start)) {
         return ListOutcome(false, session, out);
@@ -115,8 +116,8 @@ int RunNames(Session& session, std::ostream& out) {
 
 int RunInclination(Session& session, std::ostream& out) {
     session.ShowAt(session.IndexArgument());
-    ScanOutcome outcome =
-        ScanHighestInclination(session.Database(), session.Range(), session.IsNumberedOnly());
+    ScanOutcome outcome = ScanHighestInclination(session.Database(), session.Range(),
+                                                 session.IsNumberedOnly(), session.Numbers());
     session.Apply(outcome);
     out << session.Position() << '\n';
     return 0;

@@ -5,6 +5,7 @@
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
 #include "astorb/display.h"
+#include "astorb/numbers.h"
 #include "lists/scan.h"
 
 #include <map>
@@ -35,7 +36,8 @@ struct Invocation {
 
 class Session {
 public:
-    Session(const Invocation& invocation, std::ostream& err);
+    // `numbers`: --decimal-separator, else the regional separator at start-up.
+    Session(const Invocation& invocation, std::ostream& err, const NumberFormat& numbers);
 
     // Opens FOLDER/AstOrb.dat (errors as the window raises them) and loads --diacriticals.
     void Open();
@@ -57,6 +59,8 @@ public:
 
     // Read for every record of a scan: looked up once, when the session is made.
     bool IsNumberedOnly() const { return numberedOnly_; }
+    // The number format every command writes and reads its numbers with.
+    const NumberFormat& Numbers() const { return numbers_; }
 
     // Messages, questions included, go to standard error.
     void Inform(const std::string& text);
@@ -81,6 +85,7 @@ private:
     const Invocation& invocation_;
     bool numberedOnly_ = !invocation_.Has("--all");
     std::ostream& err_;
+    NumberFormat numbers_;
     AstOrbDatabase database_;
     std::optional<DiacriticalNames> names_;
     LabelTexts labels_;

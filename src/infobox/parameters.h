@@ -2,6 +2,8 @@
 // its edit box, and a bad entry is silently replaced in the box and in the value returned.
 #pragma once
 
+#include "astorb/numbers.h"
+
 #include <string>
 #include <string_view>
 #include <utility>
@@ -32,15 +34,19 @@ private:
 constexpr std::string_view kDefaultAlbedoText = "0.1";
 constexpr std::string_view kDefaultDensityText = "2.0";
 
+// Each box is read by the fields' rule of `format`: a "." is always accepted, and so is the
+// format's separator (a comma, say).
+
 // The diameter in km. An empty box gives 0 and stays as it is; an unreadable one gives 0 and
 // takes `diamCaption` (the caption of lblDiamVal, the record's IRAS diameter text). Any number
 // is accepted, negative ones included (a diameter not above 0 means "unknown").
-double DiameterParameter(ParameterBox& edtDiameter, std::string_view diamCaption);
+double DiameterParameter(ParameterBox& edtDiameter, std::string_view diamCaption,
+                         const NumberFormat& format);
 
 // The albedo, 0 to 1 inclusive; anything else gives 0.1 and the box reads "0.1".
-double AlbedoParameter(ParameterBox& edtAlbedo);
+double AlbedoParameter(ParameterBox& edtAlbedo, const NumberFormat& format);
 
 // The density in g/cm3, 0 to 10 inclusive; anything else gives 2.0 and the box reads "2.0".
-double DensityParameter(ParameterBox& edtDensity);
+double DensityParameter(ParameterBox& edtDensity, const NumberFormat& format);
 
 } // namespace quorvane
