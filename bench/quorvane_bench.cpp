@@ -439,7 +439,7 @@ struct InProcess {
     }
     cli::Invocation invocation;
     std::ostringstream err;
-    cli::Session session{invocation, err};
+    cli::Session session{invocation, err, NumberFormat{}};
 };
 
 // What part of the file a measurement reads.
@@ -656,6 +656,7 @@ private:
             window.position = run.session.Position();
             window.maximum = run.session.Range().maximum;
             window.numberedOnly = false;
+            window.numbers = run.session.Numbers();
             window.planet = 3;
             window.type = 3;
             window.tolerance = 50;
@@ -1309,8 +1310,8 @@ int Bench::Run() {
     Compare(
         "special mars crosser", Reach::WholeFile, 0,
         [](cli::Session& session) {
-            ScanOutcome outcome =
-                ExtractOrbitTypeList(session.Database(), nullptr, {3, 3, false, session.Range()});
+            ScanOutcome outcome = ExtractOrbitTypeList(
+                session.Database(), nullptr, {3, 3, false, session.Range()}, session.Numbers());
             session.Apply(outcome);
         },
         [](PlainWindow& window) { ExtractOrbitTypeListPlain(window.Ports(), window); });
@@ -1326,7 +1327,7 @@ int Bench::Run() {
     Compare(
         "family 50 m/s one pass", Reach::WholeFile, 2344,
         [](cli::Session& session) {
-            FamilySearch search(session.Database(), session.Position());
+            FamilySearch search(session.Database(), session.Position(), session.Numbers());
             ScanOutcome start = search.Start(nullptr, 50);
             if (session.Apply(start)) {
                 ScanOutcome pass = search.RunPass({50, false, session.Range(), nullptr});

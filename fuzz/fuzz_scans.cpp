@@ -30,6 +30,8 @@ using quorvane::fuzz::Check;
 
 namespace {
 
+constexpr NumberFormat kPoint{'.'};
+
 struct Settings {
     int planet = 0;
     int type = 0;
@@ -62,7 +64,7 @@ using PlainCommand = std::function<std::string(PlainWindow&)>;
 
 Seen Observe(const cli::Invocation& invocation, int start, const Command& command) {
     std::ostringstream err;
-    cli::Session session(invocation, err);
+    cli::Session session(invocation, err, kPoint);
     Seen seen;
     try {
         session.Open();
@@ -82,7 +84,7 @@ Seen Observe(const cli::Invocation& invocation, int start, const Command& comman
 Seen ObservePlain(const cli::Invocation& invocation, int start, const Settings& settings,
                   const PlainCommand& command) {
     std::ostringstream err;
-    cli::Session session(invocation, err);
+    cli::Session session(invocation, err, kPoint);
     Seen seen;
     std::optional<PlainWindow> window;
     try {
@@ -95,6 +97,7 @@ Seen ObservePlain(const cli::Invocation& invocation, int start, const Settings& 
         window->planet = settings.planet;
         window->type = settings.type;
         window->tolerance = settings.tolerance;
+        window->numbers = session.Numbers();
         window->answer = [asked = 0](const std::string&) mutable { return ++asked < 3; };
         window->labels = session.Labels();
         seen.end = command(*window);
@@ -149,7 +152,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (astorb.size() < static_cast<std::size_t>(RecordLength)) {
         return 0;
     }
-    SetDecimalSeparator('.');
     fuzz::WriteFile(folder + "/AstOrb.dat", astorb);
     if (withNames) {
         fuzz::WriteFile(folder + "/Diacriticals.txt",
@@ -171,14 +173,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         {[&](cli::Session& session) {
              ScanOutcome outcome = ExtractOrbitTypeList(
                  session.Database(), session.Names(),
-                 {settings.planet, settings.type, session.IsNumberedOnly(), session.Range()});
+                 {settings.planet, settings.type, session.IsNumberedOnly(), session.Range()},
+                 session.Numbers());
              session.Apply(outcome);
              return ended(outcome);
          },
          [&](PlainWindow& w) { return EndText(ExtractOrbitTypeListPlain(w.Ports(), w)); }},
         {[&](cli::Session& session) {
              // Three passes, as the plain form's answers ask.
-             FamilySearch search(session.Database(), session.Position());
+             FamilySearch search(session.Database(), session.Position(), session.Numbers());
              ScanOutcome start = search.Start(session.Names(), settings.tolerance);
              if (!session.Apply(start)) {
                  return ended(start);
@@ -204,8 +207,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
          },
          [](PlainWindow& w) { return EndText(ExtractNamesPlain(w.Ports())); }},
         {[&](cli::Session& session) {
-             ScanOutcome outcome = ScanHighestInclination(session.Database(), session.Range(),
-                                                          session.IsNumberedOnly());
+             ScanOutcome outcome = ScanHighestInclination(
+                 session.Database(), session.Range(), session.IsNumberedOnly(), session.Numbers());
              session.Apply(outcome);
              return ended(outcome);
          },

@@ -50,6 +50,9 @@ public:
 
     // The model the window is a view of.
     const Model& Workspace() const { return model_; }
+    // The number format every command writes and reads its numbers with: the regional one,
+    // set at start-up.
+    void SetNumberFormat(const NumberFormat& format) { model_.SetNumberFormat(format); }
 
     // Runs a command the way every handler runs: an error ends it and goes to the general
     // error report; nothing crosses the event loop.

@@ -4,7 +4,6 @@
 
 #include "app/infobox_button.h"
 
-#include "astorb/numbers.h"
 #include "cli/cli.h"
 
 #include <QAction>
@@ -16,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
@@ -40,12 +40,11 @@ protected:
 };
 
 TEST_F(CommandsTest, InfoboxButtonsMatchTheCommandLine) {
-    const DecimalSeparatorScope separator(',');
+    regionalFormat = {','};
     TfrmQuorvane& w = OpenSample();
     Control<QScrollBar>(w, "scbBrowser")->setValue(365);
     const QString frenchExpected =
         CliClipboard({"infobox", samples, "365", "--lang", "fr", "--diacriticals", samples}, ',');
-    SetDecimalSeparator(',');
     Control<QPushButton>(w, "btnWikiFR")->click();
     EXPECT_EQ(Clipboard(), frenchExpected);
     EXPECT_TRUE(Clipboard().startsWith("{{Planète mineure |\r\n nom=2811 St&#345;emchoví\r\n"));
@@ -55,7 +54,36 @@ TEST_F(CommandsTest, InfoboxButtonsMatchTheCommandLine) {
     EXPECT_EQ(Clipboard(),
               CliClipboard({"infobox", samples, "365", "--lang", "en", "--diacriticals", samples}));
     EXPECT_TRUE(Clipboard().endsWith(" [[kelvin|K]]}}"));
-    EXPECT_EQ(DecimalSeparator(), ',') << "an English infobox leaves a comma";
+    Control<QPushButton>(w, "btnWikiFR")->click();
+    EXPECT_EQ(Clipboard(), frenchExpected) << "the comma is kept after an English infobox";
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+// On a system whose separator is ".", an English infobox leaves the window's number format as
+// it found it: the French infobox and the family distances that follow keep the point, as the
+// command line writes them with --decimal-separator ".".
+TEST_F(CommandsTest, EnglishInfoboxLeavesThePointOfThePointSystem) {
+    regionalFormat = {'.'};
+    TfrmQuorvane& w = OpenSample();
+    Control<QPushButton>(w, "btnWikiFR")->click();
+    const QString before = Clipboard();
+    EXPECT_EQ(before, CliClipboard({"--decimal-separator", ".", "infobox", samples, "0", "--lang",
+                                    "fr", "--diacriticals", samples}));
+    EXPECT_TRUE(before.contains("\r\n | excentricité=0.079\r\n")) << "1 Ceres";
+    Control<QPushButton>(w, "btnWikiEN")->click();
+    EXPECT_EQ(Clipboard(),
+              CliClipboard({"infobox", samples, "0", "--lang", "en", "--diacriticals", samples}));
+    Control<QPushButton>(w, "btnWikiFR")->click();
+    EXPECT_EQ(Clipboard(), before);
+
+    Control<QScrollBar>(w, "scbBrowser")->setValue(220);
+    Control<QScrollBar>(w, "scrTolerance")->setValue(150);
+    Control<QPushButton>(w, "btnFamily")->click();
+    const QString family =
+        CliClipboard({"--decimal-separator", ".", "family", samples, "220", "--tolerance", "150",
+                      "--passes", "1", "--diacriticals", samples});
+    EXPECT_EQ(Clipboard(), family);
+    EXPECT_TRUE(family.contains(QRegularExpression("\\]\\] \\d+\\.\\d\\r\\n")));
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
@@ -78,7 +106,7 @@ TEST(InfoboxButton, LanguageOfTheClickedButton) {
 }
 
 TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
-    const DecimalSeparatorScope separator('.');
+    regionalFormat = {'.'};
     TfrmQuorvane& w = OpenSample();
     QLineEdit* edtDiameter = Control<QLineEdit>(w, "edtDiameter");
     QLineEdit* edtAlbedo = Control<QLineEdit>(w, "edtAlbedo");

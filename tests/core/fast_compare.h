@@ -61,6 +61,7 @@ struct WindowSetup {
     int planet = 0;
     int type = 2;
     int tolerance = 10;
+    NumberFormat numbers;
     std::vector<bool> answers;
     std::function<void(FakeWindow&)> onAsk; // e.g. the tolerance moved between passes
 };
@@ -73,6 +74,7 @@ inline void PrepareWindow(FakeWindow& window, const std::string& path, const Win
     window.planet = setup.planet;
     window.type = setup.type;
     window.tolerance = setup.tolerance;
+    window.numbers = setup.numbers;
     window.answers.assign(setup.answers.begin(), setup.answers.end());
     if (setup.onAsk) {
         window.onAsk = [&window, onAsk = setup.onAsk] { onAsk(window); };

@@ -54,17 +54,6 @@ constexpr FileCase kFiles[] = {
     {"unnumbered record among numbered", 8, 300, 280, Damage::BlankUnnumbered, '.'},
 };
 
-class SeparatorScope {
-public:
-    explicit SeparatorScope(char separator) : saved_(DecimalSeparator()) {
-        SetDecimalSeparator(separator);
-    }
-    ~SeparatorScope() { SetDecimalSeparator(saved_); }
-
-private:
-    char saved_;
-};
-
 std::string WriteFile(const test::TempFolder& folder, const FileCase& file) {
     test::GeneratedSpecs specs =
         GenerateSpecs(file.seed, file.count, file.numbered, file.separator == ',');
@@ -87,9 +76,10 @@ std::string WriteFile(const test::TempFolder& folder, const FileCase& file) {
 }
 
 // The browser reaches one record past the file when it ends in a short record, as it would if
-// the file shrank after it was opened.
+// the file shrank after it was opened; the window's format has the file's separator.
 WindowSetup SetupFor(const FileCase& file) {
     WindowSetup setup;
+    setup.numbers = {file.separator};
     setup.maximumBeyondFile = file.damage == Damage::ShortLastRecord ? 1 : 0;
     return setup;
 }
@@ -97,7 +87,6 @@ WindowSetup SetupFor(const FileCase& file) {
 TEST(QuickScans, OrbitTypeListMatchesThePlainScan) {
     for (const FileCase& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const SeparatorScope separator(file.separator);
         const test::TempFolder folder;
         const std::string path = WriteFile(folder, file);
         for (const bool numberedOnly : {true, false}) {
@@ -121,7 +110,6 @@ TEST(QuickScans, OrbitTypeListMatchesThePlainScan) {
 TEST(QuickScans, FamilyMatchesThePlainScan) {
     for (const FileCase& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const SeparatorScope separator(file.separator);
         const test::TempFolder folder;
         const std::string path = WriteFile(folder, file);
         const int seed = GenerateSpecs(file.seed, file.count, file.numbered).clusterSeed;
@@ -170,7 +158,6 @@ TEST(QuickScans, FamilySeedsEverywhereMatchThePlainScan) {
 TEST(QuickScans, NamesAndInclinationMatchThePlainScans) {
     for (const FileCase& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const SeparatorScope separator(file.separator);
         const test::TempFolder folder;
         const std::string path = WriteFile(folder, file);
         for (const bool numberedOnly : {true, false}) {
@@ -210,7 +197,6 @@ const SearchCase kSearches[] = {
 TEST(QuickScans, FieldSearchMatchesThePlainSearch) {
     for (const FileCase& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const SeparatorScope separator(file.separator);
         const test::TempFolder folder;
         const std::string path = WriteFile(folder, file);
         for (const SearchCase& search : kSearches) {

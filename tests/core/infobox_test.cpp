@@ -1,7 +1,6 @@
 // The French and English infobox texts and the command behind both buttons.
 #include "astorb/database.h"
 #include "astorb/error.h"
-#include "astorb/numbers.h"
 #include "infobox/infobox.h"
 #include "reference/ports.h"
 #include "support/infobox_example.h"
@@ -24,9 +23,10 @@ public:
 
 // The infobox command as the front ends run it: the text on the clipboard when there is one.
 void CopyInfobox(AstOrbDatabase& database, const DiacriticalNames* names, int position,
-                 InfoboxLanguage language, ParameterBoxes& boxes, Clipboard& clipboard) {
+                 InfoboxLanguage language, ParameterBoxes& boxes, const NumberFormat& format,
+                 Clipboard& clipboard) {
     if (const std::optional<std::string> text =
-            BuildInfobox(database, names, position, language, boxes)) {
+            BuildInfobox(database, names, position, language, boxes, format)) {
         clipboard.SetText(*text);
     }
 }
@@ -40,7 +40,7 @@ protected:
 
     std::string Press(InfoboxLanguage language, int position = 0) {
         clipboard.writes = 0;
-        CopyInfobox(database, nullptr, position, language, boxes, clipboard);
+        CopyInfobox(database, nullptr, position, language, boxes, format, clipboard);
         EXPECT_EQ(clipboard.writes, 1);
         return clipboard.text;
     }
@@ -48,7 +48,7 @@ protected:
     // The message of the error the command raises; the clipboard must stay as it was.
     std::string PressFailing(InfoboxLanguage language) {
         try {
-            CopyInfobox(database, nullptr, 0, language, boxes, clipboard);
+            CopyInfobox(database, nullptr, 0, language, boxes, format, clipboard);
         } catch (const Error& error) {
             EXPECT_EQ(clipboard.text, "previous");
             EXPECT_EQ(clipboard.writes, 0);
@@ -58,7 +58,7 @@ protected:
         return {};
     }
 
-    DecimalSeparatorScope separator{'.'};
+    NumberFormat format{'.'}; // the caller's: the regional one
     test::TempFolder folder;
     AstOrbDatabase database;
     PlainParameterBox diameter{"10"};
@@ -70,16 +70,14 @@ protected:
 
 TEST_F(InfoboxTest, EnglishWorkedExampleByteForByte) {
     Open({test::ExampleRecord()});
-    SetDecimalSeparator(',');
+    format = {','};
     EXPECT_EQ(Press(InfoboxLanguage::English),
               test::JoinLines(test::ExampleEnglishLines(), "\r\n"));
-    // Whatever it was before, the English text leaves a comma.
-    EXPECT_EQ(DecimalSeparator(), ',');
 }
 
 TEST_F(InfoboxTest, FrenchOnACommaSystem) {
     Open({test::ExampleRecord()});
-    SetDecimalSeparator(',');
+    format = {','};
     const std::string text = Press(InfoboxLanguage::French);
     EXPECT_EQ(text.substr(0, text.find("\r\n | p\xE9rih\xE9lie=")),
               test::JoinLines(test::ExampleFrenchFirstLines(), "\r\n"));
@@ -108,18 +106,30 @@ TEST_F(InfoboxTest, FrenchOnACommaSystem) {
     };
     EXPECT_EQ(text, test::JoinLines(test::ExampleFrenchFirstLines(), "\r\n") + "\r\n" +
                         test::JoinLines(rest, "\r\n"));
-    EXPECT_EQ(DecimalSeparator(), ',');
 }
 
-TEST_F(InfoboxTest, SeparatorAcrossFrenchAndEnglish) {
+// The English text writes with a point of its own: the caller's format is the same after it,
+// written or abandoned by an error, so the French text does not change either.
+TEST_F(InfoboxTest, FrenchTextIsTheSameBeforeAndAfterAnEnglishOne) {
     Open({test::ExampleRecord()});
-    const std::string frenchEpoch = "([[Jour julien|JJ]] 2453661";
-    EXPECT_NE(Press(InfoboxLanguage::French).find(frenchEpoch + ".5)"), std::string::npos);
-    EXPECT_NE(Press(InfoboxLanguage::English).find("([[Julian day|JD]] 2453661.5)"),
-              std::string::npos);
-    EXPECT_EQ(DecimalSeparator(), ',');
-    EXPECT_NE(Press(InfoboxLanguage::French).find(frenchEpoch + ",5)"), std::string::npos);
-    EXPECT_EQ(Press(InfoboxLanguage::English).substr(0, 16), "{{Minor Planet |");
+    for (const char separator : {'.', ','}) {
+        SCOPED_TRACE(std::string("separator ") + separator);
+        format = {separator};
+        const std::string french = Press(InfoboxLanguage::French);
+        EXPECT_NE(french.find("([[Jour julien|JJ]] 2453661" + std::string(1, separator) + "5)"),
+                  std::string::npos);
+        EXPECT_NE(french.find(" | excentricit\xE9=0" + std::string(1, separator) + "100\r\n"),
+                  std::string::npos);
+        EXPECT_NE(Press(InfoboxLanguage::English).find("([[Julian day|JD]] 2453661.5)"),
+                  std::string::npos);
+        EXPECT_EQ(Press(InfoboxLanguage::French), french);
+        density.SetText("0");
+        clipboard = RecordingClipboard{};
+        EXPECT_EQ(PressFailing(InfoboxLanguage::English),
+                  "Division par z\xC3\xA9ro en virgule flottante");
+        density.SetText("2");
+        EXPECT_EQ(Press(InfoboxLanguage::French), french);
+    }
 }
 
 TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
@@ -127,6 +137,7 @@ TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
     fields.epoch = "20050105";
     fields.irasClass = "";
     Open({fields});
+    format = {','};
     for (const char* text : {"", "0", "-3"}) {
         SCOPED_TRACE(text);
         diameter.SetText(text);
@@ -162,7 +173,7 @@ TEST_F(InfoboxTest, RecordTextsAndCorrectedBoxes) {
     fields.h = "3.34";
     fields.irasClass = "G";
     Open({fields});
-    SetDecimalSeparator(',');
+    format = {','};
     albedo.SetText("1.01");
     density.SetText("2,5"); // a comma, refused while the English text forces a point
     const std::string english = Press(InfoboxLanguage::English);
@@ -172,7 +183,7 @@ TEST_F(InfoboxTest, RecordTextsAndCorrectedBoxes) {
     EXPECT_EQ(albedo.Text(), "0.1");
     EXPECT_EQ(density.Text(), "2.0");
 
-    // Now the separator is a comma: the French text accepts "2,5" and writes H with a comma.
+    // The French text keeps the comma: it accepts "2,5" and writes H with a comma.
     density.SetText("2,5");
     albedo.SetText("1");
     const std::string french = Press(InfoboxLanguage::French);
@@ -220,12 +231,11 @@ TEST_F(InfoboxTest, LinesEndWithCrLfExceptTheLast) {
 
 TEST_F(InfoboxTest, FailedReadChangesNothing) {
     Open({test::ExampleRecord()});
-    SetDecimalSeparator(',');
+    format = {','};
     diameter.SetText("abc");
-    CopyInfobox(database, nullptr, 1, InfoboxLanguage::English, boxes, clipboard);
+    CopyInfobox(database, nullptr, 1, InfoboxLanguage::English, boxes, format, clipboard);
     EXPECT_EQ(clipboard.writes, 0);
     EXPECT_EQ(clipboard.text, "previous");
-    EXPECT_EQ(DecimalSeparator(), ',');
     EXPECT_EQ(diameter.Text(), "abc");
 }
 
@@ -261,12 +271,9 @@ TEST_F(InfoboxTest, ErrorsAbandonTheCommand) {
         SCOPED_TRACE(row.name);
         Open({row.fields});
         density.SetText(row.densityText);
-        SetDecimalSeparator(',');
+        format = {','};
         EXPECT_EQ(PressFailing(InfoboxLanguage::French), row.message);
-        EXPECT_EQ(DecimalSeparator(), ',');
         EXPECT_EQ(PressFailing(InfoboxLanguage::English), row.message);
-        // An abandoned English text leaves its point behind.
-        EXPECT_EQ(DecimalSeparator(), '.');
     }
 }
 
@@ -274,10 +281,9 @@ TEST_F(InfoboxTest, BadSemiMajorAxisFailsBeforeTheLanguageIsChosen) {
     test::RecordSpec fields = test::ExampleRecord();
     fields.semiMajorAxis = "-1";
     Open({fields});
-    SetDecimalSeparator(',');
+    format = {','};
     EXPECT_EQ(PressFailing(InfoboxLanguage::English),
               "Op\xC3\xA9ration en virgule flottante incorrecte");
-    EXPECT_EQ(DecimalSeparator(), ',');
 }
 
 } // namespace

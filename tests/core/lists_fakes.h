@@ -41,7 +41,9 @@ public:
         maximum = static_cast<int>(database.RecordCount()) - 1;
     }
 
-    ScanPorts Ports() { return {database, *this, *this, *this, *this, *this, *this, *this, *this}; }
+    ScanPorts Ports() {
+        return {database, *this, *this, *this, *this, *this, *this, *this, *this, numbers};
+    }
 
     // Browser: a scroll bar whose change reads the record there, as the display does.
     int Position() const override { return position; }
@@ -121,6 +123,7 @@ public:
     int planet = 0;
     int type = 2;
     int tolerance = 10;
+    NumberFormat numbers;
 
     std::deque<bool> answers; // no answer left: No
     std::function<void()> onAsk;
@@ -174,14 +177,14 @@ inline ScanEnd RunSpecial(FakeWindow& window) {
     const WaitCursorScope wait(window);
     const OrbitTypeControls controls{window.planet, window.type, window.numberedOnly,
                                      RangeOf(window)};
-    ScanOutcome outcome = ExtractOrbitTypeList(window.database, nullptr, controls);
+    ScanOutcome outcome = ExtractOrbitTypeList(window.database, nullptr, controls, window.numbers);
     return ApplyOutcome(window, outcome);
 }
 
 // "Famil&y": the passes, with the pump and the question after each.
 inline ScanEnd RunFamily(FakeWindow& window) {
     const WaitCursorScope wait(window);
-    FamilySearch search(window.database, window.position);
+    FamilySearch search(window.database, window.position, window.numbers);
     const ScanOutcome start = search.Start(nullptr, window.tolerance);
     if (!ApplyMoves(window, start)) {
         return start.end;
@@ -213,8 +216,8 @@ inline ScanEnd RunNames(FakeWindow& window) {
 
 // "(Inclinations)".
 inline ScanEnd RunInclination(FakeWindow& window) {
-    ScanOutcome outcome =
-        ScanHighestInclination(window.database, RangeOf(window), window.numberedOnly);
+    ScanOutcome outcome = ScanHighestInclination(window.database, RangeOf(window),
+                                                 window.numberedOnly, window.numbers);
     return ApplyOutcome(window, outcome);
 }
 

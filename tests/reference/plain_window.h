@@ -30,7 +30,7 @@ public:
 
     AstOrbDatabase& Database() { return database_; }
     ScanPorts Ports() {
-        return {database_, *this, *this, *this, *this, *this, *this, *this, *this};
+        return {database_, *this, *this, *this, *this, *this, *this, *this, *this, numbers};
     }
 
     int Position() const override { return position; }
@@ -68,6 +68,7 @@ public:
     int planet = 0;
     int type = 2;
     int tolerance = 10;
+    NumberFormat numbers;
     std::function<bool(const std::string&)> answer = [](const std::string&) { return false; };
     LabelTexts labels;
     std::optional<std::string> clipboard;
