@@ -4,8 +4,6 @@
 #include "app/command_scopes.h"
 #include "app/tfrmquorvane.h"
 
-#include "app/infobox_button.h"
-
 #include "infobox/infobox.h"
 #include "lists/family.h"
 #include "lists/inclination.h"
@@ -81,12 +79,10 @@ void TfrmQuorvane::ApplyOutcome(ScanOutcome& outcome) {
     }
 }
 
-void TfrmQuorvane::btnWikiFRClick() {
+void TfrmQuorvane::btnWikiFRClick(InfoboxLanguage language) {
     if (scanRunning_) {
         return;
     }
-    const InfoboxLanguage language = LanguageOfButton(
-        sender() != nullptr ? sender()->objectName() : QStringLiteral("btnWikiFR"));
     Guarded([&] {
         LineEditBox diameter(edtDiameter);
         LineEditBox albedo(edtAlbedo);

@@ -24,13 +24,14 @@ SearchContext TfrmQuorvane::MakeSearchContext() {
     return {database_, Names(), Range(), chkNumbered->isChecked()};
 }
 
-void TfrmQuorvane::RunFindNext(bool backward) {
+void TfrmQuorvane::RunFindNext(FindDirection direction) {
     if (!search_.AgainEnabled) {
         return;
     }
     const OverrideCursorScope wait;
-    const SearchOutcome outcome = backward ? FindPrevious(search_, MakeSearchContext())
-                                           : FindNext(search_, MakeSearchContext());
+    const SearchOutcome outcome = direction == FindDirection::Backward
+                                      ? FindPrevious(search_, MakeSearchContext())
+                                      : FindNext(search_, MakeSearchContext());
     if (outcome == SearchOutcome::Found) {
         MoveBrowser(search_.SearchPosition);
     } else if (outcome == SearchOutcome::NotFound) {
@@ -80,7 +81,7 @@ void TfrmQuorvane::actFindExecute() {
             return;
         }
         if (AcceptFindText(search_, *label, ToU16(text))) {
-            RunFindNext(false);
+            RunFindNext(FindDirection::Forward);
         }
     });
 }
@@ -88,14 +89,14 @@ void TfrmQuorvane::actFindExecute() {
 void TfrmQuorvane::actFindAgainExecute() {
     Guarded([this] {
         search_.AgainEnabled = mnuFindAgain->isEnabled();
-        RunFindNext(false);
+        RunFindNext(FindDirection::Forward);
     });
 }
 
 void TfrmQuorvane::actFindAgainBackwardExecute() {
     Guarded([this] {
         search_.AgainEnabled = mnuFindAgainBackward->isEnabled();
-        RunFindNext(true);
+        RunFindNext(FindDirection::Backward);
     });
 }
 

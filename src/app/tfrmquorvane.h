@@ -9,6 +9,7 @@
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
 #include "astorb/display.h"
+#include "infobox/infobox.h"
 #include "infobox/parameters.h"
 #include "lists/scan.h"
 #include "search/search.h"
@@ -31,10 +32,6 @@ class QPushButton;
 class QScrollBar;
 
 namespace quorvane::app {
-
-namespace design {
-struct ControlDesign;
-} // namespace design
 
 class TfrmQuorvane : public QWidget, public RecordLabels {
     Q_OBJECT
@@ -71,7 +68,6 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // The window's frame is known once it shows, or with a window manager once it is first
     // activated: it must fit on the screen as well.
     void showEvent(QShowEvent* event) override;
@@ -81,7 +77,8 @@ private slots:
     void scbBrowserChange(int position);
     void actBrowseForAstOrbExecute();
     void actBrowseForDiacriticalsExecute();
-    void btnWikiFRClick();
+    // The click handler of both infobox buttons, each connected with the language it writes.
+    void btnWikiFRClick(InfoboxLanguage language);
     void btnSpecialClick();
     void rgpTypeClick(int index);
     void btnFamilyClick();
@@ -106,9 +103,17 @@ private:
 
     // How an opening ended.
     enum class Opening { NoFile, Opened, Cancelled };
+    // Which way F3 and Shift+F3 search.
+    enum class FindDirection { Forward, Backward };
 
+    // The window's components, made and connected in creation order (frm_controls.cpp).
     void CreateControls();
-    QWidget* MakeControl(const design::ControlDesign& row);
+    void CreateFrame();
+    void CreateCommands();
+    void CreatePopupMenu();
+    void CreateLabels();
+    void CreateInputs();
+    void ArrangeKeyboard();
     void LayOut();
     void FitToControls();
     Opening OpenAstOrbIn(const QString& folder);
@@ -130,7 +135,7 @@ private:
     // F3 or Shift+F3 as the search commands run them: nothing while the again entries are
     // disabled; else the wait cursor, the search, then the browser moved to the record found or
     // "No more occurrences.".
-    void RunFindNext(bool backward);
+    void RunFindNext(FindDirection direction);
     // Sets the browser position; the display of the record there raises its error here.
     void MoveBrowser(int position);
     // Runs a change of the browser's position or range: the display of the record it moves to
@@ -184,14 +189,27 @@ private:
     bool activatedOnce_ = false;
     bool scanRunning_ = false;
 
-    // The controls the window itself works with, named as in its design; every control is
-    // reachable by that name as its object name.
+    // The components, named as in the window's design; each one's object name is its name. The
+    // captions, which nothing changes once made, have no member.
     ClientArea* client = nullptr;
+    QAction* actCopy = nullptr;
+    QAction* actFind = nullptr;
+    QAction* actFindAgain = nullptr;
+    QAction* actFindBackward = nullptr;
+    QAction* actBrowseForAstOrb = nullptr;
+    QAction* actBrowseForDiacriticals = nullptr;
+    QMenu* mnuPopup = nullptr;
+    QAction* mnuFindAgain = nullptr;
+    QAction* mnuFindAgainBackward = nullptr;
     QLabel* lblAstOrbPathVal = nullptr;
     std::array<QLabel*, kValueLabelCount> valueLabels{};
     QLabel* lblNameUnicodeVal = nullptr;
     QLabel* lblTolerance = nullptr;
+    QLabel* lblOtherDiameter = nullptr;
+    QLabel* lblAlbedo = nullptr;
+    QLabel* lblDensity = nullptr;
     QScrollBar* scbBrowser = nullptr;
+    QPushButton* btnBrowse = nullptr;
     QPushButton* btnWikiFR = nullptr;
     QPushButton* btnWikiEN = nullptr;
     QPushButton* btnSpecial = nullptr;
@@ -200,15 +218,14 @@ private:
     QCheckBox* chkNumbered = nullptr;
     QGroupBox* rgpPlanet = nullptr;
     QButtonGroup* rgpPlanetItems = nullptr;
+    QGroupBox* rgpType = nullptr;
     QButtonGroup* rgpTypeItems = nullptr;
     QLineEdit* edtDiameter = nullptr;
     QLineEdit* edtAlbedo = nullptr;
     QLineEdit* edtDensity = nullptr;
+    QPushButton* Button1 = nullptr;
     QPushButton* btnDiacriticals = nullptr;
-    QAction* actBrowseForAstOrb = nullptr;
-    QMenu* mnuPopup = nullptr;
-    QAction* mnuFindAgain = nullptr;
-    QAction* mnuFindAgainBackward = nullptr;
+    QPushButton* btnExtractNames = nullptr;
 };
 
 } // namespace quorvane::app
