@@ -2,8 +2,6 @@
 // quorvane-cli writes for the same record and controls.
 #include "window_fixture.h"
 
-#include "app/infobox_button.h"
-
 #include "cli/cli.h"
 
 #include <QAction>
@@ -11,6 +9,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
@@ -87,22 +86,19 @@ TEST_F(CommandsTest, EnglishInfoboxLeavesThePointOfThePointSystem) {
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
-// The window tells the language from the clicked button's name: only btnWikiFR writes French.
-TEST(InfoboxButton, LanguageOfTheClickedButton) {
-    struct Row {
-        const char* name;
-        InfoboxLanguage expected;
-    };
-    const Row rows[] = {
-        {"btnWikiFR", InfoboxLanguage::French},
-        {"btnWikiEN", InfoboxLanguage::English},
-        {"btnAnything", InfoboxLanguage::English},
-        {"btnwikifr", InfoboxLanguage::English},
-        {"", InfoboxLanguage::English},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(LanguageOfButton(QString::fromLatin1(row.name)), row.expected) << row.name;
-    }
+// Each button writes the language it was made with, whatever it is called by now.
+TEST_F(CommandsTest, InfoboxLanguageGoesWithTheButtonNotItsName) {
+    TfrmQuorvane& w = OpenSample();
+    QPushButton* btnWikiFR = Control<QPushButton>(w, "btnWikiFR");
+    QPushButton* btnWikiEN = Control<QPushButton>(w, "btnWikiEN");
+    btnWikiFR->setObjectName("btnWikiEN");
+    btnWikiEN->setObjectName("btnWikiFR");
+    btnWikiFR->click();
+    EXPECT_TRUE(Clipboard().startsWith("{{Planète mineure |\r\n"))
+        << Clipboard().left(40).toStdString();
+    btnWikiEN->click();
+    EXPECT_TRUE(Clipboard().startsWith("{{Minor Planet |\r\n"))
+        << Clipboard().left(40).toStdString();
 }
 
 TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
@@ -126,6 +122,31 @@ TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
     EXPECT_EQ(Clipboard(), CliClipboard({"infobox", samples, "0", "--lang", "en", "--diameter",
                                          "10", "--density", "3"}));
     EXPECT_TRUE(Clipboard().contains(" | density=3.0 g/[[cubic centimetre|cm³]]\r\n"));
+}
+
+// A box's leave handler corrects it when the focus goes to another control, not when the window
+// loses the focus or a popup menu takes it.
+TEST_F(CommandsTest, BoxIsCorrectedWhenTheFocusMovesWithinTheWindow) {
+    struct Row {
+        Qt::FocusReason reason;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {Qt::TabFocusReason, "0.1"},   {Qt::BacktabFocusReason, "0.1"},
+        {Qt::MouseFocusReason, "0.1"}, {Qt::ShortcutFocusReason, "0.1"},
+        {Qt::OtherFocusReason, "0.1"}, {Qt::ActiveWindowFocusReason, "1.5"},
+        {Qt::PopupFocusReason, "1.5"},
+    };
+    TfrmQuorvane& w = OpenSample();
+    QLineEdit* edtAlbedo = Control<QLineEdit>(w, "edtAlbedo");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        edtAlbedo->setText("1.5");
+        QFocusEvent leave(QEvent::FocusOut, row.reason);
+        QApplication::sendEvent(edtAlbedo, &leave);
+        EXPECT_EQ(edtAlbedo->text().toStdString(), row.expected);
+    }
+    EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
 TEST_F(CommandsTest, InfoboxErrorLeavesTheClipboard) {
