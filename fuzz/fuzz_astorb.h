@@ -3,6 +3,7 @@
 // restated, and a file rewritten into another format.
 #pragma once
 
+#include "astorb/numbers.h"
 #include "astorb/record.h"
 
 #include <array>
@@ -62,7 +63,7 @@ std::string Relay(std::string_view file, FileFormat to);
 // The orbital elements and their accessors, in the order the accessors are listed.
 struct FloatRow {
     Field field;
-    double (*read)(AstOrbRecord);
+    double (*read)(AstOrbRecord, const NumberFormat&);
 };
 inline constexpr FloatRow kFloatFields[] = {
     {Field::SemiMajorAxis, GetSemiMajorAxis}, {Field::Eccentricity, GetEccentricity},

@@ -5,7 +5,6 @@
 // was.
 #include "fuzz_support.h"
 
-#include "astorb/numbers.h"
 #include "cli/cli.h"
 
 #include <cstdlib>
@@ -104,7 +103,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::ostringstream out;
     std::ostringstream err;
     const int status = cli::Run(args, out, err, '.');
-    SetDecimalSeparator('.');
     Check(status == 0 || status == 1 || status == 2, "an exit status outside 0, 1 and 2");
     Check(status != 2 || err.str().find("usage: quorvane-cli") != std::string::npos,
           "a bad command line without the usage");

@@ -1,14 +1,14 @@
-// The scans' float-field reader against the field accessors on a run of records of either
-// layout, one reader for the whole run under one decimal separator: each of the six orbital
-// elements of every record is accepted and read exactly as the accessor reads it, whatever
-// records (of whatever layout) the reader has seen before.
+// The float reader a scan keeps against the field accessors on a run of records of either
+// layout, one reader for the whole run in one number format: each of the six orbital elements
+// of every record is accepted and read exactly as the accessor reads it, whatever records (of
+// whatever layout) the reader has seen and learned from before.
 #include "fuzz_astorb.h"
 #include "fuzz_support.h"
 
 #include "astorb/error.h"
+#include "astorb/float_reader.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
-#include "astorb/scanner.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -21,8 +21,8 @@ using quorvane::fuzz::Check;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
-    SetDecimalSeparator(provider.ConsumeBool() ? ',' : '.');
-    const FloatFieldReader reader;
+    const NumberFormat format{provider.ConsumeBool() ? ',' : '.'};
+    const FloatReader reader(format);
     for (int n = 0; n < 8 && provider.remaining_bytes() > 0; ++n) {
         const RecordLayout layout =
             provider.ConsumeBool() ? RecordLayout::SixDigit : RecordLayout::FiveDigit;
@@ -32,15 +32,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         for (const fuzz::FloatRow& row : fuzz::kFloatFields) {
             std::optional<double> value;
             try {
-                value = row.read(record);
+                value = row.read(record, format);
             } catch (const Error&) {
             }
             double quick = 0.0;
             Check(reader.Read(record, row.field, quick) == value.has_value() &&
                       reader.Check(record, row.field) == value.has_value(),
-                  "the scans' float reader and the accessor disagree on acceptance");
+                  "the scan's float reader and the accessor disagree on acceptance");
             Check(!value || quick == *value,
-                  "the scans' float reader and the accessor disagree on the value");
+                  "the scan's float reader and the accessor disagree on the value");
         }
     }
     return 0;

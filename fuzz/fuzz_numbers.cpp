@@ -1,8 +1,10 @@
 // The strict number rules of the record fields and the parameter boxes, checked against the C
-// library's conversions on the texts both should read alike.
+// library's conversions on the texts both should read alike, and the float reader's text
+// conversion against the plain definition.
 #include "fuzz_support.h"
 
 #include "astorb/error.h"
+#include "astorb/float_reader.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "infobox/epoch.h"
@@ -25,13 +27,14 @@ bool OnlyChars(std::string_view text, std::string_view allowed) {
     return text.find_first_not_of(allowed) == std::string_view::npos;
 }
 
-// The float grammar is a subset of strtod's: whatever ParseFloat accepts, strtod reads whole
-// with the same value; a plain decimal text that strtod reads whole and finite, ParseFloat
-// accepts too. Values below the smallest normal double may read as zero.
+// The float grammar is a subset of strtod's: whatever the reader accepts with the separator
+// alone, strtod reads whole with the same value; a plain decimal text that strtod reads whole
+// and finite, the reader accepts too. Values below the smallest normal double may read as zero.
 void CheckFloat(std::string_view text, char separator) {
-    const std::optional<double> value = ParseFloat(text, separator);
+    const std::optional<double> value =
+        FloatReader(NumberFormat{separator}, DecimalPoints::Separator).Parse(text);
     if (value) {
-        Check(std::isfinite(*value), "ParseFloat gave a value that is not finite");
+        Check(std::isfinite(*value), "the float reader gave a value that is not finite");
     }
     if ((separator != '.' && separator != ',') || text.size() > 512 ||
         (separator == ',' && text.find('.') != std::string_view::npos)) {
@@ -44,7 +47,7 @@ void CheckFloat(std::string_view text, char separator) {
         }
     }
     if (!OnlyChars(normal, "0123456789+-.eE")) {
-        Check(!value, "ParseFloat accepted a character outside the grammar");
+        Check(!value, "the float reader accepted a character outside the grammar");
         return;
     }
     errno = 0;
@@ -53,11 +56,11 @@ void CheckFloat(std::string_view text, char separator) {
     const bool whole = !normal.empty() && end == normal.c_str() + normal.size();
     const bool overflow = errno == ERANGE && std::fabs(reference) > 1.0;
     if (value) {
-        Check(whole, "ParseFloat accepted a text strtod does not read whole");
+        Check(whole, "the float reader accepted a text strtod does not read whole");
         Check(*value == reference || (*value == 0.0 && std::fabs(reference) < DBL_MIN),
-              "ParseFloat and strtod disagree on the value");
+              "the float reader and strtod disagree on the value");
     } else {
-        Check(!whole || overflow, "ParseFloat refused a plain decimal number");
+        Check(!whole || overflow, "the float reader refused a plain decimal number");
     }
 }
 
@@ -103,7 +106,7 @@ bool IsValidDate(int y, int m, int d) {
 // The epoch of a record, in the columns of either layout: an eight-digit date is accepted
 // exactly when it exists, and its Julian date is that of 0 h on the day; both layouts read it
 // alike.
-void CheckEpoch(std::string_view text) {
+void CheckEpoch(std::string_view text, const NumberFormat& format) {
     std::optional<std::string> julian;
     bool named = true;
     std::string fiveDigitSeen;
@@ -117,7 +120,7 @@ void CheckEpoch(std::string_view text) {
         std::string seen;
         julian.reset();
         try {
-            julian = GetEpochJulianDate(read);
+            julian = GetEpochJulianDate(read, format);
             seen += *julian;
         } catch (const Error& e) {
             seen += e.what();
@@ -155,23 +158,25 @@ void CheckEpoch(std::string_view text) {
         std::string want = expected;
         for (char& c : want) {
             if (c == '.') {
-                c = DecimalSeparator();
+                c = format.decimalSeparator;
             }
         }
         Check(*julian == want, "the Julian date differs from the civil day count");
     }
 }
 
-// The quick float path must be the general conversion exactly, acceptance included, and the
-// record rule read in place must equal the rule on the text with its points replaced.
+// The float reader must be the plain definition exactly, acceptance included: with the
+// separator alone on the text, and by the fields' rule in place on the text with its points
+// replaced.
 void CheckQuickPaths(std::string_view text, char separator) {
-    const std::optional<double> quick = ParseFloat(text, separator);
+    const NumberFormat format{separator};
+    const std::optional<double> quick = FloatReader(format, DecimalPoints::Separator).Parse(text);
     const std::optional<double> plain = reference::ParseFloatPlain(text, separator);
     Check(quick.has_value() == plain.has_value(),
-          "the quick and plain floats disagree on acceptance");
+          "the reader and the plain definition disagree on acceptance");
     if (quick && plain) {
         Check(std::signbit(*quick) == std::signbit(*plain) && (*quick == *plain),
-              "the quick and plain floats disagree on the value");
+              "the reader and the plain definition disagree on the value");
     }
     std::string replaced(text);
     for (char& c : replaced) {
@@ -179,13 +184,14 @@ void CheckQuickPaths(std::string_view text, char separator) {
             c = separator;
         }
     }
-    const std::optional<double> rule = ParseFloatRule(text, separator);
-    const std::optional<double> reference = ParseFloat(replaced, separator);
+    const std::optional<double> rule =
+        FloatReader(format, DecimalPoints::PointOrSeparator).Parse(text);
+    const std::optional<double> reference = reference::ParseFloatPlain(replaced, separator);
     Check(rule.has_value() == reference.has_value(),
-          "the record rule in place disagrees on acceptance");
+          "the fields' rule in place disagrees on acceptance");
     if (rule && reference) {
         Check(std::signbit(*rule) == std::signbit(*reference) && *rule == *reference,
-              "the record rule in place disagrees on the value");
+              "the fields' rule in place disagrees on the value");
     }
 }
 
@@ -203,17 +209,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     CheckFloat(text, separator);
     CheckQuickPaths(text, separator);
     CheckInt(text);
-    SetDecimalSeparator(separator);
+    const NumberFormat format{separator};
     try {
-        const double value = FloatRule(text);
-        Check(std::isfinite(value), "FloatRule gave a value that is not finite");
+        const double value = FloatReader(format).Value(text);
+        Check(std::isfinite(value), "the fields' rule gave a value that is not finite");
     } catch (const Error&) {
     }
     try {
         StrToInt(text);
     } catch (const Error&) {
     }
-    CheckEpoch(text);
-    Check(WithDecimalSeparator(text).size() == text.size(), "separator replacement changed length");
+    CheckEpoch(text, format);
+    Check(WithDecimalSeparator(text, format).size() == text.size(),
+          "separator replacement changed length");
     return 0;
 }

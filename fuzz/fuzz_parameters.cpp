@@ -18,9 +18,9 @@ namespace {
 
 constexpr const char* kPatterns[] = {"0", "0.0", "0.00", "0.000", "0.0000"};
 
-void Format(double value) {
+void Format(double value, const NumberFormat& format) {
     for (const char* pattern : kPatterns) {
-        const std::string text = FormatFloat(pattern, value);
+        const std::string text = FormatFloat(pattern, value, format);
         Check(!text.empty() && text.size() < 400, "a pattern wrote nothing or too much");
     }
 }
@@ -29,36 +29,37 @@ void Format(double value) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     FuzzedDataProvider provider(data, size);
-    SetDecimalSeparator(provider.ConsumeBool() ? '.' : ',');
+    const NumberFormat format{provider.ConsumeBool() ? '.' : ','};
     const std::string caption = provider.ConsumeRandomLengthString(8);
     const std::string albedoText = provider.ConsumeRandomLengthString(40);
     const std::string densityText = provider.ConsumeRandomLengthString(40);
     const std::string diameterText = provider.ConsumeRemainingBytesAsString();
 
     std::string diameterBox = diameterText;
-    const double diameter = DiameterParameter(diameterBox, caption);
+    const double diameter = DiameterParameter(diameterBox, caption, format);
     Check(std::isfinite(diameter), "a diameter that is not finite");
     Check(diameterBox == diameterText || (diameter == 0.0 && diameterBox == caption),
           "the diameter box changed without being refused");
 
     std::string albedoBox = albedoText;
-    const double albedo = AlbedoParameter(albedoBox);
+    const double albedo = AlbedoParameter(albedoBox, format);
     Check(albedo >= 0.0 && albedo <= 1.0, "an albedo outside 0 to 1");
     Check(albedoBox == albedoText || (albedo == 0.1 && albedoBox == kDefaultAlbedoText),
           "the albedo box changed without being refused");
 
     std::string densityBox = densityText;
-    const double density = DensityParameter(densityBox);
+    const double density = DensityParameter(densityBox, format);
     Check(density >= 0.0 && density <= 10.0, "a density outside 0 to 10");
     Check(densityBox == densityText || (density == 2.0 && densityBox == kDefaultDensityText),
           "the density box changed without being refused");
 
     // A corrected box reads back as the value it was given.
-    Check(AlbedoParameter(albedoBox) == albedo && DensityParameter(densityBox) == density,
+    Check(AlbedoParameter(albedoBox, format) == albedo &&
+              DensityParameter(densityBox, format) == density,
           "a box does not read back as its value");
-    Format(diameter);
-    Format(albedo);
-    Format(density);
+    Format(diameter, format);
+    Format(albedo, format);
+    Format(density, format);
     FormatInt(static_cast<int>(diameter > 2e9 || diameter < -2e9 ? 0 : diameter));
     return 0;
 }

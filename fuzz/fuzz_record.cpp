@@ -12,11 +12,13 @@
 #include "astorb/diacriticals.h"
 #include "astorb/display.h"
 #include "astorb/error.h"
+#include "astorb/float_reader.h"
 #include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "astorb/scanner.h"
 #include "infobox/epoch.h"
 #include "infobox/title.h"
+#include "reference/plain_float.h"
 
 #include <algorithm>
 #include <array>
@@ -117,20 +119,24 @@ std::string ErrorText(const Error& error) {
     return std::string("error: ") + error.what();
 }
 
-// The scans' float reader for each decimal separator. A scan makes its reader for the records
-// of one file; so does every check here, for the records of one file or one layout
+constexpr NumberFormat kPoint{'.'};
+constexpr NumberFormat kComma{','};
+
+// The float reader a scan keeps, for each decimal separator. A scan makes its reader for the
+// records of one file; so does every check here, for the records of one file or one layout
 // (fuzz_field_reader takes one reader across both layouts).
 struct Readers {
-    FloatFieldReader point;
-    FloatFieldReader comma;
+    FloatReader point{kPoint};
+    FloatReader comma{kComma};
 };
 
-Readers MakeReaders() {
-    SetDecimalSeparator('.');
-    const FloatFieldReader point;
-    SetDecimalSeparator(',');
-    const FloatFieldReader comma;
-    return {point, comma};
+// The plain definition of a float field's value: the trimmed text with every "." read as the
+// separator, through the general decimal conversion.
+std::optional<double> PlainFieldValue(AstOrbRecord record, Field field,
+                                      const NumberFormat& format) {
+    std::string text(Trim(FieldChars(record, field)));
+    std::replace(text.begin(), text.end(), '.', format.decimalSeparator);
+    return reference::ParseFloatPlain(text, format.decimalSeparator);
 }
 
 // Everything the field readers, the title, the epoch and the display make of one record that
@@ -230,43 +236,46 @@ std::string ObserveFields(AstOrbRecord record) {
     return seen;
 }
 
-// What the float accessors, the scans' float reader `quick` and the Julian date make of one
-// record under the decimal separator in force.
-std::string ObserveNumbers(AstOrbRecord record, const FloatFieldReader& quick) {
+// What the float accessors, the scan's float reader `quick` and the Julian date make of one
+// record in `format`; the accessors' values are the plain definition's, bit for bit.
+std::string ObserveNumbers(AstOrbRecord record, const NumberFormat& format,
+                           const FloatReader& quick) {
     std::string seen;
     for (const fuzz::FloatRow& row : fuzz::kFloatFields) {
         std::optional<double> value;
         try {
-            value = row.read(record);
+            value = row.read(record, format);
             Check(std::isfinite(*value), "an accessor returned a value that is not finite");
             seen += Hex(*value);
         } catch (const Error& error) {
             seen += ErrorText(error);
         }
         seen += '\x1e';
+        const std::optional<double> plain = PlainFieldValue(record, row.field, format);
+        Check(plain.has_value() == value.has_value() && (!value || Hex(*plain) == Hex(*value)),
+              "an accessor and the plain definition disagree");
         double quickValue = 0.0;
         Check(quick.Read(record, row.field, quickValue) == value.has_value() &&
                   quick.Check(record, row.field) == value.has_value(),
-              "the scans' float reader and the accessor disagree on acceptance");
-        Check(!value || quickValue == *value, "the scans' float reader and the accessor disagree");
+              "the scan's float reader and the accessor disagree on acceptance");
+        Check(!value || Hex(quickValue) == Hex(*value),
+              "the scan's float reader and the accessor disagree");
     }
     try {
-        seen += GetEpochJulianDate(record);
+        seen += GetEpochJulianDate(record, format);
     } catch (const Error& error) {
         seen += ErrorText(error);
     }
     return seen;
 }
 
-// Both observations of a record, the numbers under '.' and then ','.
+// Both observations of a record, the numbers in '.' and then ','.
 std::string ObserveBoth(AstOrbRecord record, const Readers& readers) {
     std::string seen = ObserveFields(record);
-    SetDecimalSeparator('.');
     seen += '\x1d';
-    seen += ObserveNumbers(record, readers.point);
-    SetDecimalSeparator(',');
+    seen += ObserveNumbers(record, kPoint, readers.point);
     seen += '\x1d';
-    seen += ObserveNumbers(record, readers.comma);
+    seen += ObserveNumbers(record, kComma, readers.comma);
     return seen;
 }
 
@@ -304,7 +313,8 @@ FileSeen CheckFile(std::string_view bytes, std::optional<RecordFormat> written, 
     };
 
     FileSeen seen{format, {}};
-    const std::optional<Readers> readers = observe ? std::optional(MakeReaders()) : std::nullopt;
+    const std::optional<Readers> readers =
+        observe ? std::optional<Readers>(std::in_place) : std::nullopt;
     for (std::int64_t i = 0; i < count; ++i) {
         Check(database.ReadRecord(i), "a read inside the file failed");
         const std::string expected = recordBytes(i);
@@ -338,7 +348,6 @@ FileSeen CheckFile(std::string_view bytes, std::optional<RecordFormat> written, 
               "after the block reader the current record is not the last one it handed out");
     }
 
-    SetDecimalSeparator('.');
     for (int position = -1; position <= static_cast<int>(count); ++position) {
         RecordDisplay labels;
         std::string diameterBox;
@@ -444,7 +453,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes = fuzz::AsText(data, size);
     // The first bytes as a record of either layout, whole and as a read leaves them at a zero.
     for (const FileFormat format : {kFileFormats[0], kFileFormats[2]}) {
-        const Readers readers = MakeReaders();
+        const Readers readers;
         const std::string_view text = bytes.substr(0, fuzz::LengthOf(format));
         ObserveBoth({text, format.layout}, readers);
         if (text.find('\0') != std::string_view::npos) {

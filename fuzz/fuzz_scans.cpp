@@ -102,7 +102,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (astorb.size() < static_cast<std::size_t>(RecordLength)) {
         return 0;
     }
-    SetDecimalSeparator('.');
     fuzz::WriteFile(folder + "/AstOrb.dat", astorb);
     if (settings.withNames) {
         fuzz::WriteFile(folder + "/Diacriticals.txt",

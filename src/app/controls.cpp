@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -12,8 +13,33 @@
 #include <QStylePainter>
 
 #include <algorithm>
+#include <utility>
 
 namespace quorvane::app {
+
+namespace {
+
+class FocusLeaveWatcher : public QObject {
+public:
+    FocusLeaveWatcher(QWidget* control, std::function<void()> leave)
+        : QObject(control), leave_(std::move(leave)) {}
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::FocusOut) {
+            const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                leave_();
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> leave_;
+};
+
+} // namespace
 
 void TScrollBar::keyPressEvent(QKeyEvent* event) {
     // Qt's scroll bars invert their arrow keys; these are the platform's.
@@ -134,6 +160,10 @@ void ArrangeRadioItems(QGroupBox* box) {
     for (int i = 0; i < count; ++i) {
         items[i]->setGeometry(left, top + i * itemHeight, inside.right() + 1 - left, itemHeight);
     }
+}
+
+void WhenFocusLeaves(QWidget* control, std::function<void()> leave) {
+    control->installEventFilter(new FocusLeaveWatcher(control, std::move(leave)));
 }
 
 } // namespace quorvane::app

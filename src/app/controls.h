@@ -1,6 +1,7 @@
 // Controls that behave as the window's users expect of them: scroll bars that take the focus
 // and move with the keys, labels and a background that take their own clicks, accelerators that
-// act on their first claimant, radio items laid out inside their group's frame.
+// act on their first claimant, radio items laid out inside their group's frame, edit boxes with a
+// leave handler.
 #pragma once
 
 #include <QLabel>
@@ -63,5 +64,9 @@ void TabStopOnSelectedItem(QButtonGroup* group);
 
 // Spreads the radio items of `box` evenly over the area inside its frame, below its caption.
 void ArrangeRadioItems(QGroupBox* box);
+
+// Runs `leave` whenever the focus leaves `control` for another control of its window, whether
+// or not its text changed; not when the window itself loses the focus or a popup takes it.
+void WhenFocusLeaves(QWidget* control, std::function<void()> leave);
 
 } // namespace quorvane::app

@@ -4,8 +4,6 @@
 #include "app/command_scopes.h"
 #include "app/tfrmquorvane.h"
 
-#include "app/infobox_button.h"
-
 #include "lists/orbit_type.h"
 #include "text/cp1252.h"
 
@@ -37,12 +35,10 @@ template <typename F> void TfrmQuorvane::RunScan(F&& scan) {
     });
 }
 
-void TfrmQuorvane::btnWikiFRClick() {
+void TfrmQuorvane::btnWikiFRClick(InfoboxLanguage language) {
     if (scanRunning_) {
         return;
     }
-    const InfoboxLanguage language = LanguageOfButton(
-        sender() != nullptr ? sender()->objectName() : QStringLiteral("btnWikiFR"));
     Guarded([&] {
         CommandResult result = model_.Infobox(language);
         Present(result);

@@ -1,6 +1,8 @@
-// The window's design: where each control stands and what it says, in one table. The rows are
-// in creation order, which is also the tab order of the controls that take the focus.
+// The window's design: where each control stands, what it says and what it is named, one
+// constant per control, in the order the window creates them.
 #pragma once
+
+#include "astorb/display.h"
 
 #include <QKeyCombination>
 
@@ -22,111 +24,47 @@ constexpr int kBorderWidth = 6;
 constexpr int kNameUnicodeLeft = 404;
 constexpr int kNameGap = 8;
 
-enum class ControlKind {
-    Label,      // fitted to its text
-    Caption,    // a value label's caption (its text is the value label's), right-aligned to end
-                // where its box ends, widened leftwards when the font needs more
-    Value,      // a value label, fitted to its text, with the popup menu
-    ScrollBar,  // horizontal
-    Button,     // a push button; with a command, it runs it and shows its caption
-    CheckBox,   // checked at first
-    RadioGroup, // a framed group of radio items
-    Edit,       // a one-line box holding its text
-};
-
-struct ControlDesign {
-    std::string_view name;
-    ControlKind kind;
+// A control's place in the client area, whose origin is inside the border.
+struct Place {
     int left;
     int top;
     int width;
     int height;
-    std::string_view text = {}; // UTF-8: the caption, or an edit box's first text
+};
+
+// A control; `text` (UTF-8) is its caption, or an edit box's first text.
+struct ControlDesign {
+    std::string_view name;
+    Place place;
+    std::string_view text = {};
     std::string_view hint = {};
-    std::string_view buddy = {};   // a label's control, which its accelerator focuses
-    std::string_view command = {}; // a button's command (an action's name)
-    std::span<const std::string_view> items = {}; // a radio group's items
-    int selected = 0;                             // a radio group's selected item
 };
 
-constexpr std::array<std::string_view, 9> kPlanetItems = {
-    "&Mercury", "&Venus",  "Eart&h",   "M&ars",   "&Jupiter",
-    "&Saturn",  "&Uranus", "&Neptune", "&Pluton",
-};
-constexpr std::array<std::string_view, 7> kTypeItems = {
-    "&Inner", "Inner-Gra&zer", "Co-Orbita&l", "C&rosser", "Outer-&Grazer", "&Outer", "Retrograde",
+// A framed group of radio items; `selected` is the item selected at first.
+struct RadioGroupDesign {
+    std::string_view name;
+    Place place;
+    std::string_view caption;
+    std::string_view hint;
+    std::span<const std::string_view> items;
+    int selected;
 };
 
-using enum ControlKind;
-
-// The controls of the client area, whose origin is inside the border.
-// clang-format off
-constexpr ControlDesign kControls[] = {
-    {"lblAstOrbPath", Label, 66, 3, 83, 13, "AstOrb.dat path:"},
-    {"lblAstOrbPathVal", Label, 152, 3, 3, 13},
-    {"lblNumber", Caption, 263, 23, 41, 13},
-    {"lblNumberVal", Value, 309, 23, 3, 13},
-    {"lblName", Caption, 273, 36, 31, 13},
-    {"lblNameVal", Value, 309, 36, 3, 13},
-    {"lblH", Caption, 245, 49, 59, 13},
-    {"lblHVal", Value, 309, 49, 3, 13},
-    {"lblG", Caption, 264, 62, 40, 13},
-    {"lblGVal", Value, 309, 62, 3, 13},
-    {"lblBVColour", Caption, 250, 75, 54, 13},
-    {"lblBVColourVal", Value, 309, 75, 3, 13},
-    {"lblDiameter", Caption, 231, 88, 73, 13},
-    {"lblDiamVal", Value, 309, 88, 3, 13},
-    {"lblIRASClass", Caption, 213, 101, 91, 13},
-    {"lblIRASClassVal", Value, 309, 101, 3, 13},
-    {"lblEpoch", Caption, 271, 114, 33, 13},
-    {"lblEpochVal", Value, 309, 114, 3, 13},
-    {"lblMeanAnomaly", Caption, 230, 127, 74, 13},
-    {"lblMeanAnomalyVal", Value, 309, 127, 3, 13},
-    {"lblArgPerihelion", Caption, 191, 140, 113, 13},
-    {"lblArgPerihelionVal", Value, 309, 140, 3, 13},
-    {"lblAscNode", Caption, 223, 153, 81, 13},
-    {"lblAscNodeVal", Value, 309, 153, 3, 13},
-    {"lblInclination", Caption, 251, 166, 53, 13},
-    {"lblInclinationVal", Value, 309, 166, 3, 13},
-    {"lblEccentricity", Caption, 245, 179, 59, 13},
-    {"lblEccentricityVal", Value, 309, 179, 3, 13},
-    {"lblSemiMajorAxis", Caption, 224, 192, 80, 13},
-    {"lblSemiMajorAxisVal", Value, 309, 192, 3, 13},
-    {"lblAten", Caption, 277, 205, 27, 13},
-    {"lblAtenVal", Value, 309, 205, 3, 13},
-    {"lblApollo", Caption, 271, 218, 33, 13},
-    {"lblApolloVal", Value, 309, 218, 3, 13},
-    {"lblAmor", Caption, 275, 231, 29, 13},
-    {"lblAmorVal", Value, 309, 231, 3, 13},
-    {"lblMarsCrosser", Caption, 236, 244, 68, 13},
-    {"lblMarsCrosserVal", Value, 309, 244, 3, 13},
-    {"lblOuterCrosser", Caption, 199, 257, 105, 13},
-    {"lblOuterCrosserVal", Value, 309, 257, 3, 13},
-    {"lblNameUnicodeVal", Value, kNameUnicodeLeft, 36, 3, 15},
-    {"lblTolerance", Label, 2, 70, 94, 13, "&Tolerance (m/s): 10", {}, "scrTolerance"},
-    {"lblOtherDiameter", Label, 430, 56, 47, 13, "Diameter:", {}, "edtDiameter"},
-    {"lblAlbedo", Label, 430, 95, 37, 13, "Albe&do:", {}, "edtAlbedo"},
-    {"lblDensity", Label, 430, 135, 40, 13, "Density:", {}, "edtDensity"},
-    {"scbBrowser", ScrollBar, 0, 280, 496, 15},
-    {"btnBrowse", Button, 0, 0, 61, 19, {}, "Browse for AstOrb.dat", {}, "actBrowseForAstOrb"},
-    {"btnWikiFR", Button, 0, 25, 91, 19, "Copier Wiki (&FR)", "Met le Wikicode dans le presse-papiers"},
-    {"btnWikiEN", Button, 98, 25, 91, 19, "Copy Wiki (&EN)", "Puts the Wikicode on the clipboard"},
-    {"btnSpecial", Button, 0, 49, 91, 19, "Spe&cial", "Extracts a list to the clipboard"},
-    {"btnFamily", Button, 98, 49, 91, 19, "Famil&y", "Extracts family members to the clipboard"},
-    {"scrTolerance", ScrollBar, 2, 87, 183, 16, {}, "Sets the Family tolerance"},
-    {"chkNumbered", CheckBox, 2, 104, 97, 18, "Num&bered Only", "Limits search to the numbered asteroids"},
-    {"rgpPlanet", RadioGroup, 2, 119, 79, 153, "Planet", "Which planet is used by the Special button", {}, {}, kPlanetItems, 0},
-    {"rgpType", RadioGroup, 90, 119, 97, 153, "Type", "Type of asteroid extracted by the Special button", {}, {}, kTypeItems, 2},
-    {"edtDiameter", Edit, 426, 71, 65, 21, {}, "Diameter to use instead of the database's"},
-    {"edtAlbedo", Edit, 426, 112, 65, 21, "0.1", "Albedo to use when computing surface temperature"},
-    {"edtDensity", Edit, 426, 151, 65, 21, "2", "Density to use when computing mass, gravity and escape velocity"},
-    {"Button1", Button, 402, 183, 91, 19, "(Inclinations)", "Scan database for highest-inclination asteroid"},
-    {"btnDiacriticals", Button, 402, 253, 91, 19, {}, "Browse for Diacriticals.txt", {}, "actBrowseForDiacriticals"},
-    {"btnExtractNames", Button, 402, 226, 91, 19, "Extract Names", "Copies all of the asteroid names to the clipboard"},
+// A caption and its value label on one row: the value label stands at kValueLeft; the caption
+// ends where `caption` ends, however wide the font makes it. Names and caption text are the
+// value label's own (kValueLabels).
+struct ValueRowDesign {
+    ValueLabel label;
+    Place caption;
 };
-// clang-format on
+constexpr int kValueLeft = 309;
 
-// The window's commands; those with a shortcut take it anywhere in the window.
+// The value label's place on its row.
+constexpr Place ValuePlace(const ValueRowDesign& row) {
+    return {kValueLeft, row.caption.top, 3, 13};
+}
+
+// A command; those with a shortcut take it anywhere in the window.
 struct ActionDesign {
     std::string_view name;
     std::string_view text;
@@ -135,29 +73,92 @@ struct ActionDesign {
     QKeyCombination shortcut = {};
 };
 
-constexpr ActionDesign kActions[] = {
-    {"actCopy", "&Copier", "Copier", "Copier la sélection et la placer dans le Presse-papiers"},
-    {"actFind", "C&hercher..."},
-    {"actFindAgain", "&Occurence suivante", {}, {}, Qt::Key_F3},
-    {"actFindBackward", "Occurence précédente", {}, {}, Qt::SHIFT | Qt::Key_F3},
-    {"actBrowseForAstOrb", "&Open...", "Browse", "Browse for AstOrb.dat"},
-    {"actBrowseForDiacriticals", "&Diacriticals...", "Browse", "Browse for Diacriticals.txt"},
-};
-
-// The popup menu of the value labels: each entry runs its command, under its own caption (the
-// command's when it has none) showing the command's shortcut.
+// An entry of the value labels' popup menu; without a caption of its own it shows its command's.
 struct MenuEntryDesign {
     std::string_view name;
-    std::string_view text;
-    std::string_view command;
-    bool enabled = true;
+    std::string_view text = {};
 };
 
-constexpr MenuEntryDesign kPopupMenu[] = {
-    {"mnuCopy", {}, "actCopy"},
-    {"mnuFind", "Searc&h...", "actFind"},
-    {"mnuFindAgain", "Next &occurence\tF3", "actFindAgain", false},
-    {"mnuFindAgainBackward", "Previous occ&urence\tShift+F3", "actFindBackward", false},
+// The commands.
+constexpr ActionDesign kActCopy{"actCopy", "&Copier", "Copier",
+                                "Copier la sélection et la placer dans le Presse-papiers"};
+constexpr ActionDesign kActFind{"actFind", "C&hercher..."};
+constexpr ActionDesign kActFindAgain{"actFindAgain", "&Occurence suivante", {}, {}, Qt::Key_F3};
+constexpr ActionDesign kActFindBackward{
+    "actFindBackward", "Occurence précédente", {}, {}, Qt::SHIFT | Qt::Key_F3};
+constexpr ActionDesign kActBrowseForAstOrb{"actBrowseForAstOrb", "&Open...", "Browse",
+                                           "Browse for AstOrb.dat"};
+constexpr ActionDesign kActBrowseForDiacriticals{"actBrowseForDiacriticals", "&Diacriticals...",
+                                                 "Browse", "Browse for Diacriticals.txt"};
+
+// The popup menu; the two again entries show the shortcuts of their commands.
+constexpr MenuEntryDesign kMnuCopy{"mnuCopy"};
+constexpr MenuEntryDesign kMnuFind{"mnuFind", "Searc&h..."};
+constexpr MenuEntryDesign kMnuFindAgain{"mnuFindAgain", "Next &occurence\tF3"};
+constexpr MenuEntryDesign kMnuFindAgainBackward{"mnuFindAgainBackward",
+                                                "Previous occ&urence\tShift+F3"};
+
+// The labels, fitted to their text.
+constexpr ControlDesign kLblAstOrbPath{"lblAstOrbPath", {66, 3, 83, 13}, "AstOrb.dat path:"};
+constexpr ControlDesign kLblAstOrbPathVal{"lblAstOrbPathVal", {152, 3, 3, 13}};
+
+// The rows of caption and value label, top to bottom.
+constexpr ValueRowDesign kValueRows[] = {
+    {ValueLabel::Number, {263, 23, 41, 13}},
+    {ValueLabel::Name, {273, 36, 31, 13}},
+    {ValueLabel::H, {245, 49, 59, 13}},
+    {ValueLabel::G, {264, 62, 40, 13}},
+    {ValueLabel::BVColour, {250, 75, 54, 13}},
+    {ValueLabel::Diam, {231, 88, 73, 13}},
+    {ValueLabel::IRASClass, {213, 101, 91, 13}},
+    {ValueLabel::Epoch, {271, 114, 33, 13}},
+    {ValueLabel::MeanAnomaly, {230, 127, 74, 13}},
+    {ValueLabel::ArgPerihelion, {191, 140, 113, 13}},
+    {ValueLabel::AscNode, {223, 153, 81, 13}},
+    {ValueLabel::Inclination, {251, 166, 53, 13}},
+    {ValueLabel::Eccentricity, {245, 179, 59, 13}},
+    {ValueLabel::SemiMajorAxis, {224, 192, 80, 13}},
+    {ValueLabel::Aten, {277, 205, 27, 13}},
+    {ValueLabel::Apollo, {271, 218, 33, 13}},
+    {ValueLabel::Amor, {275, 231, 29, 13}},
+    {ValueLabel::MarsCrosser, {236, 244, 68, 13}},
+    {ValueLabel::OuterCrosser, {199, 257, 105, 13}},
 };
+
+// The accented name, a value label of its own beside the plain one.
+constexpr Place kLblNameUnicodeVal{kNameUnicodeLeft, 36, 3, 15};
+
+// The labels whose accelerator focuses a control (when the caption has one).
+constexpr ControlDesign kLblTolerance{"lblTolerance", {2, 70, 94, 13}, "&Tolerance (m/s): 10"};
+constexpr ControlDesign kLblOtherDiameter{"lblOtherDiameter", {430, 56, 47, 13}, "Diameter:"};
+constexpr ControlDesign kLblAlbedo{"lblAlbedo", {430, 95, 37, 13}, "Albe&do:"};
+constexpr ControlDesign kLblDensity{"lblDensity", {430, 135, 40, 13}, "Density:"};
+
+// The input controls, in tab order. A button that runs a command shows the command's caption.
+constexpr std::array<std::string_view, 9> kPlanetItems = {
+    "&Mercury", "&Venus",  "Eart&h",   "M&ars",   "&Jupiter",
+    "&Saturn",  "&Uranus", "&Neptune", "&Pluton",
+};
+constexpr std::array<std::string_view, 7> kTypeItems = {
+    "&Inner", "Inner-Gra&zer", "Co-Orbita&l", "C&rosser", "Outer-&Grazer", "&Outer", "Retrograde",
+};
+// clang-format off
+constexpr ControlDesign kScbBrowser{"scbBrowser", {0, 280, 496, 15}};
+constexpr ControlDesign kBtnBrowse{"btnBrowse", {0, 0, 61, 19}, kActBrowseForAstOrb.text, "Browse for AstOrb.dat"};
+constexpr ControlDesign kBtnWikiFR{"btnWikiFR", {0, 25, 91, 19}, "Copier Wiki (&FR)", "Met le Wikicode dans le presse-papiers"};
+constexpr ControlDesign kBtnWikiEN{"btnWikiEN", {98, 25, 91, 19}, "Copy Wiki (&EN)", "Puts the Wikicode on the clipboard"};
+constexpr ControlDesign kBtnSpecial{"btnSpecial", {0, 49, 91, 19}, "Spe&cial", "Extracts a list to the clipboard"};
+constexpr ControlDesign kBtnFamily{"btnFamily", {98, 49, 91, 19}, "Famil&y", "Extracts family members to the clipboard"};
+constexpr ControlDesign kScrTolerance{"scrTolerance", {2, 87, 183, 16}, {}, "Sets the Family tolerance"};
+constexpr ControlDesign kChkNumbered{"chkNumbered", {2, 104, 97, 18}, "Num&bered Only", "Limits search to the numbered asteroids"};
+constexpr RadioGroupDesign kRgpPlanet{"rgpPlanet", {2, 119, 79, 153}, "Planet", "Which planet is used by the Special button", kPlanetItems, 0};
+constexpr RadioGroupDesign kRgpType{"rgpType", {90, 119, 97, 153}, "Type", "Type of asteroid extracted by the Special button", kTypeItems, 2};
+constexpr ControlDesign kEdtDiameter{"edtDiameter", {426, 71, 65, 21}, {}, "Diameter to use instead of the database's"};
+constexpr ControlDesign kEdtAlbedo{"edtAlbedo", {426, 112, 65, 21}, "0.1", "Albedo to use when computing surface temperature"};
+constexpr ControlDesign kEdtDensity{"edtDensity", {426, 151, 65, 21}, "2", "Density to use when computing mass, gravity and escape velocity"};
+constexpr ControlDesign kButton1{"Button1", {402, 183, 91, 19}, "(Inclinations)", "Scan database for highest-inclination asteroid"};
+constexpr ControlDesign kBtnDiacriticals{"btnDiacriticals", {402, 253, 91, 19}, kActBrowseForDiacriticals.text, "Browse for Diacriticals.txt"};
+constexpr ControlDesign kBtnExtractNames{"btnExtractNames", {402, 226, 91, 19}, "Extract Names", "Copies all of the asteroid names to the clipboard"};
+// clang-format on
 
 } // namespace quorvane::app::design

@@ -11,12 +11,13 @@ namespace quorvane::app {
 
 int RunQuorvane(QApplication& application) {
     const QString point = QLocale::system().decimalPoint();
-    SetDecimalSeparator(point.size() == 1 && point[0].unicode() < 128
-                            ? static_cast<char>(point[0].unicode())
-                            : '.');
+    const NumberFormat regional{point.size() == 1 && point[0].unicode() < 128
+                                    ? static_cast<char>(point[0].unicode())
+                                    : '.'};
     int status = 0;
     {
         TfrmQuorvane window;
+        window.SetNumberFormat(regional);
         window.FormShow();
         window.show();
         status = application.exec();

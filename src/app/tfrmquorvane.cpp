@@ -1,12 +1,10 @@
-// The window's core: its seams, the record display, the leave handlers of the parameter boxes
-// and the general error report.
+// The window's core: its seams, the record display and the general error report.
 #include "app/tfrmquorvane.h"
 
 #include "astorb/error.h"
 #include "text/cp1252.h"
 
 #include <QAction>
-#include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -50,22 +48,6 @@ TfrmQuorvane::TfrmQuorvane(const WindowSeams& seams, QWidget* parent)
 }
 
 TfrmQuorvane::~TfrmQuorvane() = default;
-
-bool TfrmQuorvane::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::FocusOut) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            if (watched == edtDiameter) {
-                edtDiameterExit();
-            } else if (watched == edtAlbedo) {
-                edtAlbedoExit();
-            } else if (watched == edtDensity) {
-                edtDensityExit();
-            }
-        }
-    }
-    return QWidget::eventFilter(watched, event);
-}
 
 void TfrmQuorvane::scbBrowserChange(int position) {
     Guarded([&] {

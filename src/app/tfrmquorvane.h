@@ -27,10 +27,6 @@ class QScrollBar;
 
 namespace quorvane::app {
 
-namespace design {
-struct ControlDesign;
-} // namespace design
-
 class TfrmQuorvane : public QWidget {
     Q_OBJECT
 
@@ -50,6 +46,9 @@ public:
 
     // The model the window is a view of.
     const Model& Workspace() const { return model_; }
+    // The number format every command writes and reads its numbers with: the regional one,
+    // set at start-up.
+    void SetNumberFormat(const NumberFormat& format) { model_.SetNumberFormat(format); }
 
     // Runs a command the way every handler runs: an error ends it and goes to the general
     // error report; nothing crosses the event loop.
@@ -62,7 +61,6 @@ public:
     }
 
 protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
     // The window's frame is known once it shows, or with a window manager once it is first
     // activated: it must fit on the screen as well.
     void showEvent(QShowEvent* event) override;
@@ -72,7 +70,8 @@ private slots:
     void scbBrowserChange(int position);
     void actBrowseForAstOrbExecute();
     void actBrowseForDiacriticalsExecute();
-    void btnWikiFRClick();
+    // The click handler of both infobox buttons, each connected with the language it writes.
+    void btnWikiFRClick(InfoboxLanguage language);
     void btnSpecialClick();
     void rgpTypeClick(int index);
     void btnFamilyClick();
@@ -98,8 +97,14 @@ private:
     // How an opening ended.
     enum class Opening { NoFile, Opened, Cancelled };
 
+    // The window's components, made and connected in creation order (frm_controls.cpp).
     void CreateControls();
-    QWidget* MakeControl(const design::ControlDesign& row);
+    void CreateFrame();
+    void CreateCommands();
+    void CreatePopupMenu();
+    void CreateLabels();
+    void CreateInputs();
+    void ArrangeKeyboard();
     void LayOut();
     void FitToControls();
     Opening OpenAstOrbIn(const QString& folder);
@@ -158,14 +163,27 @@ private:
     bool activatedOnce_ = false;
     bool scanRunning_ = false;
 
-    // The controls the window itself works with, named as in its design; every control is
-    // reachable by that name as its object name.
+    // The components, named as in the window's design; each one's object name is its name. The
+    // captions, which nothing changes once made, have no member.
     ClientArea* client = nullptr;
+    QAction* actCopy = nullptr;
+    QAction* actFind = nullptr;
+    QAction* actFindAgain = nullptr;
+    QAction* actFindBackward = nullptr;
+    QAction* actBrowseForAstOrb = nullptr;
+    QAction* actBrowseForDiacriticals = nullptr;
+    QMenu* mnuPopup = nullptr;
+    QAction* mnuFindAgain = nullptr;
+    QAction* mnuFindAgainBackward = nullptr;
     QLabel* lblAstOrbPathVal = nullptr;
     std::array<QLabel*, kValueLabelCount> valueLabels{};
     QLabel* lblNameUnicodeVal = nullptr;
     QLabel* lblTolerance = nullptr;
+    QLabel* lblOtherDiameter = nullptr;
+    QLabel* lblAlbedo = nullptr;
+    QLabel* lblDensity = nullptr;
     QScrollBar* scbBrowser = nullptr;
+    QPushButton* btnBrowse = nullptr;
     QPushButton* btnWikiFR = nullptr;
     QPushButton* btnWikiEN = nullptr;
     QPushButton* btnSpecial = nullptr;
@@ -174,15 +192,14 @@ private:
     QCheckBox* chkNumbered = nullptr;
     QGroupBox* rgpPlanet = nullptr;
     QButtonGroup* rgpPlanetItems = nullptr;
+    QGroupBox* rgpType = nullptr;
     QButtonGroup* rgpTypeItems = nullptr;
     QLineEdit* edtDiameter = nullptr;
     QLineEdit* edtAlbedo = nullptr;
     QLineEdit* edtDensity = nullptr;
+    QPushButton* Button1 = nullptr;
     QPushButton* btnDiacriticals = nullptr;
-    QAction* actBrowseForAstOrb = nullptr;
-    QMenu* mnuPopup = nullptr;
-    QAction* mnuFindAgain = nullptr;
-    QAction* mnuFindAgainBackward = nullptr;
+    QPushButton* btnExtractNames = nullptr;
 };
 
 } // namespace quorvane::app

@@ -38,4 +38,8 @@ constexpr std::array<ValueLabelNames, kValueLabelCount> kValueLabelNames = {{
     {ValueLabel::OuterCrosser, "lblOuterCrosserVal", "lblOuterCrosser"},
 }};
 
+constexpr const ValueLabelNames& NamesOf(ValueLabel label) {
+    return kValueLabelNames[static_cast<std::size_t>(label)];
+}
+
 } // namespace quorvane::app

@@ -1,16 +1,13 @@
-// The one exception type of the core: it carries the user's message, filled in, as UTF-8.
+// The runtime's messages that the core raises, each thrown as the core's one exception type
+// (text/error.h).
 #pragma once
 
-#include <stdexcept>
+#include "text/error.h"
+
 #include <string>
 #include <string_view>
 
 namespace quorvane {
-
-class Error : public std::runtime_error {
-public:
-    explicit Error(const std::string& message) : std::runtime_error(message) {}
-};
 
 // The runtime's messages, "%s" filled in. Texts taken from records are Windows-1252 and are
 // converted to UTF-8 here; paths and value names are already UTF-8.

@@ -1,8 +1,11 @@
-// The one fixed-column decoder of a record's numeric field: the shape the file's fields have
-// (blanks, digits, the separator, digits, blanks) taken in one 16-byte look, inline so that a
-// scan's inner loop holds it with the field's columns as constants, and the field layouts a scan
-// learns from it. Any other text goes to the float rule (numbers.h).
+// The fixed-column fast paths of FloatReader (float_reader.h): a record's numeric field of the
+// shape the file's fields have (blanks, digits, the separator, digits, blanks) taken in one
+// 16-byte look, inline so that a scan's inner loop holds it with the field's columns as
+// constants, and the field layouts a reader learns from it. Any other text goes to the
+// reader's general path.
 #pragma once
+
+#include "astorb/numbers.h"
 
 #include <array>
 #include <cstddef>
@@ -56,28 +59,35 @@ inline std::uint64_t DigitsEndingAt(const char* end, int count) {
 
 } // namespace detail
 
-// The separator as the fixed-column path looks for it, prepared once for a whole scan: a
-// separator that is a blank, a digit, a sign or an exponent mark is never looked for.
+// The characters that separate the decimals as the fixed-column path looks for them, prepared
+// once for a whole scan: the format's separator, and "." under the fields' rule (the separator
+// again otherwise). A separator that is a blank, a digit, a sign or an exponent mark is never
+// looked for.
 struct FixedFieldSeparator {
-    __m128i bytes;
-    char character;
+    __m128i separatorBytes;
+    __m128i pointBytes;
+    char separator;
+    char point;
     bool usable;
 };
 
-inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
+inline FixedFieldSeparator MakeFixedFieldSeparator(const NumberFormat& format,
+                                                   DecimalPoints points) {
+    const char separator = format.decimalSeparator;
+    const char point = points == DecimalPoints::PointOrSeparator ? '.' : separator;
     const bool usable = static_cast<unsigned char>(separator) > 32 &&
                         !detail::IsDecimalDigit(separator) && separator != '+' &&
                         separator != '-' && separator != 'e' && separator != 'E';
-    return {_mm_set1_epi8(separator), separator, usable};
+    return {_mm_set1_epi8(separator), _mm_set1_epi8(point), separator, point, usable};
 }
 
-// A numeric field of the common shape in its fixed columns, "." read as the separator as the
-// float rule does, decoded without a branch that depends on the digits: blanks (any
-// byte up to 32), 1 to 8 digits, the separator (or "."), 0 to 8 digits, blanks, within the
-// `width` (at most 16) bytes from `field`. The 16 bytes from `field` and the 8 before it must
-// be readable. Gives the digits as an integer `mantissa` and the number of them after the
-// separator (FixedFieldValue turns them into the value), so that a scan that only checks the
-// field skips the division. False for any other text, which then goes the longer way.
+// A numeric field of the common shape in its fixed columns, decoded without a branch that
+// depends on the digits: blanks (any byte up to 32), 1 to 8 digits, the separator (or "."
+// under the fields' rule), 0 to 8 digits, blanks, within the `width` (at most 16) bytes from
+// `field`. The 16 bytes from `field` and the 8 before it must be readable. Gives the digits as
+// an integer `mantissa` and the number of them after the separator (FixedFieldValue turns them
+// into the value), so that a scan that only checks the field skips the division. False for any
+// other text, which then goes the longer way.
 [[gnu::always_inline]] inline bool FixedFieldDecimalParts(const char* field, std::size_t width,
                                                           const FixedFieldSeparator& separator,
                                                           std::uint64_t& mantissa,
@@ -90,8 +100,8 @@ inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
     const __m128i fromZero = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
     const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
     const __m128i blank = _mm_cmpeq_epi8(_mm_min_epu8(bytes, _mm_set1_epi8(32)), bytes);
-    const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')),
-                                       _mm_cmpeq_epi8(bytes, separator.bytes));
+    const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, separator.pointBytes),
+                                       _mm_cmpeq_epi8(bytes, separator.separatorBytes));
     const unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(digit)) & widthMask;
     const unsigned blanks = static_cast<unsigned>(_mm_movemask_epi8(blank)) & widthMask;
     const unsigned points = static_cast<unsigned>(_mm_movemask_epi8(point)) & widthMask;
@@ -129,7 +139,7 @@ inline FixedFieldSeparator MakeFixedFieldSeparator(char separator) {
 }
 
 // Where a field's separator stands and how many digits follow it, as the records of one file
-// repeat it: a scan learns it from a field the decoder has taken, then checks each field
+// repeat it: a reader learns it from a field the decoder has taken, then checks each field
 // against it with a few comparisons and reads the digits from known places. Kept beside the
 // decoder because it saves about a tenth of the work of a scan that reads three float fields.
 struct FixedFieldLayout {
@@ -154,7 +164,8 @@ inline FixedFieldLayout LearnFixedFieldLayout(const char* field, std::size_t wid
         return layout;
     }
     const int point = static_cast<int>(width) - 1 - fractionDigits;
-    if (point < 1 || point > 8 || (field[point] != '.' && field[point] != separator.character)) {
+    if (point < 1 || point > 8 ||
+        (field[point] != separator.point && field[point] != separator.separator)) {
         return layout; // the digits stop before the field's end
     }
     layout.usable = true;
@@ -180,8 +191,8 @@ inline FixedFieldLayout LearnFixedFieldLayout(const char* field, std::size_t wid
     const __m128i fromZero = _mm_sub_epi8(bytes, _mm_set1_epi8('0'));
     const __m128i digit = _mm_cmpeq_epi8(_mm_min_epu8(fromZero, _mm_set1_epi8(9)), fromZero);
     const __m128i space = _mm_cmpeq_epi8(bytes, _mm_set1_epi8(' '));
-    const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, _mm_set1_epi8('.')),
-                                       _mm_cmpeq_epi8(bytes, separator.bytes));
+    const __m128i point = _mm_or_si128(_mm_cmpeq_epi8(bytes, separator.pointBytes),
+                                       _mm_cmpeq_epi8(bytes, separator.separatorBytes));
     const unsigned digits = static_cast<unsigned>(_mm_movemask_epi8(digit)) & layout.widthMask;
     const unsigned spaces = static_cast<unsigned>(_mm_movemask_epi8(space)) & layout.widthMask;
     const unsigned points = static_cast<unsigned>(_mm_movemask_epi8(point)) & layout.widthMask;

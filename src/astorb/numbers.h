@@ -1,5 +1,5 @@
-// Text-to-number rules shared by the record fields and the parameter boxes, and the
-// process-wide decimal separator that every number formatting and parsing uses.
+// The number format every formatting and parsing of a decimal number is given, and the integer
+// rule of the record fields. Floats are read through FloatReader (float_reader.h).
 #pragma once
 
 #include <cstdint>
@@ -9,48 +9,25 @@
 
 namespace quorvane {
 
-// The process-wide decimal separator: taken from the regional settings at start-up, changed by
-// the English infobox.
-char DecimalSeparator();
-void SetDecimalSeparator(char separator);
-
-// Puts the decimal separator it found back when it ends, however its scope is left; the
-// constructor with a separator sets that one meanwhile.
-class DecimalSeparatorScope {
-public:
-    DecimalSeparatorScope() : saved_(DecimalSeparator()) {}
-    explicit DecimalSeparatorScope(char separator) : DecimalSeparatorScope() {
-        SetDecimalSeparator(separator);
-    }
-    ~DecimalSeparatorScope() { SetDecimalSeparator(saved_); }
-    DecimalSeparatorScope(const DecimalSeparatorScope&) = delete;
-    DecimalSeparatorScope& operator=(const DecimalSeparatorScope&) = delete;
-
-private:
-    char saved_;
+// How numbers are written and read: each front end keeps one, taken from the regional settings
+// at start-up (or the command line's --decimal-separator), and hands it to every command.
+struct NumberFormat {
+    char decimalSeparator = '.';
 };
 
-// Strict floating-point grammar: optional sign, digits, optional `separator` and digits (at
-// least one digit in all), optional exponent (e or E, optional sign, digits). Nothing else, no
-// blanks, no "inf", no hexadecimal. Empty when the text does not follow it or overflows.
-std::optional<double> ParseFloat(std::string_view text, char separator);
-
-// The record fields' rule without building a text: ParseFloat of `fieldText` with every "."
-// read as `separator`, so both "." and the separator separate the decimals.
-std::optional<double> ParseFloatRule(std::string_view fieldText, char separator);
+// Which characters separate a number's decimals when it is read.
+enum class DecimalPoints {
+    Separator,        // the format's separator only
+    PointOrSeparator, // the fields' rule: every "." read as the separator, so both separate
+};
 
 // Strict signed decimal integer: optional sign, then digits; empty on anything else or overflow.
 std::optional<std::int32_t> ParseInt(std::string_view text);
 
-// Conversions that raise the runtime's messages: "'%s' n'est pas une valeur ... correcte".
-double StrToFloat(std::string_view text);
+// ParseInt, raising "'%s' n'est pas une valeur entière correcte".
 std::int32_t StrToInt(std::string_view text);
 
-// The record fields' rule: every "." becomes the current separator, then StrToFloat, so a
-// point is always accepted whatever the separator is.
-double FloatRule(std::string_view fieldText);
-
-// Replaces every "." by the current decimal separator.
-std::string WithDecimalSeparator(std::string_view text);
+// Replaces every "." by the format's decimal separator.
+std::string WithDecimalSeparator(std::string_view text, const NumberFormat& format);
 
 } // namespace quorvane

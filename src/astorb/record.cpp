@@ -1,5 +1,6 @@
 #include "astorb/record.h"
 
+#include "astorb/float_reader.h"
 #include "astorb/numbers.h"
 
 namespace quorvane {
@@ -47,36 +48,28 @@ bool IsNumbered(AstOrbRecord record) {
     return !TrimControls(FieldChars(record, Field::Number)).empty();
 }
 
-namespace {
-
-double FloatField(AstOrbRecord record, Field field) {
-    return FloatRule(TrimControls(FieldChars(record, field)));
+double GetSemiMajorAxis(AstOrbRecord record, const NumberFormat& format) {
+    return FloatReader(format).FieldValue(record, Field::SemiMajorAxis);
 }
 
-} // namespace
-
-double GetSemiMajorAxis(AstOrbRecord record) {
-    return FloatField(record, Field::SemiMajorAxis);
+double GetEccentricity(AstOrbRecord record, const NumberFormat& format) {
+    return FloatReader(format).FieldValue(record, Field::Eccentricity);
 }
 
-double GetEccentricity(AstOrbRecord record) {
-    return FloatField(record, Field::Eccentricity);
+double GetInclination(AstOrbRecord record, const NumberFormat& format) {
+    return FloatReader(format).FieldValue(record, Field::Inclination);
 }
 
-double GetInclination(AstOrbRecord record) {
-    return FloatField(record, Field::Inclination);
+double GetAscNode(AstOrbRecord record, const NumberFormat& format) {
+    return FloatReader(format).FieldValue(record, Field::AscNode);
 }
 
-double GetAscNode(AstOrbRecord record) {
-    return FloatField(record, Field::AscNode);
+double GetArgPerihelion(AstOrbRecord record, const NumberFormat& format) {
+    return FloatReader(format).FieldValue(record, Field::ArgPerihelion);
 }
 
-double GetArgPerihelion(AstOrbRecord record) {
-    return FloatField(record, Field::ArgPerihelion);
-}
-
-double GetMeanAnomaly(AstOrbRecord record) {
-    return FloatField(record, Field::MeanAnomaly);
+double GetMeanAnomaly(AstOrbRecord record, const NumberFormat& format) {
+    return FloatReader(format).FieldValue(record, Field::MeanAnomaly);
 }
 
 std::string GetH(AstOrbRecord record) {

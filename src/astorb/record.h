@@ -3,12 +3,15 @@
 // through the columns of its layout, and nothing else.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace quorvane {
+
+struct NumberFormat;
 
 // AstOrb.dat has been published in two record layouts. Every field of the six-digit layout
 // stands one column to the right of where the five-digit layout has it, except the number,
@@ -145,17 +148,39 @@ std::string_view TrimControls(std::string_view text);
 std::string FieldText(std::string_view record, int start, int width);
 std::string FieldText(AstOrbRecord record, Field field);
 
+// The trimmed text of a field, as FieldText gives it, without a copy: FieldChars and
+// TrimControls written out so that a scan's inner loop needs no call.
+inline std::string_view TrimmedField(AstOrbRecord record, Field field) {
+    const FieldColumns columns = ColumnsOf(record.layout, field);
+    const auto first = static_cast<std::size_t>(columns.start - 1);
+    const std::string_view text = record.text;
+    if (first >= text.size()) {
+        return {};
+    }
+    const char* begin = text.data() + first;
+    const char* end =
+        begin + std::min(text.size() - first, static_cast<std::size_t>(columns.width));
+    while (begin != end && static_cast<unsigned char>(*begin) <= 32) {
+        ++begin;
+    }
+    while (end != begin && static_cast<unsigned char>(end[-1]) <= 32) {
+        --end;
+    }
+    return {begin, static_cast<std::size_t>(end - begin)};
+}
+
 // A record is numbered when its trimmed Number field is not empty.
 bool IsNumbered(AstOrbRecord record);
 
-// The orbital elements by the float rule; a blank or malformed field raises "'%s' n'est pas
-// une valeur en virgule flottante correcte".
-double GetSemiMajorAxis(AstOrbRecord record);
-double GetEccentricity(AstOrbRecord record);
-double GetInclination(AstOrbRecord record);
-double GetAscNode(AstOrbRecord record);
-double GetArgPerihelion(AstOrbRecord record);
-double GetMeanAnomaly(AstOrbRecord record);
+// The orbital elements by the fields' rule of `format` (every "." read as its separator); a
+// blank or malformed field raises "'%s' n'est pas une valeur en virgule flottante correcte",
+// %s the trimmed field with every "." replaced by the separator.
+double GetSemiMajorAxis(AstOrbRecord record, const NumberFormat& format);
+double GetEccentricity(AstOrbRecord record, const NumberFormat& format);
+double GetInclination(AstOrbRecord record, const NumberFormat& format);
+double GetAscNode(AstOrbRecord record, const NumberFormat& format);
+double GetArgPerihelion(AstOrbRecord record, const NumberFormat& format);
+double GetMeanAnomaly(AstOrbRecord record, const NumberFormat& format);
 std::string GetH(AstOrbRecord record);
 std::string GetIRASClass(AstOrbRecord record);
 

@@ -4,12 +4,8 @@
 #pragma once
 
 #include "astorb/database.h"
-#include "astorb/fixed_field.h"
-#include "astorb/numbers.h"
 #include "astorb/record.h"
 
-#include <algorithm>
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -115,117 +111,9 @@ template <typename Scan> decltype(auto) WithLayout(RecordLayout layout, Scan&& s
     return scan(std::integral_constant<RecordLayout, RecordLayout::FiveDigit>{});
 }
 
-// The trimmed text of a field, as FieldText gives it, without a copy: FieldChars and
-// TrimControls written out so that a scan's inner loop needs no call.
-inline std::string_view TrimmedField(AstOrbRecord record, Field field) {
-    const FieldColumns columns = ColumnsOf(record.layout, field);
-    const auto first = static_cast<std::size_t>(columns.start - 1);
-    const std::string_view text = record.text;
-    if (first >= text.size()) {
-        return {};
-    }
-    const char* begin = text.data() + first;
-    const char* end =
-        begin + std::min(text.size() - first, static_cast<std::size_t>(columns.width));
-    while (begin != end && static_cast<unsigned char>(*begin) <= 32) {
-        ++begin;
-    }
-    while (end != begin && static_cast<unsigned char>(end[-1]) <= 32) {
-        --end;
-    }
-    return {begin, static_cast<std::size_t>(end - begin)};
-}
-
 // IsNumbered, inline.
 inline bool IsNumberedRecord(AstOrbRecord record) {
     return !TrimmedField(record, Field::Number).empty();
 }
-
-// Float fields of records by the float rule, with the separator taken once for a whole scan
-// (nothing inside a scan's loop changes it) and prepared for the fixed-column decoder. A field
-// of the file's common shape goes through the decoder (or the layout it learned), any other
-// through the float rule.
-class FloatFieldReader {
-public:
-    FloatFieldReader()
-        : separator_(DecimalSeparator())
-#if defined(__SSE2__)
-          ,
-          fixed_(MakeFixedFieldSeparator(separator_))
-#endif
-    {
-    }
-
-    // The field into `value`; false when it is blank or malformed, where the plain accessor
-    // raises the conversion error. Always inline, so that the field's columns are constants
-    // in the scan's loop.
-    [[gnu::always_inline]] bool Read(AstOrbRecord record, Field field, double& value) const {
-#if defined(__SSE2__)
-        std::uint64_t mantissa = 0;
-        int fractionDigits = 0;
-        if (FixedParts(record, field, mantissa, fractionDigits)) {
-            value = FixedFieldValue(mantissa, fractionDigits);
-            return true;
-        }
-#endif
-        const std::optional<double> general =
-            ParseFloatRule(TrimmedField(record, field), separator_);
-        if (general) {
-            value = *general;
-        }
-        return general.has_value();
-    }
-
-    // Whether Read would succeed, without the value: a scan that needs the field only to be
-    // well formed skips the division.
-    [[gnu::always_inline]] bool Check(AstOrbRecord record, Field field) const {
-#if defined(__SSE2__)
-        std::uint64_t mantissa = 0;
-        int fractionDigits = 0;
-        if (FixedParts(record, field, mantissa, fractionDigits)) {
-            return true;
-        }
-#endif
-        double value = 0.0;
-        return Read(record, field, value);
-    }
-
-private:
-#if defined(__SSE2__)
-    // The digits and the number of decimals of a field by the fixed-column decoder, where its
-    // 16-byte look at the field stays inside the record: through the layout the field had last
-    // time when it still has it, else by the decoder, whose field then teaches the layout.
-    [[gnu::always_inline]] bool FixedParts(AstOrbRecord record, Field field,
-                                           std::uint64_t& mantissa, int& fractionDigits) const {
-        const FieldColumns columns = ColumnsOf(record.layout, field);
-        const auto first = static_cast<std::size_t>(columns.start - 1);
-        if (first < 8 || first + 16 > record.text.size()) {
-            return false;
-        }
-        const char* text = record.text.data() + first;
-        FixedFieldLayout& layout =
-            layouts_[static_cast<std::size_t>(record.layout)][static_cast<std::size_t>(field)];
-        if (layout.usable && FixedLayoutDecimalParts(text, layout, fixed_, mantissa)) {
-            fractionDigits = layout.fractionDigits;
-            return true;
-        }
-        const auto width = static_cast<std::size_t>(columns.width);
-        if (!FixedFieldDecimalParts(text, width, fixed_, mantissa, fractionDigits)) {
-            return false;
-        }
-        layout = LearnFixedFieldLayout(text, width, fixed_);
-        return true;
-    }
-#endif
-
-    char separator_;
-#if defined(__SSE2__)
-    FixedFieldSeparator fixed_;
-    // What each field of each record layout looked like when the decoder last took it; a
-    // cache that changes no result, hence mutable. A field learned in one layout never serves
-    // the other, whose columns may begin in the same place but run further.
-    mutable std::array<std::array<FixedFieldLayout, kFiveDigitColumns.size()>, 2> layouts_{};
-#endif
-};
 
 } // namespace quorvane

@@ -1,7 +1,6 @@
 #include "cli/cli.h"
 
 #include "astorb/error.h"
-#include "astorb/numbers.h"
 #include "cli/session.h"
 
 #include <array>
@@ -177,8 +176,7 @@ int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& e
         out << kUsage;
         return 0;
     }
-    SetDecimalSeparator(parsed.separator.value_or(localeSeparator));
-    Session session(parsed.invocation, err);
+    Session session(parsed.invocation, err, {parsed.separator.value_or(localeSeparator)});
     try {
         session.Open();
         return parsed.syntax->handler(session, out);

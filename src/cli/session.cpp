@@ -20,8 +20,8 @@ std::optional<std::string> Invocation::Option(const std::string& name) const {
     return it->second;
 }
 
-Session::Session(const Invocation& invocation, std::ostream& err)
-    : invocation_(invocation), err_(err) {}
+Session::Session(const Invocation& invocation, std::ostream& err, const NumberFormat& numbers)
+    : invocation_(invocation), err_(err), model_(numbers) {}
 
 namespace {
 

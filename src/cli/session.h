@@ -32,7 +32,8 @@ struct Invocation {
 
 class Session {
 public:
-    Session(const Invocation& invocation, std::ostream& err);
+    // `numbers`: --decimal-separator, else the regional separator at start-up.
+    Session(const Invocation& invocation, std::ostream& err, const NumberFormat& numbers);
 
     // Opens FOLDER's AstOrb.dat (errors as the window raises them) and loads --diacriticals.
     void Open();

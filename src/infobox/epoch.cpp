@@ -70,7 +70,7 @@ int JulianDayNumber(int year, int month, int day) {
            3 * ((year + 4900 + t) / 100) / 4 + day - 32075;
 }
 
-std::string GetEpochJulianDate(AstOrbRecord record) {
+std::string GetEpochJulianDate(AstOrbRecord record, const NumberFormat& format) {
     const std::optional<int> year = DatePiece(GetEpochYear(record));
     const std::optional<int> month = DatePiece(GetEpochMonth(record));
     const std::optional<int> day = DatePiece(GetEpochDay(record));
@@ -78,7 +78,7 @@ std::string GetEpochJulianDate(AstOrbRecord record) {
         *day < 1 || *day > DaysInMonth(*year, *month)) {
         RaiseNotADate(EpochDateText(record));
     }
-    return FormatFloat("0.0", JulianDayNumber(*year, *month, *day) - 0.5L);
+    return FormatFloat("0.0", JulianDayNumber(*year, *month, *day) - 0.5L, format);
 }
 
 } // namespace quorvane

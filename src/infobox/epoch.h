@@ -2,6 +2,7 @@
 // and French, and the Julian Date of 0 h on that day.
 #pragma once
 
+#include "astorb/numbers.h"
 #include "astorb/record.h"
 
 #include <array>
@@ -41,10 +42,10 @@ std::string GetEpochMonthNameFR(AstOrbRecord record);
 // quotes.
 std::string EpochDateText(AstOrbRecord record);
 
-// The Julian Date of 0 h on the epoch's Gregorian date, with the pattern "0.0" ("2453661.5" for
-// 2005-10-18). An epoch that is no valid date raises "'%s' ne correspond pas à une date et une
-// heure correctes" with %s the joined text of EpochDateText.
-std::string GetEpochJulianDate(AstOrbRecord record);
+// The Julian Date of 0 h on the epoch's Gregorian date, with the pattern "0.0" in `format`
+// ("2453661.5" for 2005-10-18 with a point). An epoch that is no valid date raises "'%s' ne
+// correspond pas à une date et une heure correctes" with %s the joined text of EpochDateText.
+std::string GetEpochJulianDate(AstOrbRecord record, const NumberFormat& format);
 
 // The Julian Day Number of a Gregorian date, by the Fliegel-Van Flandern integer formula.
 int JulianDayNumber(int year, int month, int day);

@@ -2,6 +2,7 @@
 // the command of the two infobox buttons.
 #pragma once
 
+#include "astorb/numbers.h"
 #include "infobox/parameters.h"
 
 #include <optional>
@@ -22,12 +23,13 @@ struct ParameterBoxes {
 };
 
 // The infobox text of the record at `position`, Windows-1252, lines joined by CR LF, none after
-// the last. Empty, with nothing changed, when the record cannot be read. The English text sets
-// the process-wide decimal separator to "." before it writes and to "," when it is done (an
-// English text abandoned by an error leaves "."). Raises the record's conversion errors, the
-// epoch errors and the floating-point faults; the boxes its readers corrected stay corrected.
+// the last. Empty, with nothing changed, when the record cannot be read. The semi-major axis
+// and the eccentricity are read with `format`; the French text is then written and read with
+// `format` too, the English one with a point, whatever `format` is. Raises the record's
+// conversion errors, the epoch errors and the floating-point faults; the boxes its readers
+// corrected stay corrected.
 std::optional<std::string> BuildInfobox(AstOrbDatabase& database, const DiacriticalNames* names,
                                         int position, InfoboxLanguage language,
-                                        ParameterBoxes& boxes);
+                                        ParameterBoxes& boxes, const NumberFormat& format);
 
 } // namespace quorvane

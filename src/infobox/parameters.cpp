@@ -1,6 +1,6 @@
 #include "infobox/parameters.h"
 
-#include "astorb/numbers.h"
+#include "astorb/float_reader.h"
 #include "astorb/record.h"
 
 #include <optional>
@@ -9,14 +9,9 @@ namespace quorvane {
 
 namespace {
 
-// A point is always accepted; the process-wide separator (a comma, say) as well.
-std::optional<double> ParseBoxText(std::string_view trimmed) {
-    return ParseFloat(WithDecimalSeparator(trimmed), DecimalSeparator());
-}
-
 double BoundedParameter(std::string& box, double upper, double fallback,
-                        std::string_view fallbackText) {
-    const std::optional<double> value = ParseBoxText(TrimControls(box));
+                        std::string_view fallbackText, const NumberFormat& format) {
+    const std::optional<double> value = FloatReader(format).Parse(TrimControls(box));
     if (!value || *value > upper || !(*value >= 0.0)) {
         box = fallbackText;
         return fallback;
@@ -26,24 +21,25 @@ double BoundedParameter(std::string& box, double upper, double fallback,
 
 } // namespace
 
-double DiameterParameter(std::string& edtDiameter, std::string_view diamCaption) {
+double DiameterParameter(std::string& edtDiameter, std::string_view diamCaption,
+                         const NumberFormat& format) {
     const std::string_view trimmed = TrimControls(edtDiameter);
     if (trimmed.empty()) {
         return 0.0;
     }
-    if (const std::optional<double> value = ParseBoxText(trimmed)) {
+    if (const std::optional<double> value = FloatReader(format).Parse(trimmed)) {
         return *value;
     }
     edtDiameter = diamCaption;
     return 0.0;
 }
 
-double AlbedoParameter(std::string& edtAlbedo) {
-    return BoundedParameter(edtAlbedo, 1.0, 0.1, kDefaultAlbedoText);
+double AlbedoParameter(std::string& edtAlbedo, const NumberFormat& format) {
+    return BoundedParameter(edtAlbedo, 1.0, 0.1, kDefaultAlbedoText, format);
 }
 
-double DensityParameter(std::string& edtDensity) {
-    return BoundedParameter(edtDensity, 10.0, 2.0, kDefaultDensityText);
+double DensityParameter(std::string& edtDensity, const NumberFormat& format) {
+    return BoundedParameter(edtDensity, 10.0, 2.0, kDefaultDensityText, format);
 }
 
 } // namespace quorvane

@@ -1,7 +1,5 @@
 #include "infobox/patterns.h"
 
-#include "astorb/numbers.h"
-
 #include <cmath>
 #include <cstdio>
 #include <stdexcept>
@@ -30,7 +28,7 @@ int DecimalsOf(std::string_view pattern) {
 
 } // namespace
 
-std::string FormatFloat(std::string_view pattern, long double value) {
+std::string FormatFloat(std::string_view pattern, long double value, const NumberFormat& format) {
     const int decimals = DecimalsOf(pattern);
     if (std::isnan(value)) {
         return "NAN";
@@ -89,7 +87,7 @@ std::string FormatFloat(std::string_view pattern, long double value) {
         std::min(rounded.find_first_not_of('0'), integerPart - 1); // keep one digit
     out.append(rounded, leading, integerPart - leading);
     if (decimals > 0) {
-        out += DecimalSeparator();
+        out += format.decimalSeparator;
         out.append(rounded, integerPart, std::string::npos);
     }
     return out;

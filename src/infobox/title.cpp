@@ -16,6 +16,22 @@ bool IsDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
+// "(n) " before a name that is a provisional designation (its first character a digit 1 to 9),
+// "n " before any other, nothing for an unnumbered asteroid.
+void AppendNumberPrefix(std::string& title, std::string_view number, char firstOfName) {
+    if (number.empty()) {
+        return;
+    }
+    if (firstOfName >= '1' && firstOfName <= '9') {
+        title += '(';
+        title += number;
+        title += ") ";
+    } else {
+        title += number;
+        title += ' ';
+    }
+}
+
 } // namespace
 
 bool IsProvisionalDesignation(std::string_view name) {
@@ -42,25 +58,12 @@ std::string AsteroidTitle(AstOrbRecord record, const DiacriticalNames* names, bo
     // Built in one string: a list calls this for every record it takes.
     std::string title;
     title.reserve(2 * (number.size() + name.size()) + 24);
-    const auto appendPrefix = [&] {
-        if (number.empty()) {
-            return;
-        }
-        if (first >= '1' && first <= '9') {
-            title += '(';
-            title += number;
-            title += ") ";
-        } else {
-            title += number;
-            title += ' ';
-        }
-    };
-    appendPrefix();
+    AppendNumberPrefix(title, number, first);
     if ((pipedLink || wikiMarkup) && IsProvisionalDesignation(name)) {
         if (pipedLink) {
             title += name;
             title += '|';
-            appendPrefix();
+            AppendNumberPrefix(title, number, first);
         }
         title += name.substr(0, 7);
         title += "<sub>";
@@ -69,6 +72,16 @@ std::string AsteroidTitle(AstOrbRecord record, const DiacriticalNames* names, bo
     } else {
         title += name;
     }
+    return title;
+}
+
+std::string AsteroidPlainTitle(AstOrbRecord record, const DiacriticalNames* names) {
+    const std::string_view number = TrimControls(FieldChars(record, Field::Number));
+    const std::string_view storedName = FieldChars(record, Field::Name);
+    std::string title;
+    AppendNumberPrefix(title, number, storedName.empty() ? ' ' : storedName[0]);
+    const std::u16string accented = LookupDiacriticalName(names, number, false);
+    title += accented.empty() ? Cp1252ToUtf8(TrimControls(storedName)) : Utf16ToUtf8(accented);
     return title;
 }
 

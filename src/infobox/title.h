@@ -16,6 +16,10 @@ class DiacriticalNames;
 std::string AsteroidTitle(AstOrbRecord record, const DiacriticalNames* names, bool wikiMarkup,
                           bool pipedLink);
 
+// The same title as plain Unicode text in UTF-8, for a figure: no markup, and the accented name
+// with every letter the names table gives it (none folded to Windows-1252). Never fails.
+std::string AsteroidPlainTitle(AstOrbRecord record, const DiacriticalNames* names);
+
 // True for "yyyy LLn...": "19" or "20", two digits, a blank, two capitals A-H or J-Y, and at
 // least one character more.
 bool IsProvisionalDesignation(std::string_view name);

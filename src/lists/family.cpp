@@ -1,6 +1,7 @@
 #include "lists/family.h"
 
 #include "astorb/database.h"
+#include "astorb/float_reader.h"
 #include "astorb/record.h"
 #include "astorb/scanner.h"
 #include "infobox/title.h"
@@ -42,7 +43,8 @@ struct Within {
 // to the index and gives its distance and elements; nothing otherwise. A malformed field raises its
 // error, as the accessors do, in their order.
 std::optional<Within> AddIfWithin(RecordBlockReader& reader, AstOrbRecord record,
-                                  const FloatFieldReader& fields, FamilyIndex& index, int limit) {
+                                  const FloatReader& fields, const NumberFormat& format,
+                                  FamilyIndex& index, int limit) {
     double a = 0.0;
     double e = 0.0;
     double inclination = 0.0;
@@ -51,9 +53,9 @@ std::optional<Within> AddIfWithin(RecordBlockReader& reader, AstOrbRecord record
         !fields.Read(record, Field::Inclination, inclination)) {
         reader.Sync();
         const AstOrbRecord text = reader.Database().Current();
-        a = GetSemiMajorAxis(text);
-        e = GetEccentricity(text);
-        inclination = GetInclination(text);
+        a = GetSemiMajorAxis(text, format);
+        e = GetEccentricity(text, format);
+        inclination = GetInclination(text, format);
     }
     const double n = MeanMotion(a);
     // Far from every member: no need for the sine.
@@ -78,8 +80,8 @@ struct FamilySearch::Members {
     MemberBitmap isMember;
 };
 
-FamilySearch::FamilySearch(AstOrbDatabase& database, int seed)
-    : database_(database), seed_(seed), members_(std::make_unique<Members>()) {}
+FamilySearch::FamilySearch(AstOrbDatabase& database, int seed, const NumberFormat& format)
+    : database_(database), seed_(seed), format_(format), members_(std::make_unique<Members>()) {}
 
 FamilySearch::~FamilySearch() = default;
 
@@ -94,9 +96,9 @@ ScanOutcome FamilySearch::Start(const DiacriticalNames* names, int tolerance) {
         list_ += "[[" + AsteroidTitle(record, names, false, false) +
                  " family]] members; tolerance " + std::to_string(tolerance) + " m/s" +
                  kListLineEnd;
-        const double a = GetSemiMajorAxis(record);
-        const double e = GetEccentricity(record);
-        const double s = SineOfInclination(GetInclination(record));
+        const double a = GetSemiMajorAxis(record, format_);
+        const double e = GetEccentricity(record, format_);
+        const double s = SineOfInclination(GetInclination(record, format_));
         members_->index.Add(a, e, s);
         members_->isMember.Set(seed_);
         count_ = 1;
@@ -120,7 +122,7 @@ ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
     BrowserTrail browser(controls.browser);
     RecordBlockReader reader(database_);
     WithLayout(reader.Layout(), [&](auto layout) {
-        const FloatFieldReader fields;
+        const FloatReader fields(format_);
         const long long last = controls.browser.maximum;
         const int limit = controls.tolerance;
         long long i = 0;
@@ -143,17 +145,18 @@ ScanOutcome FamilySearch::RunPass(const FamilyPassControls& controls) {
                     const bool setAside = fields.Read(*record, Field::SemiMajorAxis, a) &&
                                           fields.Read(*record, Field::Eccentricity, e) &&
                                           fields.Check(*record, Field::Inclination) &&
-                                          !members_->index.MayBeNearEstimate(a, e, limit);
+                                          !members_->index.MayBeNearMembers(a, e, limit);
                     if (!setAside) {
                         const std::optional<Within> distance =
-                            AddIfWithin(reader, *record, fields, members_->index, limit);
+                            AddIfWithin(reader, *record, fields, format_, members_->index, limit);
                         if (distance) {
                             Extend(distance->a, distance->e, distance->s);
                             if (!browser.MoveTo(i, *record, outcome)) {
                                 return;
                             }
                             list_ += "* [[" + AsteroidTitle(*record, controls.names, true, true) +
-                                     "]] " + FormatOneDecimal(distance->distance) + kListLineEnd;
+                                     "]] " + FormatOneDecimal(distance->distance, format_) +
+                                     kListLineEnd;
                             ++count_;
                             members_->isMember.Set(BrowserIndex(i));
                         }

@@ -2,6 +2,7 @@
 // asteroid or of a member already found, pass after pass, as a wikicode list on the clipboard.
 #pragma once
 
+#include "astorb/numbers.h"
 #include "lists/family_found.h"
 #include "lists/family_metric.h"
 #include "lists/scan.h"
@@ -38,10 +39,11 @@ struct FamilyPassControls {
 // the browser back to the seed at the end of a pass that found any. The front end lets
 // messages run after a pass and asks the pass's question (its outcome's message); every answer
 // but No runs another pass. Finish gives the header and the member lines for the clipboard and
-// the Done message, which counts the members, the seed included.
+// the Done message, which counts the members, the seed included. The orbits are read by the
+// fields' rule of `format`, and the distances written with its separator.
 class FamilySearch {
 public:
-    FamilySearch(AstOrbDatabase& database, int seed);
+    FamilySearch(AstOrbDatabase& database, int seed, const NumberFormat& format);
     ~FamilySearch();
     FamilySearch(const FamilySearch&) = delete;
     FamilySearch& operator=(const FamilySearch&) = delete;
@@ -64,6 +66,7 @@ private:
 
     AstOrbDatabase& database_;
     int seed_;
+    NumberFormat format_;
     std::unique_ptr<Members> members_;
     ListText list_;
     int count_ = 0;

@@ -1,4 +1,5 @@
-// A family as its search found it: what a figure of it needs to find its members again.
+// What a family search found, as a plain value that outlives the search: the seed, the other
+// members, the search's settings and the extent of the members' orbits, for the family figure.
 #pragma once
 
 #include <cstdint>
@@ -13,12 +14,9 @@ struct FamilyFound {
     int passes = 0;                    // passes run
     int count = 0;                     // members listed, the seed included
     // The extent of a, e and sin i over the seed and the members, as the search computed them.
-    double aMin = 0.0;
-    double aMax = 0.0;
-    double eMin = 0.0;
-    double eMax = 0.0;
-    double sMin = 0.0;
-    double sMax = 0.0;
+    double aMin = 0.0, aMax = 0.0;
+    double eMin = 0.0, eMax = 0.0;
+    double sMin = 0.0, sMax = 0.0;
 };
 
 } // namespace quorvane

@@ -30,12 +30,12 @@ constexpr double kMaxProbes = 256;
 // margins already).
 constexpr double kBoxSlack = 1e-12;
 // The widening of a cell for the rounding of value / side that placed its members, and of the
-// boxes drawn from estimates for the rounding of their products: relative and absolute parts.
+// coarse boxes for the rounding of their products: relative and absolute parts.
 constexpr double kCellRounding = 1e-9;
 constexpr double kCellUnderflow = 1e-300;
-constexpr double kEstimateBoxRounding = 1e-9;
-constexpr double kEstimateBoxUnderflow = 1e-140;
-// The estimates' long reach takes 1 for every 1 / sqrt(w).
+constexpr double kCoarseBoxRounding = 1e-9;
+constexpr double kCoarseBoxUnderflow = 1e-140;
+// The coarse boxes' long reach takes 1 for every 1 / sqrt(w).
 static_assert(FamilyMetric::kWeights[0] >= 1.0 && FamilyMetric::kWeights[1] >= 1.0 &&
               FamilyMetric::kWeights[2] >= 1.0);
 
@@ -285,7 +285,7 @@ constexpr double kInverseCellSide[2] = {1.0 / kCellSide[0], 1.0 / kCellSide[1]};
 
 } // namespace
 
-bool FamilyIndex::MayBeNearEstimate(double a, double e, double tolerance) const {
+bool FamilyIndex::MayBeNearMembers(double a, double e, double tolerance) const {
     if (!asideA_.empty() || tolerance >= kDistanceStart) {
         return true;
     }
@@ -299,29 +299,28 @@ bool FamilyIndex::MayBeNearEstimate(double a, double e, double tolerance) const 
     // 1 / sqrt(w), which is at most 1: the reach is then too long, and a candidate whose longer
     // box misses every member's cell needs no more.
     const double longUnit = tolerance * (0.5 * a + 0.5) * FamilyMetric::kInverseVelocityUnit *
-                            (1.0 + FamilyMetric::kEstimateMargin);
+                            (1.0 + FamilyMetric::kCoarseBoxMargin);
     const double longReach[2] = {a * longUnit, longUnit};
     const double centre[2] = {a, e};
     for (int d = 0; d < 2; ++d) {
         const double widen =
-            (std::fabs(centre[d]) + longReach[d]) * kEstimateBoxRounding + kEstimateBoxUnderflow;
+            (std::fabs(centre[d]) + longReach[d]) * kCoarseBoxRounding + kCoarseBoxUnderflow;
         if ((centre[d] + longReach[d] + widen) * kInverseCellSide[d] < min_[d] ||
             (centre[d] - longReach[d] - widen) * kInverseCellSide[d] >= max_[d] + 1.0) {
             return false;
         }
     }
     // The box SearchBox draws, in products instead of quotients, widened by far more than
-    // every rounding here, the estimates' distance from the exact values and SearchBox's own
-    // absolute margin for squares that underflow.
+    // every rounding here and SearchBox's own absolute margin for squares that underflow.
     const double unit = tolerance * std::sqrt(a) * FamilyMetric::kInverseVelocityUnit;
     const double reach[2] = {
-        a * unit * FamilyMetric::InverseRootWeight(0) * (1.0 + FamilyMetric::kEstimateMargin),
-        unit * FamilyMetric::InverseRootWeight(1) * (1.0 + FamilyMetric::kEstimateMargin)};
+        a * unit * FamilyMetric::InverseRootWeight(0) * (1.0 + FamilyMetric::kCoarseBoxMargin),
+        unit * FamilyMetric::InverseRootWeight(1) * (1.0 + FamilyMetric::kCoarseBoxMargin)};
     std::int64_t low[2];
     std::int64_t high[2];
     for (int d = 0; d < 2; ++d) {
         const double widen =
-            (std::fabs(centre[d]) + reach[d]) * kEstimateBoxRounding + kEstimateBoxUnderflow;
+            (std::fabs(centre[d]) + reach[d]) * kCoarseBoxRounding + kCoarseBoxUnderflow;
         const double lo = (centre[d] - reach[d] - widen) * kInverseCellSide[d];
         const double hi = (centre[d] + reach[d] + widen) * kInverseCellSide[d];
         if (!(lo > -1e15 && hi < 1e15)) {

@@ -43,10 +43,11 @@ public:
     // inclination need not be turned into a sine). True whenever there is any doubt.
     bool MayBeWithin(double a, double e, double n, double tolerance) const;
 
-    // MayBeWithin for estimates of a and e, each within 1e-15 of its magnitude, looking only at
-    // the (a, e) cells that hold members: a record far from every member is set aside before
-    // its fields are decoded exactly. True whenever there is any doubt.
-    bool MayBeNearEstimate(double a, double e, double tolerance) const;
+    // MayBeWithin without the mean motion, looking only at the (a, e) cells that hold members,
+    // its boxes drawn with products for quotients and widened far beyond their rounding: a
+    // record far from every member is set aside before its inclination is turned into a sine
+    // or its distance computed. True whenever there is any doubt.
+    bool MayBeNearMembers(double a, double e, double tolerance) const;
 
     // The smallest d_j over every member (by FamilyMetric::Distance, starting from
     // kDistanceStart and taking only strictly smaller values) whenever that is at most

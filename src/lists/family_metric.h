@@ -31,10 +31,10 @@ struct FamilyMetric {
     // A squared distance computed with a product for the quotient is within some units in 1e16
     // of the exact square; it is compared with a squared limit widened by this much.
     static constexpr double kSquareMargin = 1e-9;
-    // Boxes drawn from estimates of a and e (each within 1e-15 of its value) are widened by
-    // this much: far more than the estimates' error, the rounding and kRoundingMargin together.
-    static constexpr double kEstimateMargin = 1e-5;
-    static_assert(kEstimateMargin > 2 * kRoundingMargin);
+    // The coarse boxes of FamilyIndex::MayBeNearMembers, drawn with products for quotients, are
+    // widened by this much: far more than their rounding and kRoundingMargin together.
+    static constexpr double kCoarseBoxMargin = 1e-5;
+    static_assert(kCoarseBoxMargin > 2 * kRoundingMargin);
 
     // C n a: the candidate's scale.
     static double Scale(double a, double n) { return kVelocityUnit * n * a; }

@@ -1,6 +1,7 @@
 #include "lists/inclination.h"
 
 #include "astorb/database.h"
+#include "astorb/float_reader.h"
 #include "astorb/record.h"
 #include "astorb/scanner.h"
 
@@ -13,7 +14,7 @@ double FoldedInclination(double inclinationDegrees) {
 }
 
 ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange& browser,
-                                   bool numberedOnly) {
+                                   bool numberedOnly, const NumberFormat& format) {
     ScanOutcome outcome;
     long long i = browser.position;
     if (!database.ReadRecord(i)) {
@@ -23,7 +24,7 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
     BrowserTrail trail(browser);
     double highest = 0.0;
     try {
-        highest = FoldedInclination(GetInclination(database.Current()));
+        highest = FoldedInclination(GetInclination(database.Current(), format));
     } catch (...) {
         outcome.error = std::current_exception();
         outcome.errorRecord = i;
@@ -32,7 +33,7 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
     }
     RecordBlockReader reader(database);
     WithLayout(reader.Layout(), [&](auto layout) {
-        const FloatFieldReader fields;
+        const FloatReader fields(format);
         const long long last = browser.maximum;
         GuardScan(outcome, trail, i, [&] {
             for (;;) {
@@ -48,7 +49,7 @@ ScanOutcome ScanHighestInclination(AstOrbDatabase& database, const BrowserRange&
                 double inclination = 0.0;
                 if (!fields.Read(*record, Field::Inclination, inclination)) {
                     reader.Sync();
-                    inclination = GetInclination(database.Current());
+                    inclination = GetInclination(database.Current(), format);
                 }
                 const double x = FoldedInclination(inclination);
                 if (x > highest) {

@@ -1,7 +1,5 @@
 #include "lists/one_decimal.h"
 
-#include "astorb/numbers.h"
-
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -37,11 +35,11 @@ std::string RoundTieAway(std::string digits) {
 
 } // namespace
 
-std::string FormatOneDecimal(double value) {
+std::string FormatOneDecimal(double value, const NumberFormat& format) {
     std::string text = IsHalfTenth(value) ? RoundTieAway(FixedText(value, 2)) : FixedText(value, 1);
     for (char& c : text) {
         if (c == '.') {
-            c = DecimalSeparator();
+            c = format.decimalSeparator;
         }
     }
     return text;

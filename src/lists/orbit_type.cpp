@@ -1,6 +1,7 @@
 #include "lists/orbit_type.h"
 
 #include "astorb/database.h"
+#include "astorb/float_reader.h"
 #include "astorb/record.h"
 #include "astorb/scanner.h"
 #include "infobox/title.h"
@@ -41,9 +42,10 @@ bool IsRetrograde(double inclinationDegrees) {
     return inclinationDegrees > 90.0;
 }
 
-bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& planet) {
-    const double a = GetSemiMajorAxis(record);
-    const double e = GetEccentricity(record);
+bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& planet,
+                        const NumberFormat& format) {
+    const double a = GetSemiMajorAxis(record, format);
+    const double e = GetEccentricity(record, format);
     const double q = (1.0 - e) * a;
     const double Q = (1.0 + e) * a;
     if (typeIndex < 0 || typeIndex > static_cast<int>(OrbitType::Retrograde)) {
@@ -51,7 +53,7 @@ bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& p
     }
     const auto type = static_cast<OrbitType>(typeIndex);
     if (type == OrbitType::Retrograde) {
-        return IsRetrograde(GetInclination(record));
+        return IsRetrograde(GetInclination(record, format));
     }
     return IsOrbitOfType(type, q, Q, planet);
 }
@@ -66,7 +68,7 @@ namespace {
 // the fields decoded in the same order; nothing when one of them is malformed, so that the
 // plain test raises its error.
 template <OrbitType type> struct PlanetRelativeTest {
-    const FloatFieldReader& fields;
+    const FloatReader& fields;
     const PlanetOrbit& planet;
 
     [[gnu::always_inline]] std::optional<bool> operator()(AstOrbRecord record) const {
@@ -84,7 +86,7 @@ template <OrbitType type> struct PlanetRelativeTest {
 // lists nothing: the axis and the eccentricity are only checked, as the plain test reads them
 // first whatever the type.
 template <bool retrograde> struct AxisCheckedTest {
-    const FloatFieldReader& fields;
+    const FloatReader& fields;
 
     [[gnu::always_inline]] std::optional<bool> operator()(AstOrbRecord record) const {
         if (!fields.Check(record, Field::SemiMajorAxis) ||
@@ -107,7 +109,8 @@ template <bool retrograde> struct AxisCheckedTest {
 template <RecordLayout L, typename Test>
 void ListOrbits(AstOrbDatabase& database, const DiacriticalNames* names,
                 const OrbitTypeControls& controls, const PlanetOrbit& planet,
-                RecordBlockReader& reader, const Test& listedQuick, ScanOutcome& outcome) {
+                const NumberFormat& format, RecordBlockReader& reader, const Test& listedQuick,
+                ScanOutcome& outcome) {
     ListText list;
     int count = 0;
     BrowserTrail browser(controls.browser);
@@ -125,7 +128,7 @@ void ListOrbits(AstOrbDatabase& database, const DiacriticalNames* names,
             std::optional<bool> listed = listedQuick(*record);
             if (!listed) {
                 reader.Sync();
-                listed = RecordHasOrbitType(database.Current(), controls.typeIndex, planet);
+                listed = RecordHasOrbitType(database.Current(), controls.typeIndex, planet, format);
             }
             if (*listed) {
                 if (!browser.MoveTo(i, *record, outcome)) {
@@ -152,7 +155,7 @@ void ListOrbits(AstOrbDatabase& database, const DiacriticalNames* names,
 } // namespace
 
 ScanOutcome ExtractOrbitTypeList(AstOrbDatabase& database, const DiacriticalNames* names,
-                                 const OrbitTypeControls& controls) {
+                                 const OrbitTypeControls& controls, const NumberFormat& format) {
     ScanOutcome outcome;
     if (controls.planetIndex < 0) {
         outcome.end = ScanEnd::NoPlanetChosen;
@@ -161,11 +164,11 @@ ScanOutcome ExtractOrbitTypeList(AstOrbDatabase& database, const DiacriticalName
     }
     const PlanetOrbit& planet = PlanetOrbitAt(controls.planetIndex);
     RecordBlockReader reader(database);
-    const FloatFieldReader fields;
+    const FloatReader fields(format);
     WithLayout(reader.Layout(), [&](auto layout) {
         const auto run = [&](const auto& test) {
-            ListOrbits<decltype(layout)::value>(database, names, controls, planet, reader, test,
-                                                outcome);
+            ListOrbits<decltype(layout)::value>(database, names, controls, planet, format, reader,
+                                                test, outcome);
         };
         switch (controls.typeIndex) {
         case static_cast<int>(OrbitType::Inner):

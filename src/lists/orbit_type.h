@@ -2,6 +2,7 @@
 // planet's orbit, or whose orbit is retrograde, as a wikicode bullet list on the clipboard.
 #pragma once
 
+#include "astorb/numbers.h"
 #include "astorb/record.h"
 #include "lists/scan.h"
 
@@ -61,9 +62,10 @@ bool IsOrbitOfType(OrbitType type, double q, double Q, const PlanetOrbit& planet
 bool IsRetrograde(double inclinationDegrees);
 
 // Whether the record is listed for the type index (any index outside 0..6 lists nothing). The
-// semi-major axis and eccentricity are decoded whatever the type, the inclination only for
-// Retrograde; a malformed one raises the float conversion error.
-bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& planet);
+// semi-major axis and eccentricity are decoded by the fields' rule of `format` whatever the
+// type, the inclination only for Retrograde; a malformed one raises the float conversion error.
+bool RecordHasOrbitType(AstOrbRecord record, int typeIndex, const PlanetOrbit& planet,
+                        const NumberFormat& format);
 
 // The "Planet" group is enabled exactly when the selected type is not Retrograde.
 bool PlanetGroupEnabled(int typeIndex);
@@ -71,8 +73,9 @@ bool PlanetGroupEnabled(int typeIndex);
 // btnSpecialClick's scan, from record 0: the "* [[title]]" line of every listed record, the
 // browser moved to the last one listed, and the Done message. Without a planet it lists nothing
 // and answers "Must select a planet.". The type index and "Numbered only" are read once: nothing
-// can change them while the scan runs, since it lets no message through.
+// can change them while the scan runs, since it lets no message through. Fields are read as
+// RecordHasOrbitType reads them with `format`.
 ScanOutcome ExtractOrbitTypeList(AstOrbDatabase& database, const DiacriticalNames* names,
-                                 const OrbitTypeControls& controls);
+                                 const OrbitTypeControls& controls, const NumberFormat& format);
 
 } // namespace quorvane

@@ -158,7 +158,7 @@ CommandResult Model::Infobox(InfoboxLanguage language) {
     try {
         ParameterBoxes boxes{parameters_, display_.Value(ValueLabel::Diam)};
         const std::optional<std::string> text =
-            BuildInfobox(database_, Names(), browser_.position, language, boxes);
+            BuildInfobox(database_, Names(), browser_.position, language, boxes, format_);
         if (!text) {
             result.end = CommandEnd::ReadFailed;
             return result;
@@ -188,25 +188,25 @@ void Model::SetParameterText(Parameter parameter, std::string cp1252) {
 void Model::LeaveParameter(Parameter parameter) {
     switch (parameter) {
     case Parameter::Diameter:
-        DiameterParameter(parameters_.diameter, display_.Value(ValueLabel::Diam));
+        DiameterParameter(parameters_.diameter, display_.Value(ValueLabel::Diam), format_);
         break;
     case Parameter::Albedo:
-        AlbedoParameter(parameters_.albedo);
+        AlbedoParameter(parameters_.albedo, format_);
         break;
     case Parameter::Density:
-        DensityParameter(parameters_.density);
+        DensityParameter(parameters_.density, format_);
         break;
     }
 }
 
 CommandResult Model::OrbitTypeList(int planetIndex, int typeIndex, bool numberedOnly) {
     const OrbitTypeControls controls{planetIndex, typeIndex, numberedOnly, Range()};
-    ScanOutcome outcome = ExtractOrbitTypeList(database_, Names(), controls);
+    ScanOutcome outcome = ExtractOrbitTypeList(database_, Names(), controls, format_);
     return Apply(outcome);
 }
 
 CommandResult Model::Family(const FamilyControls& controls, const AnotherPass& another) {
-    FamilySearch search(database_, browser_.position);
+    FamilySearch search(database_, browser_.position, format_);
     ScanOutcome start = search.Start(Names(), controls.tolerance);
     CommandResult started = Apply(start);
     if (!started.Finished()) {
@@ -240,7 +240,7 @@ CommandResult Model::ExtractNames(const std::function<void()>& letMessagesRun) {
 }
 
 CommandResult Model::HighestInclination(bool numberedOnly) {
-    ScanOutcome outcome = ScanHighestInclination(database_, Range(), numberedOnly);
+    ScanOutcome outcome = ScanHighestInclination(database_, Range(), numberedOnly, format_);
     return Apply(outcome);
 }
 

@@ -8,6 +8,7 @@
 #include "astorb/database.h"
 #include "astorb/diacriticals.h"
 #include "astorb/display.h"
+#include "astorb/numbers.h"
 #include "infobox/infobox.h"
 #include "lists/family_found.h"
 #include "lists/scan.h"
@@ -91,6 +92,12 @@ using AnotherPass = std::function<std::optional<FamilyControls>(const CommandRes
 
 class Model {
 public:
+    explicit Model(const NumberFormat& format = {}) : format_(format) {}
+
+    // The number format every command writes and reads its numbers with.
+    const NumberFormat& Format() const { return format_; }
+    void SetNumberFormat(const NumberFormat& format) { format_ = format; }
+
     // Opens the AstOrb.dat (or AstOrb.dat.gz) at `path`, as FindAstOrbFile found it in the
     // folder. A file too short for one record raises "Propriété barre de défilement hors
     // limites" once it is open: the browser is enabled before that, the record commands only
@@ -162,6 +169,7 @@ private:
 
     AstOrbDatabase database_;
     std::optional<DiacriticalNames> names_;
+    NumberFormat format_;
     BrowserState browser_;
     bool recordCommandsEnabled_ = false;
     RecordDisplay display_;

@@ -1,6 +1,6 @@
 #include "text/list_text.h"
 
-#include "astorb/error.h"
+#include "text/error.h"
 
 #include <algorithm>
 #include <cerrno>

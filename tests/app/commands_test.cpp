@@ -2,9 +2,6 @@
 // quorvane-cli writes for the same record and controls.
 #include "window_fixture.h"
 
-#include "app/infobox_button.h"
-
-#include "astorb/numbers.h"
 #include "cli/cli.h"
 
 #include <QAction>
@@ -12,10 +9,12 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTest>
 
@@ -40,12 +39,11 @@ protected:
 };
 
 TEST_F(CommandsTest, InfoboxButtonsMatchTheCommandLine) {
-    const DecimalSeparatorScope separator(',');
+    regionalFormat = {','};
     TfrmQuorvane& w = OpenSample();
     Control<QScrollBar>(w, "scbBrowser")->setValue(365);
     const QString frenchExpected =
         CliClipboard({"infobox", samples, "365", "--lang", "fr", "--diacriticals", samples}, ',');
-    SetDecimalSeparator(',');
     Control<QPushButton>(w, "btnWikiFR")->click();
     EXPECT_EQ(Clipboard(), frenchExpected);
     EXPECT_TRUE(Clipboard().startsWith("{{Planète mineure |\r\n nom=2811 St&#345;emchoví\r\n"));
@@ -55,30 +53,56 @@ TEST_F(CommandsTest, InfoboxButtonsMatchTheCommandLine) {
     EXPECT_EQ(Clipboard(),
               CliClipboard({"infobox", samples, "365", "--lang", "en", "--diacriticals", samples}));
     EXPECT_TRUE(Clipboard().endsWith(" [[kelvin|K]]}}"));
-    EXPECT_EQ(DecimalSeparator(), ',') << "an English infobox leaves a comma";
+    Control<QPushButton>(w, "btnWikiFR")->click();
+    EXPECT_EQ(Clipboard(), frenchExpected) << "the comma is kept after an English infobox";
     EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
-// The window tells the language from the clicked button's name: only btnWikiFR writes French.
-TEST(InfoboxButton, LanguageOfTheClickedButton) {
-    struct Row {
-        const char* name;
-        InfoboxLanguage expected;
-    };
-    const Row rows[] = {
-        {"btnWikiFR", InfoboxLanguage::French},
-        {"btnWikiEN", InfoboxLanguage::English},
-        {"btnAnything", InfoboxLanguage::English},
-        {"btnwikifr", InfoboxLanguage::English},
-        {"", InfoboxLanguage::English},
-    };
-    for (const Row& row : rows) {
-        EXPECT_EQ(LanguageOfButton(QString::fromLatin1(row.name)), row.expected) << row.name;
-    }
+// On a system whose separator is ".", an English infobox leaves the window's number format as
+// it found it: the French infobox and the family distances that follow keep the point, as the
+// command line writes them with --decimal-separator ".".
+TEST_F(CommandsTest, EnglishInfoboxLeavesThePointOfThePointSystem) {
+    regionalFormat = {'.'};
+    TfrmQuorvane& w = OpenSample();
+    Control<QPushButton>(w, "btnWikiFR")->click();
+    const QString before = Clipboard();
+    EXPECT_EQ(before, CliClipboard({"--decimal-separator", ".", "infobox", samples, "0", "--lang",
+                                    "fr", "--diacriticals", samples}));
+    EXPECT_TRUE(before.contains("\r\n | excentricité=0.079\r\n")) << "1 Ceres";
+    Control<QPushButton>(w, "btnWikiEN")->click();
+    EXPECT_EQ(Clipboard(),
+              CliClipboard({"infobox", samples, "0", "--lang", "en", "--diacriticals", samples}));
+    Control<QPushButton>(w, "btnWikiFR")->click();
+    EXPECT_EQ(Clipboard(), before);
+
+    Control<QScrollBar>(w, "scbBrowser")->setValue(220);
+    Control<QScrollBar>(w, "scrTolerance")->setValue(150);
+    Control<QPushButton>(w, "btnFamily")->click();
+    const QString family =
+        CliClipboard({"--decimal-separator", ".", "family", samples, "220", "--tolerance", "150",
+                      "--passes", "1", "--diacriticals", samples});
+    EXPECT_EQ(Clipboard(), family);
+    EXPECT_TRUE(family.contains(QRegularExpression("\\]\\] \\d+\\.\\d\\r\\n")));
+    EXPECT_TRUE(boxes.errors.isEmpty());
+}
+
+// Each button writes the language it was made with, whatever it is called by now.
+TEST_F(CommandsTest, InfoboxLanguageGoesWithTheButtonNotItsName) {
+    TfrmQuorvane& w = OpenSample();
+    QPushButton* btnWikiFR = Control<QPushButton>(w, "btnWikiFR");
+    QPushButton* btnWikiEN = Control<QPushButton>(w, "btnWikiEN");
+    btnWikiFR->setObjectName("btnWikiEN");
+    btnWikiEN->setObjectName("btnWikiFR");
+    btnWikiFR->click();
+    EXPECT_TRUE(Clipboard().startsWith("{{Planète mineure |\r\n"))
+        << Clipboard().left(40).toStdString();
+    btnWikiEN->click();
+    EXPECT_TRUE(Clipboard().startsWith("{{Minor Planet |\r\n"))
+        << Clipboard().left(40).toStdString();
 }
 
 TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
-    const DecimalSeparatorScope separator('.');
+    regionalFormat = {'.'};
     TfrmQuorvane& w = OpenSample();
     QLineEdit* edtDiameter = Control<QLineEdit>(w, "edtDiameter");
     QLineEdit* edtAlbedo = Control<QLineEdit>(w, "edtAlbedo");
@@ -98,6 +122,31 @@ TEST_F(CommandsTest, InfoboxUsesTheBoxesAndTheirCorrections) {
     EXPECT_EQ(Clipboard(), CliClipboard({"infobox", samples, "0", "--lang", "en", "--diameter",
                                          "10", "--density", "3"}));
     EXPECT_TRUE(Clipboard().contains(" | density=3.0 g/[[cubic centimetre|cm³]]\r\n"));
+}
+
+// A box's leave handler corrects it when the focus goes to another control, not when the window
+// loses the focus or a popup menu takes it.
+TEST_F(CommandsTest, BoxIsCorrectedWhenTheFocusMovesWithinTheWindow) {
+    struct Row {
+        Qt::FocusReason reason;
+        const char* expected;
+    };
+    const Row rows[] = {
+        {Qt::TabFocusReason, "0.1"},   {Qt::BacktabFocusReason, "0.1"},
+        {Qt::MouseFocusReason, "0.1"}, {Qt::ShortcutFocusReason, "0.1"},
+        {Qt::OtherFocusReason, "0.1"}, {Qt::ActiveWindowFocusReason, "1.5"},
+        {Qt::PopupFocusReason, "1.5"},
+    };
+    TfrmQuorvane& w = OpenSample();
+    QLineEdit* edtAlbedo = Control<QLineEdit>(w, "edtAlbedo");
+    for (const Row& row : rows) {
+        SCOPED_TRACE(row.reason);
+        edtAlbedo->setText("1.5");
+        QFocusEvent leave(QEvent::FocusOut, row.reason);
+        QApplication::sendEvent(edtAlbedo, &leave);
+        EXPECT_EQ(edtAlbedo->text().toStdString(), row.expected);
+    }
+    EXPECT_TRUE(boxes.errors.isEmpty());
 }
 
 TEST_F(CommandsTest, InfoboxErrorLeavesTheClipboard) {

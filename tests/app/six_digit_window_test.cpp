@@ -19,6 +19,7 @@ const std::string kSixDigit = quorvane::test::SixDigitSamplesFolder();
 TEST_F(WindowTest, OpensTodaysSixDigitFile) {
     const QString folder = QString::fromStdString(kSixDigit);
     RememberFolders(folder, folder);
+    regionalFormat = {','};
     TfrmQuorvane& w = MakeWindow();
     EXPECT_EQ(w.windowTitle(), "Quorvane 1.32 - 525 records");
     auto* browser = w.findChild<QScrollBar*>("scbBrowser");
@@ -45,7 +46,6 @@ TEST_F(WindowTest, OpensTodaysSixDigitFile) {
         EXPECT_EQ(LabelText(row.label), row.text) << row.label;
     }
 
-    const quorvane::DecimalSeparatorScope separator(',');
     w.findChild<QPushButton*>("btnWikiFR")->click();
     const QString infobox = CliClipboard(
         {"infobox", kSixDigit, "454", "--lang", "fr", "--diacriticals", kSixDigit}, ',');

@@ -1,6 +1,5 @@
 #include "window_fixture.h"
 
-#include "astorb/numbers.h"
 #include "cli/cli.h"
 
 #include <QApplication>
@@ -19,9 +18,7 @@ QString CliClipboard(std::vector<std::string> args, char separator) {
     args.insert(args.begin(), "--raw");
     std::ostringstream out;
     std::ostringstream err;
-    const char saved = DecimalSeparator();
     EXPECT_EQ(cli::Run(args, out, err, separator), 0) << err.str();
-    SetDecimalSeparator(saved);
     return FromCp1252(out.str());
 }
 
@@ -130,6 +127,7 @@ void WindowTest::RememberFolders(const QString& astOrb, const QString& diacritic
 
 TfrmQuorvane& WindowTest::MakeWindow(bool formShow) {
     window = std::make_unique<TfrmQuorvane>(WindowSeams{&dialogs, &boxes, &prompt, &progress});
+    window->SetNumberFormat(regionalFormat);
     dialogs.window = window.get();
     if (formShow) {
         window->FormShow();

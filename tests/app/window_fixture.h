@@ -103,7 +103,8 @@ protected:
     void WriteSettings(const QString& contents) const;
     void RememberFolders(const QString& astOrb, const QString& diacriticals = {}) const;
 
-    // Creates the window (and runs FormShow when asked).
+    // Creates the window with `regionalFormat` as its number format (and runs FormShow when
+    // asked).
     TfrmQuorvane& MakeWindow(bool formShow = true);
     QString LabelText(const char* objectName) const;
 
@@ -115,11 +116,13 @@ protected:
     FakeMessageBoxes boxes;
     FakeTextPrompt prompt;
     FakeProgressDialogs progress;
+    // The number format of the system's regional settings, which the window starts with.
+    NumberFormat regionalFormat;
     std::unique_ptr<TfrmQuorvane> window;
 };
 
 // The clipboard text quorvane-cli gives for `args` (raw bytes decoded from Windows-1252), started
-// with `separator` as the regional decimal separator; the process-wide separator is put back.
+// with `separator` as the regional decimal separator.
 QString CliClipboard(std::vector<std::string> args, char separator = '.');
 
 // A folder with an AstOrb.dat of `count` numbered records named "Asteroid n".

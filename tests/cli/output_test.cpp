@@ -67,7 +67,7 @@ TEST(CliOutput, ListReadBackFromItsFileKeepsEveryLineEnd) {
         cli::Invocation invocation;
         invocation.raw = c.raw;
         std::ostringstream err;
-        cli::Session session(invocation, err);
+        cli::Session session(invocation, err, NumberFormat{});
         ListText copy(0);
         list.ForEachPiece([&copy](std::string_view piece) { copy += piece; });
         CommandResult result;

@@ -17,6 +17,8 @@ namespace {
 using test::FixtureWindow;
 using test::Orbit;
 
+constexpr NumberFormat kPoint{'.'};
+
 FamilyMembers OneMember(double a, double e, double s, int index = 0) {
     FamilyMembers members;
     members.Add(a, e, s, index);
@@ -46,7 +48,7 @@ TEST(FamilyDistance, WorkedDistances) {
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
         const double d = Distance(OneMember(row.memberA, row.memberE, s), row.a, row.e, s);
-        EXPECT_EQ(FormatOneDecimal(d), row.shown);
+        EXPECT_EQ(FormatOneDecimal(d, kPoint), row.shown);
     }
     EXPECT_NEAR(Distance(OneMember(2.51, 0.1, s), 2.5, 0.1, s), 84.2438, 1e-3);
 }
@@ -57,7 +59,7 @@ TEST(FamilyDistance, SmallestOverTheMembersFromTheStartValue) {
     members.Add(2.51, 0.1, 0.0, 7);  // 84.2 m/s from the candidate below
     members.Add(2.5, 0.101, 0.0, 3); // 26.6 m/s
     members.Add(2.6, 0.1, 0.0, 9);
-    EXPECT_EQ(FormatOneDecimal(Distance(members, 2.5, 0.1, 0.0)), "26.6");
+    EXPECT_EQ(FormatOneDecimal(Distance(members, 2.5, 0.1, 0.0), kPoint), "26.6");
     // A distance that is not a number never replaces the minimum.
     EXPECT_EQ(FamilyDistance(members, 2.5, 0.1, 0.0, std::nan("")), kDistanceStart);
 }
@@ -65,7 +67,8 @@ TEST(FamilyDistance, SmallestOverTheMembersFromTheStartValue) {
 TEST(FamilyDistance, SupplementaryInclinationsShareTheirSine) {
     // i and 180 - i differ by one unit in the last place at most: far below 0.05 m/s.
     const FamilyMembers members = OneMember(2.5, 0.1, SineOfInclination(5.0));
-    EXPECT_EQ(FormatOneDecimal(Distance(members, 2.5, 0.1, SineOfInclination(175.0))), "0.0");
+    EXPECT_EQ(FormatOneDecimal(Distance(members, 2.5, 0.1, SineOfInclination(175.0)), kPoint),
+              "0.0");
 }
 
 TEST(FamilyMembership, LinearSearchThroughTheRecordIndexes) {
@@ -267,14 +270,14 @@ TEST(OneDecimal, RoundsTheExactValueHalvesAwayFromZero) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        EXPECT_EQ(FormatOneDecimal(row.value), row.text);
+        EXPECT_EQ(FormatOneDecimal(row.value, kPoint), row.text);
     }
 }
 
-TEST(OneDecimal, UsesTheProcessSeparator) {
-    const DecimalSeparatorScope separator(',');
-    EXPECT_EQ(FormatOneDecimal(26.64), "26,6");
-    EXPECT_EQ(FormatOneDecimal(0.75), "0,8");
+TEST(OneDecimal, UsesTheFormatsSeparator) {
+    const NumberFormat comma{','};
+    EXPECT_EQ(FormatOneDecimal(26.64, comma), "26,6");
+    EXPECT_EQ(FormatOneDecimal(0.75, comma), "0,8");
 }
 
 } // namespace

@@ -72,6 +72,7 @@ struct WindowSetup {
     int planet = 0;
     int type = 2;
     int tolerance = 10;
+    NumberFormat numbers;
     std::vector<bool> answers;
     std::function<void(FakeWindow&)> onAsk; // e.g. the tolerance moved between passes
 };
@@ -80,6 +81,7 @@ struct WindowSetup {
 // raises is reported and the user goes on from there.
 inline void PrepareWindow(FakeWindow& window, const std::string& path, const WindowSetup& setup,
                           std::vector<std::string>& log) {
+    window.model.SetNumberFormat(setup.numbers);
     window.Open(path);
     window.model.Browse(setup.position);
     window.numberedOnly = setup.numberedOnly;

@@ -24,9 +24,9 @@ void ExpectAgrees(const FamilyMembers& members, const FamilyIndex& index, double
         if (brute <= tolerance) {
             EXPECT_EQ(quick, brute) << "tolerance " << tolerance << " a " << a << " e " << e;
             EXPECT_TRUE(index.MayBeWithin(a, e, n, tolerance));
-            // Estimates a little off the exact values, either way.
+            // Values a little off the candidate's, either way: the coarse boxes keep a margin.
             for (const double off : {-1e-15, 0.0, 1e-15}) {
-                EXPECT_TRUE(index.MayBeNearEstimate(a * (1 + off), e * (1 - off), tolerance))
+                EXPECT_TRUE(index.MayBeNearMembers(a * (1 + off), e * (1 - off), tolerance))
                     << "tolerance " << tolerance << " a " << a << " e " << e << " off " << off;
             }
         } else {
@@ -88,7 +88,7 @@ TEST(FamilyIndex, AgreesWithTheBruteForceOnClusters) {
     }
 }
 
-TEST(FamilyIndex, EstimatesSetAsideOnlyFarCandidates) {
+TEST(FamilyIndex, CoarseBoxesSetAsideOnlyFarCandidates) {
     // A tight cluster: candidates across the belt are mostly set aside, never one within reach
     // (checked against the brute force), whatever the tolerance.
     test::SmallRandom random(7);
@@ -107,7 +107,7 @@ TEST(FamilyIndex, EstimatesSetAsideOnlyFarCandidates) {
         const double s = random.Uniform(0.0, 0.2);
         for (const double tolerance : {0.0, 50.0, 200.0}) {
             const double brute = FamilyDistance(members, a, e, s, MeanMotion(a));
-            if (!index.MayBeNearEstimate(a, e, tolerance)) {
+            if (!index.MayBeNearMembers(a, e, tolerance)) {
                 EXPECT_GT(brute, tolerance) << "a " << a << " e " << e;
                 ++setAside;
             }
@@ -122,11 +122,11 @@ TEST(FamilyIndex, EstimatesSetAsideOnlyFarCandidates) {
         wideIndex.Add(wide.semiMajorAxis.back(), wide.eccentricity.back(),
                       wide.sineInclination.back());
     }
-    EXPECT_TRUE(wideIndex.MayBeNearEstimate(20000.0, 0.5, 10.0));
+    EXPECT_TRUE(wideIndex.MayBeNearMembers(20000.0, 0.5, 10.0));
     // An empty grid holds no member; a tolerance at the start value reaches everything.
     FamilyIndex empty;
-    EXPECT_FALSE(empty.MayBeNearEstimate(2.5, 0.1, 50.0));
-    EXPECT_TRUE(index.MayBeNearEstimate(40.0, 0.9, kDistanceStart));
+    EXPECT_FALSE(empty.MayBeNearMembers(2.5, 0.1, 50.0));
+    EXPECT_TRUE(index.MayBeNearMembers(40.0, 0.9, kDistanceStart));
 }
 
 TEST(FamilyIndex, OrbitsOffTheGridAndOddCandidates) {

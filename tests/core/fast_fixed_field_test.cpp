@@ -18,12 +18,19 @@ namespace {
 
 #if defined(__SSE2__)
 
+constexpr DecimalPoints kRule = DecimalPoints::PointOrSeparator;
+
+FixedFieldSeparator Prepared(char separator, DecimalPoints points = kRule) {
+    return MakeFixedFieldSeparator(NumberFormat{separator}, points);
+}
+
 // The fixed-column path's value of `field` (with the 8 bytes before it and 16 from it
-// readable), as the scans' float reader takes it.
-bool FixedFieldDecimalTo(const char* field, std::size_t width, char separator, double& value) {
+// readable), as the float reader takes it.
+bool FixedFieldDecimalTo(const char* field, std::size_t width, char separator, double& value,
+                         DecimalPoints points = kRule) {
     std::uint64_t mantissa = 0;
     int fractionDigits = 0;
-    if (!FixedFieldDecimalParts(field, width, MakeFixedFieldSeparator(separator), mantissa,
+    if (!FixedFieldDecimalParts(field, width, Prepared(separator, points), mantissa,
                                 fractionDigits)) {
         return false;
     }
@@ -38,9 +45,10 @@ std::optional<std::uint64_t> Bits(std::optional<double> value) {
     return std::bit_cast<std::uint64_t>(*value);
 }
 
-// The field's text as the scans' reference reads it: trimmed of bytes up to 32, every "."
-// read as the separator.
-std::optional<double> ReferenceValue(const std::string& field, char separator) {
+// The field's text as the plain definition reads it: trimmed of bytes up to 32, every "." read
+// as the separator under the fields' rule.
+std::optional<double> ReferenceValue(const std::string& field, char separator,
+                                     DecimalPoints points) {
     std::size_t begin = 0;
     std::size_t end = field.size();
     while (begin != end && static_cast<unsigned char>(field[begin]) <= 32) {
@@ -51,7 +59,7 @@ std::optional<double> ReferenceValue(const std::string& field, char separator) {
     }
     std::string text = field.substr(begin, end - begin);
     for (char& c : text) {
-        if (c == '.') {
+        if (c == '.' && points == kRule) {
             c = separator;
         }
     }
@@ -60,14 +68,17 @@ std::optional<double> ReferenceValue(const std::string& field, char separator) {
 
 // `field` placed in a record-like buffer with 8 bytes before it and `tail` after it; whether
 // the decoder took it.
-bool ExpectSameWhereTaken(const std::string& field, char separator, char tail = '7') {
-    SCOPED_TRACE("'" + field + "' separator '" + std::string(1, separator) + "'");
+bool ExpectSameWhereTaken(const std::string& field, char separator, char tail = '7',
+                          DecimalPoints points = kRule) {
+    SCOPED_TRACE("'" + field + "' separator '" + std::string(1, separator) + "'" +
+                 (points == kRule ? "" : " alone"));
     std::string buffer = std::string(8, '9') + field + std::string(24, tail);
     double value = 0.0;
-    const bool taken = FixedFieldDecimalTo(buffer.data() + 8, field.size(), separator, value);
+    const bool taken =
+        FixedFieldDecimalTo(buffer.data() + 8, field.size(), separator, value, points);
     if (taken) {
         EXPECT_EQ(std::optional<std::uint64_t>(std::bit_cast<std::uint64_t>(value)),
-                  Bits(ReferenceValue(field, separator)));
+                  Bits(ReferenceValue(field, separator, points)));
     }
     return taken;
 }
@@ -96,9 +107,12 @@ TEST(FixedFieldFloat, TakesTheFileShapes) {
         ASSERT_TRUE(FixedFieldDecimalTo(buffer.data() + 8, row.field.size(), '.', value));
         EXPECT_EQ(value, row.value);
     }
-    // The separator and "." both read as the separator.
+    // The separator and "." both read as the separator; read with the separator alone, a "."
+    // is left to the general conversion, which refuses it.
     EXPECT_TRUE(ExpectSameWhereTaken("  2,5", ','));
     EXPECT_TRUE(ExpectSameWhereTaken("  2.5", ','));
+    EXPECT_TRUE(ExpectSameWhereTaken("  2,5", ',', '7', DecimalPoints::Separator));
+    EXPECT_FALSE(ExpectSameWhereTaken("  2.5", ',', '7', DecimalPoints::Separator));
 }
 
 TEST(FixedFieldFloat, LeavesOtherShapesToTheGeneralConversion) {
@@ -130,7 +144,9 @@ TEST(FixedFieldFloat, RandomFieldsAgreeWithTheGeneralConversion) {
             field += kAlphabet[random.Below(sizeof kAlphabet - 1)];
         }
         const char tail = kAlphabet[random.Below(sizeof kAlphabet - 1)];
-        if (ExpectSameWhereTaken(field, kSeparators[random.Below(sizeof kSeparators)], tail)) {
+        const DecimalPoints points = random.Below(4) == 0 ? DecimalPoints::Separator : kRule;
+        if (ExpectSameWhereTaken(field, kSeparators[random.Below(sizeof kSeparators)], tail,
+                                 points)) {
             ++taken;
         }
     }
@@ -160,10 +176,11 @@ TEST(FixedFieldFloat, RandomFieldsAgreeWithTheGeneralConversion) {
 
 // Where a learned layout takes a field it reads what the general fixed-column path reads.
 bool ExpectLayoutAgrees(const FixedFieldLayout& layout, const std::string& field, char separator,
-                        char tail) {
-    SCOPED_TRACE("'" + field + "' separator '" + std::string(1, separator) + "'");
+                        char tail, DecimalPoints points = kRule) {
+    SCOPED_TRACE("'" + field + "' separator '" + std::string(1, separator) + "'" +
+                 (points == kRule ? "" : " alone"));
     const std::string buffer = std::string(8, tail) + field + std::string(24, tail);
-    const FixedFieldSeparator prepared = MakeFixedFieldSeparator(separator);
+    const FixedFieldSeparator prepared = Prepared(separator, points);
     std::uint64_t mantissa = 0;
     if (!FixedLayoutDecimalParts(buffer.data() + 8, layout, prepared, mantissa)) {
         return false;
@@ -179,8 +196,7 @@ bool ExpectLayoutAgrees(const FixedFieldLayout& layout, const std::string& field
 
 FixedFieldLayout Learn(const std::string& field, char separator = '.') {
     const std::string buffer = std::string(8, '9') + field + std::string(24, '9');
-    return LearnFixedFieldLayout(buffer.data() + 8, field.size(),
-                                 MakeFixedFieldSeparator(separator));
+    return LearnFixedFieldLayout(buffer.data() + 8, field.size(), Prepared(separator));
 }
 
 TEST(FixedFieldLayout, LearnsTheFileShapesOnly) {
@@ -234,7 +250,8 @@ TEST(FixedFieldLayout, RandomFieldsAgreeWithTheGeneralPath) {
                     kAlphabet[random.Below(sizeof kAlphabet - 1)];
             }
             const char tail = kAlphabet[random.Below(sizeof kAlphabet - 1)];
-            if (ExpectLayoutAgrees(layout, field, kSeparators[random.Below(3)], tail)) {
+            const DecimalPoints points = random.Below(4) == 0 ? DecimalPoints::Separator : kRule;
+            if (ExpectLayoutAgrees(layout, field, kSeparators[random.Below(3)], tail, points)) {
                 ++taken;
             }
         }

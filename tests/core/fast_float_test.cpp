@@ -1,13 +1,16 @@
-// The quick float conversion against the general one: the same double, bit for bit, or the same
-// refusal, for every text and separator; and the float rule's error quoting the field with each
-// "." replaced by the separator.
+// The float reader's text conversion against the plain definition: the same double, bit for
+// bit, or the same refusal, for every text and separator, under either reading of "."; the
+// fields' rule's error quoting the field with each "." replaced by the separator; and the
+// field layouts a reader learns kept apart per record layout.
 #include "astorb/error.h"
-#include "astorb/numbers.h"
+#include "astorb/float_reader.h"
 #include "core/fast_generator.h"
 #include "reference/plain_float.h"
+#include "support/fixtures.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <bit>
 #include <cstdint>
 #include <optional>
@@ -35,13 +38,15 @@ std::optional<std::uint64_t> Bits(std::optional<double> value) {
 
 void ExpectSameConversion(const std::string& text, char separator) {
     SCOPED_TRACE("'" + text + "' separator '" + std::string(1, separator) + "'");
-    EXPECT_EQ(Bits(ParseFloat(text, separator)), Bits(reference::ParseFloatPlain(text, separator)));
-    EXPECT_EQ(Bits(ParseFloatRule(text, separator)),
+    const NumberFormat format{separator};
+    EXPECT_EQ(Bits(FloatReader(format, DecimalPoints::Separator).Parse(text)),
+              Bits(reference::ParseFloatPlain(text, separator)));
+    EXPECT_EQ(Bits(FloatReader(format, DecimalPoints::PointOrSeparator).Parse(text)),
               Bits(reference::ParseFloatPlain(Mapped(text, separator), separator)));
 }
 
 // Separators that look like nothing else, and some that look like a digit, a sign or an
-// exponent mark, where the quick loop must step aside.
+// exponent mark, which the grammar reads in its own order.
 constexpr char kSeparators[] = {'.', ',', 'e', '5', '-', '+', ' '};
 
 TEST(QuickFloat, TableOfShapes) {
@@ -114,8 +119,8 @@ TEST(QuickFloat, RandomTextsOverTheGrammarsAlphabet) {
 }
 
 TEST(QuickFloat, RandomDecimalsRoundLikeTheGeneralConversion) {
-    // Field-shaped numbers with up to 20 digits: the quick path's exact cases and the edges
-    // where it must hand over.
+    // Field-shaped numbers with up to 20 digits, around the 2^53 and 10^22 edges of exact
+    // decimal conversion.
     test::SmallRandom random(11);
     for (int k = 0; k < 200000; ++k) {
         std::string digits = std::to_string(random.Next());
@@ -132,15 +137,48 @@ TEST(QuickFloat, RandomDecimalsRoundLikeTheGeneralConversion) {
 }
 
 TEST(QuickFloat, FloatRuleErrorQuotesTheFieldWithTheSeparator) {
-    const DecimalSeparatorScope separator(',');
-    EXPECT_EQ(FloatRule("2.5"), 2.5);
-    EXPECT_EQ(FloatRule("2,5"), 2.5);
+    const FloatReader comma(NumberFormat{','});
+    EXPECT_EQ(comma.Value("2.5"), 2.5);
+    EXPECT_EQ(comma.Value("2,5"), 2.5);
     try {
-        FloatRule("2.5.1");
+        comma.Value("2.5.1");
         ADD_FAILURE() << "no error";
     } catch (const Error& error) {
         EXPECT_STREQ(error.what(), "'2,5,1' n'est pas une valeur en virgule flottante correcte");
     }
+    // Read with the separator alone, the text is quoted as it stands.
+    try {
+        FloatReader(NumberFormat{','}, DecimalPoints::Separator).Value("2.5");
+        ADD_FAILURE() << "no error";
+    } catch (const Error& error) {
+        EXPECT_STREQ(error.what(), "'2.5' n'est pas une valeur en virgule flottante correcte");
+    }
+}
+
+// A field's shape learned in one layout never serves the other: the semi-major axis starts in
+// the same column in both, but the six-digit layout's runs one column further.
+TEST(FloatReader, KeepsWhatItLearnedApartPerLayout) {
+    const std::string record = test::MakeRecord({.number = "1",
+                                                 .name = "2014 FE72",
+                                                 .eccentricity = "0.98000000",
+                                                 .semiMajorAxis = "2155.12345678"},
+                                                RecordLayout::SixDigit);
+    const AstOrbRecord asFive{record, RecordLayout::FiveDigit};
+    const AstOrbRecord asSix{record, RecordLayout::SixDigit};
+    for (const bool fiveFirst : {true, false}) {
+        SCOPED_TRACE(fiveFirst ? "five-digit first" : "six-digit first");
+        const FloatReader fields(NumberFormat{'.'});
+        for (int pass = 0; pass < 2; ++pass) {
+            for (const AstOrbRecord& view :
+                 fiveFirst ? std::array{asFive, asSix} : std::array{asSix, asFive}) {
+                double value = 0.0;
+                ASSERT_TRUE(fields.Read(view, Field::SemiMajorAxis, value));
+                EXPECT_EQ(value, GetSemiMajorAxis(view, NumberFormat{'.'}));
+            }
+        }
+    }
+    EXPECT_EQ(GetSemiMajorAxis(asSix, NumberFormat{'.'}), 2155.12345678);
+    EXPECT_EQ(GetSemiMajorAxis(asFive, NumberFormat{'.'}), 2155.1234567);
 }
 
 } // namespace

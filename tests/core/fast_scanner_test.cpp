@@ -7,7 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <optional>
 #include <string>
 
@@ -72,32 +71,6 @@ TEST(RecordBlockReader, GivesWhatReadRecordGives) {
         EXPECT_FALSE(reader.Record(INT64_MAX / 2));
         EXPECT_FALSE(reader.Record(INT64_MAX));
     }
-}
-
-// A field's shape learned in one layout never serves the other: the semi-major axis starts in
-// the same column in both, but the six-digit layout's runs one column further.
-TEST(FloatFieldReader, KeepsWhatItLearnedApartPerLayout) {
-    const std::string record = test::MakeRecord({.number = "1",
-                                                 .name = "2014 FE72",
-                                                 .eccentricity = "0.98000000",
-                                                 .semiMajorAxis = "2155.12345678"},
-                                                RecordLayout::SixDigit);
-    const AstOrbRecord asFive{record, RecordLayout::FiveDigit};
-    const AstOrbRecord asSix{record, RecordLayout::SixDigit};
-    for (const bool fiveFirst : {true, false}) {
-        SCOPED_TRACE(fiveFirst ? "five-digit first" : "six-digit first");
-        const FloatFieldReader fields;
-        for (int pass = 0; pass < 2; ++pass) {
-            for (const AstOrbRecord& view :
-                 fiveFirst ? std::array{asFive, asSix} : std::array{asSix, asFive}) {
-                double value = 0.0;
-                ASSERT_TRUE(fields.Read(view, Field::SemiMajorAxis, value));
-                EXPECT_EQ(value, GetSemiMajorAxis(view));
-            }
-        }
-    }
-    EXPECT_EQ(GetSemiMajorAxis(asSix), 2155.12345678);
-    EXPECT_EQ(GetSemiMajorAxis(asFive), 2155.1234567);
 }
 
 TEST(RecordBlockReader, CurrentRecordFollowsOnSyncAndOnTheWayOut) {

@@ -53,17 +53,6 @@ constexpr FileCase kFiles[] = {
     {"unnumbered record among numbered", 8, 300, 280, Damage::BlankUnnumbered, '.'},
 };
 
-class SeparatorScope {
-public:
-    explicit SeparatorScope(char separator) : saved_(DecimalSeparator()) {
-        SetDecimalSeparator(separator);
-    }
-    ~SeparatorScope() { SetDecimalSeparator(saved_); }
-
-private:
-    char saved_;
-};
-
 // The file of a case. One that ends in a short record is written with one whole record more,
 // which SetupFor cuts away once the file is open.
 std::string WriteFile(const test::TempFolder& folder, const FileCase& file) {
@@ -88,9 +77,10 @@ std::string WriteFile(const test::TempFolder& folder, const FileCase& file) {
 }
 
 // The browser reaches one record past the file when it ends in a short record: the file shrank
-// after it was opened.
+// after it was opened. The window's format has the file's separator.
 WindowSetup SetupFor(const FileCase& file) {
     WindowSetup setup;
+    setup.numbers = {file.separator};
     if (file.damage == Damage::ShortLastRecord) {
         setup.cutTo = static_cast<std::uintmax_t>(file.count) * RecordLength + 100;
     }
@@ -100,7 +90,6 @@ WindowSetup SetupFor(const FileCase& file) {
 TEST(QuickScans, OrbitTypeListMatchesThePlainScan) {
     for (const FileCase& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const SeparatorScope separator(file.separator);
         const test::TempFolder folder;
         const std::string path = WriteFile(folder, file);
         for (const bool numberedOnly : {true, false}) {
@@ -124,7 +113,6 @@ TEST(QuickScans, OrbitTypeListMatchesThePlainScan) {
 TEST(QuickScans, FamilyMatchesThePlainScan) {
     for (const FileCase& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const SeparatorScope separator(file.separator);
         const test::TempFolder folder;
         const std::string path = WriteFile(folder, file);
         const int seed = GenerateSpecs(file.seed, file.count, file.numbered).clusterSeed;
@@ -173,7 +161,6 @@ TEST(QuickScans, FamilySeedsEverywhereMatchThePlainScan) {
 TEST(QuickScans, NamesAndInclinationMatchThePlainScans) {
     for (const FileCase& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const SeparatorScope separator(file.separator);
         const test::TempFolder folder;
         const std::string path = WriteFile(folder, file);
         for (const bool numberedOnly : {true, false}) {
@@ -213,7 +200,6 @@ const SearchCase kSearches[] = {
 TEST(QuickScans, FieldSearchMatchesThePlainSearch) {
     for (const FileCase& file : kFiles) {
         SCOPED_TRACE(file.name);
-        const SeparatorScope separator(file.separator);
         const test::TempFolder folder;
         const std::string path = WriteFile(folder, file);
         for (const SearchCase& search : kSearches) {

@@ -1,6 +1,6 @@
-// The quick scans decide on estimated field values only away from their thresholds: records
-// whose perihelion or aphelion falls exactly on a planet's, or a hair beside it, and
-// inclinations equal to the highest so far, give the same lists and moves as the plain scans.
+// The quick scans decide exactly at their thresholds: records whose perihelion or aphelion falls
+// exactly on a planet's, or a hair beside it, and inclinations equal to the highest so far,
+// give the same lists and moves as the plain scans.
 #include "core/fast_compare.h"
 #include "core/fast_generator.h"
 #include "lists/inclination.h"

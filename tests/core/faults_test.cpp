@@ -119,18 +119,17 @@ TEST(Faults, ZeroByteCutsTheRecordBeforeItsNumbers) {
     EXPECT_EQ(display.Value(ValueLabel::Name), "Ceres");
     EXPECT_EQ(display.Value(ValueLabel::Aten), "Yes") << "the flags are written after the code";
     EXPECT_EQ(diameterBox, "typed");
-    EXPECT_EQ(ErrorOf([&] { GetSemiMajorAxis(database.Current()); }),
+    EXPECT_EQ(ErrorOf([&] { GetSemiMajorAxis(database.Current(), NumberFormat{'.'}); }),
               "'' n'est pas une valeur en virgule flottante correcte");
 }
 
 // Every numeric field, blank and malformed. The orbital elements go by the float rule, the flag
 // code by the integer rule; the message quotes the trimmed field.
 TEST(Faults, BlankAndMalformedNumbersInEveryField) {
-    SetDecimalSeparator('.');
     struct FloatField {
         const char* name;
         Field field;
-        double (*accessor)(AstOrbRecord);
+        double (*accessor)(AstOrbRecord, const NumberFormat&);
     };
     const std::vector<FloatField> floatFields = {
         {"MeanAnomaly", Field::MeanAnomaly, GetMeanAnomaly},
@@ -148,7 +147,7 @@ TEST(Faults, BlankAndMalformedNumbersInEveryField) {
                 SCOPED_TRACE(std::string(entry.name) + " '" + text + "'");
                 const std::string record = WithField(ceres, entry.field, text, layout);
                 EXPECT_EQ(ErrorOf([&] {
-                              entry.accessor({record, layout});
+                              entry.accessor({record, layout}, NumberFormat{'.'});
                           }),
                           "'" + text + "' n'est pas une valeur en virgule flottante correcte");
             }
@@ -165,7 +164,7 @@ TEST(Faults, BlankAndMalformedNumbersInEveryField) {
 }
 
 TEST(Faults, EpochThatIsNoDate) {
-    SetDecimalSeparator('.');
+    const NumberFormat point{'.'};
     struct Row {
         const char* name;
         std::string epoch;
@@ -194,7 +193,7 @@ TEST(Faults, EpochThatIsNoDate) {
         const std::string record = MakeRecord(fields);
         const std::string error = ErrorOf([&] {
             GetEpochMonthNameFR(test::FiveDigit(record));
-            GetEpochJulianDate(test::FiveDigit(record));
+            GetEpochJulianDate(test::FiveDigit(record), point);
         });
         EXPECT_EQ(error, row.error);
 
@@ -206,11 +205,10 @@ TEST(Faults, EpochThatIsNoDate) {
         for (const InfoboxLanguage language : {InfoboxLanguage::French, InfoboxLanguage::English}) {
             ParameterTexts texts{.diameter = "848.4"};
             ParameterBoxes boxes{texts, "848.4"};
-            EXPECT_EQ(ErrorOf([&] { BuildInfobox(database, nullptr, 0, language, boxes); }),
+            EXPECT_EQ(ErrorOf([&] { BuildInfobox(database, nullptr, 0, language, boxes, point); }),
                       row.error);
         }
     }
-    SetDecimalSeparator('.'); // an English text abandoned by an error leaves it at "."
 }
 
 TEST(Faults, BrokenNamesTables) {
@@ -319,7 +317,7 @@ TEST(Faults, SparseFileBeyondTwoGigabytes) {
     EXPECT_EQ(database.RecordCount(), kCount);
     ASSERT_TRUE(database.ReadRecord(kCount - 1));
     EXPECT_EQ(FieldText(database.Current(), Field::Name), "Ceres");
-    EXPECT_EQ(GetSemiMajorAxis(database.Current()), 2.7663);
+    EXPECT_EQ(GetSemiMajorAxis(database.Current(), NumberFormat{'.'}), 2.7663);
     ASSERT_TRUE(database.ReadRecord(kCount / 2)); // past the 2 GiB mark, in the hole
     EXPECT_EQ(database.CurrentRecord(), "");
     EXPECT_FALSE(database.ReadRecord(kCount));

@@ -35,12 +35,8 @@ TEST(EpochPieces, JulianDayNumbers) {
 }
 
 TEST(EpochPieces, JulianDateUsesTheSeparator) {
-    {
-        DecimalSeparatorScope separator('.');
-        EXPECT_EQ(GetEpochJulianDate(EpochRecord("20051018")), "2453661.5");
-    }
-    DecimalSeparatorScope separator(',');
-    EXPECT_EQ(GetEpochJulianDate(EpochRecord("20000229")), "2451603,5");
+    EXPECT_EQ(GetEpochJulianDate(EpochRecord("20051018"), NumberFormat{'.'}), "2453661.5");
+    EXPECT_EQ(GetEpochJulianDate(EpochRecord("20000229"), NumberFormat{','}), "2451603,5");
 }
 
 TEST(EpochPieces, MonthNamesAndDayWithItsLeadingZero) {
@@ -108,7 +104,7 @@ TEST(EpochPieces, InvalidEpochs) {
             }
         }
         try {
-            GetEpochJulianDate(record);
+            GetEpochJulianDate(record, NumberFormat{'.'});
             ADD_FAILURE() << "no error raised";
         } catch (const Error& error) {
             EXPECT_EQ(error.what(), row.julianDateError);

@@ -49,18 +49,18 @@ TEST(ParameterReaders, AcceptCorrectAndRewrite) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        DecimalSeparatorScope separator(row.separator);
+        const NumberFormat format{row.separator};
         std::string box = row.text;
         double value = -1.0;
         switch (row.reader) {
         case Reader::Diameter:
-            value = DiameterParameter(box, caption);
+            value = DiameterParameter(box, caption, format);
             break;
         case Reader::Albedo:
-            value = AlbedoParameter(box);
+            value = AlbedoParameter(box, format);
             break;
         case Reader::Density:
-            value = DensityParameter(box);
+            value = DensityParameter(box, format);
             break;
         }
         EXPECT_EQ(value, row.value);
@@ -70,7 +70,7 @@ TEST(ParameterReaders, AcceptCorrectAndRewrite) {
 
 TEST(ParameterReaders, UnreadableDiameterWithoutIrasDiameterEmptiesTheBox) {
     std::string box = "km";
-    EXPECT_EQ(DiameterParameter(box, ""), 0.0);
+    EXPECT_EQ(DiameterParameter(box, "", NumberFormat{}), 0.0);
     EXPECT_EQ(box, "");
 }
 

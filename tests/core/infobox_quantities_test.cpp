@@ -12,35 +12,35 @@
 namespace quorvane {
 namespace {
 
+constexpr NumberFormat kPoint{'.'};
+
 // Reference values for a = 2.766 AU, e = 0.0789 (an orbit like Ceres'), A = 0.1, D = 848.4 km
 // and a density of 2 g/cm3, as published with the formulas.
 TEST(DerivedQuantities, ReferenceOrbitAndBody) {
-    DecimalSeparatorScope separator('.');
     const double a = 2.766;
     const double e = 0.0789;
     const double period = OrbitalPeriod(a);
-    EXPECT_EQ(FormatFloat("0.000", SemiMajorAxisGm(a)), "413.788");
-    EXPECT_EQ(FormatFloat("0.000", period), "1680.261");
-    EXPECT_EQ(FormatFloat("0.00", PeriodInJulianYears(period)), "4.60");
-    EXPECT_EQ(FormatFloat("0.00", MeanOrbitalSpeed(a, e, period)), "17.88");
-    EXPECT_EQ(FormatFloat("0", EquilibriumTemperature(a, 0.1)), "167");
+    EXPECT_EQ(FormatFloat("0.000", SemiMajorAxisGm(a), kPoint), "413.788");
+    EXPECT_EQ(FormatFloat("0.000", period, kPoint), "1680.261");
+    EXPECT_EQ(FormatFloat("0.00", PeriodInJulianYears(period), kPoint), "4.60");
+    EXPECT_EQ(FormatFloat("0.00", MeanOrbitalSpeed(a, e, period), kPoint), "17.88");
+    EXPECT_EQ(FormatFloat("0", EquilibriumTemperature(a, 0.1), kPoint), "167");
 
     const double diameter = 848.4;
     const double mass = Mass(diameter, 2.0);
     const MassParts parts = SplitMass(mass);
     EXPECT_EQ(parts.exponent, 20);
-    EXPECT_EQ(FormatFloat("0.0", parts.mantissa), "6.4");
-    EXPECT_EQ(FormatFloat("0.0000", SurfaceGravity(mass, diameter)), "0.2371");
-    EXPECT_EQ(FormatFloat("0.0000", EscapeVelocity(mass, diameter)), "0.4485");
+    EXPECT_EQ(FormatFloat("0.0", parts.mantissa, kPoint), "6.4");
+    EXPECT_EQ(FormatFloat("0.0000", SurfaceGravity(mass, diameter), kPoint), "0.2371");
+    EXPECT_EQ(FormatFloat("0.0000", EscapeVelocity(mass, diameter), kPoint), "0.4485");
 }
 
 TEST(DerivedQuantities, PerihelionAndAphelion) {
-    DecimalSeparatorScope separator('.');
     // By hand: (1 -+ 0.1) x 2.5 AU, times 149.597870691 Gm/AU.
-    EXPECT_EQ(FormatFloat("0.000", PerihelionAU(2.5, 0.1)), "2.250");
-    EXPECT_EQ(FormatFloat("0.000", PerihelionGm(2.5, 0.1)), "336.595");
-    EXPECT_EQ(FormatFloat("0.000", AphelionAU(2.5, 0.1)), "2.750");
-    EXPECT_EQ(FormatFloat("0.000", AphelionGm(2.5, 0.1)), "411.394");
+    EXPECT_EQ(FormatFloat("0.000", PerihelionAU(2.5, 0.1), kPoint), "2.250");
+    EXPECT_EQ(FormatFloat("0.000", PerihelionGm(2.5, 0.1), kPoint), "336.595");
+    EXPECT_EQ(FormatFloat("0.000", AphelionAU(2.5, 0.1), kPoint), "2.750");
+    EXPECT_EQ(FormatFloat("0.000", AphelionGm(2.5, 0.1), kPoint), "411.394");
 }
 
 TEST(DerivedQuantities, AlbedoOneGivesZeroKelvin) {
@@ -48,7 +48,6 @@ TEST(DerivedQuantities, AlbedoOneGivesZeroKelvin) {
 }
 
 TEST(DerivedQuantities, MassSplitTruncatesTheExponentTowardZero) {
-    DecimalSeparatorScope separator('.');
     struct Row {
         const char* name;
         double mass;
@@ -67,7 +66,7 @@ TEST(DerivedQuantities, MassSplitTruncatesTheExponentTowardZero) {
         SCOPED_TRACE(row.name);
         const MassParts parts = SplitMass(row.mass);
         EXPECT_EQ(parts.exponent, row.exponent);
-        EXPECT_EQ(FormatFloat("0.0", parts.mantissa), row.mantissa);
+        EXPECT_EQ(FormatFloat("0.0", parts.mantissa, kPoint), row.mantissa);
     }
 }
 
@@ -106,7 +105,6 @@ TEST(DerivedQuantities, FaultsRaiseTheRuntimeMessages) {
 }
 
 TEST(DerivedQuantities, EccentricityOneIsStillAnOrbit) {
-    DecimalSeparatorScope separator('.');
     const double period = OrbitalPeriod(2.5);
     // b = 0: the perimeter is pi x (6a - sqrt(3a^2)) AU.
     EXPECT_NO_THROW(MeanOrbitalSpeed(2.5, 1.0, period));

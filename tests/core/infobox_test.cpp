@@ -31,9 +31,15 @@ protected:
         return std::count(window.log.begin(), window.log.end(), "clipboard");
     }
 
+    // The button pressed with `format` as the window's number format.
+    CommandEnd Run(InfoboxLanguage language) {
+        window.model.SetNumberFormat(format);
+        return window.RunInfobox(language);
+    }
+
     std::string Press(InfoboxLanguage language) {
         const long writes = ClipboardWrites();
-        EXPECT_EQ(window.RunInfobox(language), CommandEnd::Finished);
+        EXPECT_EQ(Run(language), CommandEnd::Finished);
         EXPECT_EQ(ClipboardWrites(), writes + 1);
         return window.clipboard.value_or("");
     }
@@ -43,7 +49,7 @@ protected:
         const std::optional<std::string> before = window.clipboard;
         const long writes = ClipboardWrites();
         try {
-            window.RunInfobox(language);
+            Run(language);
         } catch (const Error& error) {
             EXPECT_EQ(window.clipboard, before);
             EXPECT_EQ(ClipboardWrites(), writes);
@@ -53,22 +59,22 @@ protected:
         return {};
     }
 
-    DecimalSeparatorScope separator{'.'};
+    NumberFormat format{'.'}; // the window's: the regional one
     test::FixtureWindow window;
 };
 
 TEST_F(InfoboxTest, EnglishWorkedExampleByteForByte) {
     Open({test::ExampleRecord()});
-    SetDecimalSeparator(',');
+    format = {','};
     EXPECT_EQ(Press(InfoboxLanguage::English),
               test::JoinLines(test::ExampleEnglishLines(), "\r\n"));
     // Whatever it was before, the English text leaves a comma.
-    EXPECT_EQ(DecimalSeparator(), ',');
+    EXPECT_EQ(window.model.Format().decimalSeparator, ',');
 }
 
 TEST_F(InfoboxTest, FrenchOnACommaSystem) {
     Open({test::ExampleRecord()});
-    SetDecimalSeparator(',');
+    format = {','};
     const std::string text = Press(InfoboxLanguage::French);
     EXPECT_EQ(text.substr(0, text.find("\r\n | p\xE9rih\xE9lie=")),
               test::JoinLines(test::ExampleFrenchFirstLines(), "\r\n"));
@@ -97,18 +103,7 @@ TEST_F(InfoboxTest, FrenchOnACommaSystem) {
     };
     EXPECT_EQ(text, test::JoinLines(test::ExampleFrenchFirstLines(), "\r\n") + "\r\n" +
                         test::JoinLines(rest, "\r\n"));
-    EXPECT_EQ(DecimalSeparator(), ',');
-}
-
-TEST_F(InfoboxTest, SeparatorAcrossFrenchAndEnglish) {
-    Open({test::ExampleRecord()});
-    const std::string frenchEpoch = "([[Jour julien|JJ]] 2453661";
-    EXPECT_NE(Press(InfoboxLanguage::French).find(frenchEpoch + ".5)"), std::string::npos);
-    EXPECT_NE(Press(InfoboxLanguage::English).find("([[Julian day|JD]] 2453661.5)"),
-              std::string::npos);
-    EXPECT_EQ(DecimalSeparator(), ',');
-    EXPECT_NE(Press(InfoboxLanguage::French).find(frenchEpoch + ",5)"), std::string::npos);
-    EXPECT_EQ(Press(InfoboxLanguage::English).substr(0, 16), "{{Minor Planet |");
+    EXPECT_EQ(window.model.Format().decimalSeparator, ',');
 }
 
 TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
@@ -116,6 +111,7 @@ TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
     fields.epoch = "20050105";
     fields.irasClass = "";
     Open({fields});
+    format = {','};
     for (const char* text : {"", "0", "-3"}) {
         SCOPED_TRACE(text);
         Type(Parameter::Diameter, text);
@@ -146,12 +142,37 @@ TEST_F(InfoboxTest, UnknownDiameterWritesQuestionMarksAndLeavesTheDensityBox) {
     }
 }
 
+// The English text writes with a point of its own: the window's format is the same after it,
+// written or abandoned by an error, so the French text does not change either.
+TEST_F(InfoboxTest, FrenchTextIsTheSameBeforeAndAfterAnEnglishOne) {
+    Open({test::ExampleRecord()});
+    for (const char separator : {'.', ','}) {
+        SCOPED_TRACE(std::string("separator ") + separator);
+        format = {separator};
+        const std::string french = Press(InfoboxLanguage::French);
+        EXPECT_NE(french.find("([[Jour julien|JJ]] 2453661" + std::string(1, separator) + "5)"),
+                  std::string::npos);
+        EXPECT_NE(french.find(" | excentricit\xE9=0" + std::string(1, separator) + "100\r\n"),
+                  std::string::npos);
+        EXPECT_NE(Press(InfoboxLanguage::English).find("([[Julian day|JD]] 2453661.5)"),
+                  std::string::npos);
+        EXPECT_EQ(window.model.Format().decimalSeparator, separator);
+        EXPECT_EQ(Press(InfoboxLanguage::French), french);
+        Type(Parameter::Density, "0");
+        EXPECT_EQ(PressFailing(InfoboxLanguage::English),
+                  "Division par z\xC3\xA9ro en virgule flottante");
+        EXPECT_EQ(window.model.Format().decimalSeparator, separator);
+        Type(Parameter::Density, "2");
+        EXPECT_EQ(Press(InfoboxLanguage::French), french);
+    }
+}
+
 TEST_F(InfoboxTest, RecordTextsAndCorrectedBoxes) {
     test::RecordSpec fields = test::ExampleRecord();
     fields.h = "3.34";
     fields.irasClass = "G";
     Open({fields});
-    SetDecimalSeparator(',');
+    format = {','};
     Type(Parameter::Albedo, "1.01");
     Type(Parameter::Density, "2,5"); // a comma, refused while the English text forces a point
     const std::string english = Press(InfoboxLanguage::English);
@@ -161,7 +182,7 @@ TEST_F(InfoboxTest, RecordTextsAndCorrectedBoxes) {
     EXPECT_EQ(Boxes().albedo, "0.1");
     EXPECT_EQ(Boxes().density, "2.0");
 
-    // Now the separator is a comma: the French text accepts "2,5" and writes H with a comma.
+    // The French text keeps the comma: it accepts "2,5" and writes H with a comma.
     Type(Parameter::Density, "2,5");
     Type(Parameter::Albedo, "1");
     const std::string french = Press(InfoboxLanguage::French);
@@ -214,12 +235,12 @@ TEST_F(InfoboxTest, FailedReadChangesNothing) {
     Open(test::PaddedTo({test::ExampleRecord()}, 2));
     window.SetPosition(1);
     window.CutFileAfter(1);
-    SetDecimalSeparator(',');
+    format = {','};
     Type(Parameter::Diameter, "abc");
-    EXPECT_EQ(window.RunInfobox(InfoboxLanguage::English), CommandEnd::ReadFailed);
+    EXPECT_EQ(Run(InfoboxLanguage::English), CommandEnd::ReadFailed);
     EXPECT_EQ(ClipboardWrites(), 0);
     EXPECT_FALSE(window.clipboard);
-    EXPECT_EQ(DecimalSeparator(), ',');
+    EXPECT_EQ(window.model.Format().decimalSeparator, ',');
     EXPECT_EQ(Boxes().diameter, "abc");
 }
 
@@ -255,12 +276,12 @@ TEST_F(InfoboxTest, ErrorsAbandonTheCommand) {
         SCOPED_TRACE(row.name);
         Open({row.fields});
         Type(Parameter::Density, row.densityText);
-        SetDecimalSeparator(',');
+        format = {','};
         EXPECT_EQ(PressFailing(InfoboxLanguage::French), row.message);
-        EXPECT_EQ(DecimalSeparator(), ',');
+        EXPECT_EQ(window.model.Format().decimalSeparator, ',');
         EXPECT_EQ(PressFailing(InfoboxLanguage::English), row.message);
-        // An abandoned English text leaves its point behind.
-        EXPECT_EQ(DecimalSeparator(), '.');
+        // An abandoned English text leaves the window's format as it found it.
+        EXPECT_EQ(window.model.Format().decimalSeparator, ',');
     }
 }
 
@@ -268,10 +289,10 @@ TEST_F(InfoboxTest, BadSemiMajorAxisFailsBeforeTheLanguageIsChosen) {
     test::RecordSpec fields = test::ExampleRecord();
     fields.semiMajorAxis = "-1";
     Open({fields});
-    SetDecimalSeparator(',');
+    format = {','};
     EXPECT_EQ(PressFailing(InfoboxLanguage::English),
               "Op\xC3\xA9ration en virgule flottante incorrecte");
-    EXPECT_EQ(DecimalSeparator(), ',');
+    EXPECT_EQ(window.model.Format().decimalSeparator, ',');
 }
 
 } // namespace

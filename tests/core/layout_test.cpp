@@ -2,6 +2,7 @@
 // record, and every field read from its columns in either layout.
 #include "astorb/database.h"
 #include "astorb/error.h"
+#include "astorb/float_reader.h"
 #include "astorb/numbers.h"
 #include "astorb/paths.h"
 #include "astorb/record.h"
@@ -18,6 +19,9 @@ namespace {
 using test::LineEnd;
 using test::MakeRecord;
 using test::RecordSpec;
+
+constexpr NumberFormat kPoint{'.'};
+const FloatReader kPointReader(kPoint);
 using test::TempFolder;
 
 constexpr RecordLayout kFive = RecordLayout::FiveDigit;
@@ -193,12 +197,17 @@ TEST(RecordLayouts, EveryFieldReadsTheSameInBoth) {
                 EXPECT_EQ(GetEpochDay(record), f.epoch.substr(6, 2));
                 EXPECT_EQ(GetH(record), f.h);
                 EXPECT_EQ(GetIRASClass(record), f.irasClass);
-                EXPECT_EQ(GetSemiMajorAxis(record), ParseFloat(f.semiMajorAxis, '.').value());
-                EXPECT_EQ(GetEccentricity(record), ParseFloat(f.eccentricity, '.').value());
-                EXPECT_EQ(GetInclination(record), ParseFloat(f.inclination, '.').value());
-                EXPECT_EQ(GetAscNode(record), ParseFloat(f.ascNode, '.').value());
-                EXPECT_EQ(GetArgPerihelion(record), ParseFloat(f.argPerihelion, '.').value());
-                EXPECT_EQ(GetMeanAnomaly(record), ParseFloat(f.meanAnomaly, '.').value());
+                EXPECT_EQ(GetSemiMajorAxis(record, kPoint),
+                          kPointReader.Parse(f.semiMajorAxis).value());
+                EXPECT_EQ(GetEccentricity(record, kPoint),
+                          kPointReader.Parse(f.eccentricity).value());
+                EXPECT_EQ(GetInclination(record, kPoint),
+                          kPointReader.Parse(f.inclination).value());
+                EXPECT_EQ(GetAscNode(record, kPoint), kPointReader.Parse(f.ascNode).value());
+                EXPECT_EQ(GetArgPerihelion(record, kPoint),
+                          kPointReader.Parse(f.argPerihelion).value());
+                EXPECT_EQ(GetMeanAnomaly(record, kPoint),
+                          kPointReader.Parse(f.meanAnomaly).value());
             }
         }
     }
@@ -230,12 +239,12 @@ TEST(RecordLayouts, RealRecordOfTodaysFile) {
         EXPECT_EQ(GetFlagCode(record), 0);
         EXPECT_EQ(FieldText(record, Field::Epoch), "20231222");
         EXPECT_EQ(GetEpochYear(record) + GetEpochMonth(record) + GetEpochDay(record), "20231222");
-        EXPECT_EQ(GetMeanAnomaly(record), 81.513198);
-        EXPECT_EQ(GetArgPerihelion(record), 73.391274);
-        EXPECT_EQ(GetAscNode(record), 80.253704);
-        EXPECT_EQ(GetInclination(record), 10.587314);
-        EXPECT_EQ(GetEccentricity(record), 0.07897659);
-        EXPECT_EQ(GetSemiMajorAxis(record), 2.76719926);
+        EXPECT_EQ(GetMeanAnomaly(record, kPoint), 81.513198);
+        EXPECT_EQ(GetArgPerihelion(record, kPoint), 73.391274);
+        EXPECT_EQ(GetAscNode(record, kPoint), 80.253704);
+        EXPECT_EQ(GetInclination(record, kPoint), 10.587314);
+        EXPECT_EQ(GetEccentricity(record, kPoint), 0.07897659);
+        EXPECT_EQ(GetSemiMajorAxis(record, kPoint), 2.76719926);
     }
     // Read in the five-digit columns, today's record has no number and a blank flag code.
     EXPECT_EQ(FieldText({today, kFive}, Field::Number), "");

@@ -15,6 +15,7 @@ using test::FixtureWindow;
 using test::MakeRecord;
 using test::Orbit;
 
+constexpr NumberFormat kPoint{'.'};
 constexpr int kEarth = 2;
 constexpr int kMars = 3;
 constexpr int kJupiter = 4;
@@ -24,7 +25,7 @@ constexpr int kPlanetRelativeTypes = 6; // Inner .. Outer
 std::vector<int> TypesOf(const std::string& record, int planetIndex) {
     std::vector<int> types;
     for (int type = 0; type < kPlanetRelativeTypes; ++type) {
-        if (RecordHasOrbitType(test::FiveDigit(record), type, PlanetOrbitAt(planetIndex))) {
+        if (RecordHasOrbitType(test::FiveDigit(record), type, PlanetOrbitAt(planetIndex), kPoint)) {
             types.push_back(type);
         }
     }
@@ -104,7 +105,7 @@ TEST(OrbitType, RetrogradeIsStrictlyAboveNinetyDegreesWhateverThePlanet) {
         SCOPED_TRACE(row.inclination);
         const std::string record = MakeRecord(Orbit("1", "Test", "2.5", "0.1", row.inclination));
         for (int planet = 0; planet < 9; ++planet) {
-            EXPECT_EQ(RecordHasOrbitType(test::FiveDigit(record), 6, PlanetOrbitAt(planet)),
+            EXPECT_EQ(RecordHasOrbitType(test::FiveDigit(record), 6, PlanetOrbitAt(planet), kPoint),
                       row.retrograde);
         }
     }
@@ -115,8 +116,8 @@ TEST(OrbitType, PlanetRowsAndTypeIndexesOutsideTheGroup) {
     EXPECT_EQ(&PlanetOrbitAt(8), &PlanetOrbits[8]);
     EXPECT_EQ(&PlanetOrbitAt(42), &PlanetOrbits[8]); // any index above 7 is Pluto
     const std::string retrograde = MakeRecord(Orbit("1", "Test", "1.5", "0.05", "170"));
-    EXPECT_FALSE(RecordHasOrbitType(test::FiveDigit(retrograde), -1, PlanetOrbits[kMars]));
-    EXPECT_FALSE(RecordHasOrbitType(test::FiveDigit(retrograde), 7, PlanetOrbits[kMars]));
+    EXPECT_FALSE(RecordHasOrbitType(test::FiveDigit(retrograde), -1, PlanetOrbits[kMars], kPoint));
+    EXPECT_FALSE(RecordHasOrbitType(test::FiveDigit(retrograde), 7, PlanetOrbits[kMars], kPoint));
 }
 
 TEST(OrbitType, PlanetGroupIsDisabledOnlyForRetrograde) {
@@ -129,12 +130,14 @@ TEST(OrbitType, PlanetGroupIsDisabledOnlyForRetrograde) {
 TEST(OrbitType, InclinationIsDecodedOnlyForRetrograde) {
     test::RecordSpec fields = Orbit("1", "Test", "1.5", "0.05", "x5");
     const std::string badInclination = MakeRecord(fields);
-    EXPECT_TRUE(RecordHasOrbitType(test::FiveDigit(badInclination), 2, PlanetOrbits[kMars]));
-    EXPECT_THROW(RecordHasOrbitType(test::FiveDigit(badInclination), 6, PlanetOrbits[kMars]),
-                 Error);
+    EXPECT_TRUE(
+        RecordHasOrbitType(test::FiveDigit(badInclination), 2, PlanetOrbits[kMars], kPoint));
+    EXPECT_THROW(
+        RecordHasOrbitType(test::FiveDigit(badInclination), 6, PlanetOrbits[kMars], kPoint), Error);
     fields = Orbit("1", "Test", "1.5", "0,05x");
-    EXPECT_THROW(RecordHasOrbitType(test::FiveDigit(MakeRecord(fields)), 6, PlanetOrbits[kMars]),
-                 Error);
+    EXPECT_THROW(
+        RecordHasOrbitType(test::FiveDigit(MakeRecord(fields)), 6, PlanetOrbits[kMars], kPoint),
+        Error);
 }
 
 // Five numbered records (the worked orbits for Mars) and one unnumbered Mars crosser after them.

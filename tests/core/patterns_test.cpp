@@ -52,8 +52,7 @@ TEST(NumberPatterns, RoundsTheEighteenLeadingDigitsHalvesAwayFromZero) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
-        DecimalSeparatorScope separator(row.separator);
-        EXPECT_EQ(FormatFloat(row.pattern, row.value), row.expected);
+        EXPECT_EQ(FormatFloat(row.pattern, row.value, NumberFormat{row.separator}), row.expected);
     }
 }
 
@@ -63,7 +62,7 @@ TEST(NumberPatterns, IntegerPatternAndUnknownPatterns) {
     EXPECT_EQ(FormatInt(0), "0");
     for (const char* pattern : {"", "0.", "0.00000", "#.0", "0,0", "00"}) {
         SCOPED_TRACE(pattern);
-        EXPECT_THROW(FormatFloat(pattern, 1.0L), std::invalid_argument);
+        EXPECT_THROW(FormatFloat(pattern, 1.0L, NumberFormat{}), std::invalid_argument);
     }
 }
 

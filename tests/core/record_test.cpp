@@ -15,6 +15,8 @@ namespace {
 using test::MakeRecord;
 using test::RecordSpec;
 
+constexpr NumberFormat kPoint{'.'};
+
 TEST(FieldText, CutsTrimsAndStopsAtShortText) {
     struct Row {
         const char* name;
@@ -54,12 +56,12 @@ TEST(FieldText, AccessorsReadTheirColumns) {
                                            .inclination = "10.583",
                                            .eccentricity = "0.0789",
                                            .semiMajorAxis = "2.7663"});
-    EXPECT_DOUBLE_EQ(GetSemiMajorAxis(test::FiveDigit(record)), 2.7663);
-    EXPECT_DOUBLE_EQ(GetEccentricity(test::FiveDigit(record)), 0.0789);
-    EXPECT_DOUBLE_EQ(GetInclination(test::FiveDigit(record)), 10.583);
-    EXPECT_DOUBLE_EQ(GetAscNode(test::FiveDigit(record)), 80.407);
-    EXPECT_DOUBLE_EQ(GetArgPerihelion(test::FiveDigit(record)), 73.15);
-    EXPECT_DOUBLE_EQ(GetMeanAnomaly(test::FiveDigit(record)), 115.39);
+    EXPECT_DOUBLE_EQ(GetSemiMajorAxis(test::FiveDigit(record), kPoint), 2.7663);
+    EXPECT_DOUBLE_EQ(GetEccentricity(test::FiveDigit(record), kPoint), 0.0789);
+    EXPECT_DOUBLE_EQ(GetInclination(test::FiveDigit(record), kPoint), 10.583);
+    EXPECT_DOUBLE_EQ(GetAscNode(test::FiveDigit(record), kPoint), 80.407);
+    EXPECT_DOUBLE_EQ(GetArgPerihelion(test::FiveDigit(record), kPoint), 73.15);
+    EXPECT_DOUBLE_EQ(GetMeanAnomaly(test::FiveDigit(record), kPoint), 115.39);
     EXPECT_EQ(GetH(test::FiveDigit(record)), "3.34");
     EXPECT_EQ(GetIRASClass(test::FiveDigit(record)), "G");
     EXPECT_EQ(GetFlagCode(test::FiveDigit(record)), 12);
@@ -71,7 +73,6 @@ TEST(FieldText, AccessorsReadTheirColumns) {
 }
 
 TEST(FloatRule, GrammarUnderBothSeparators) {
-    const DecimalSeparatorScope separator;
     struct Row {
         const char* text;
         char separator;
@@ -101,54 +102,30 @@ TEST(FloatRule, GrammarUnderBothSeparators) {
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::string(row.text) + " with separator " + row.separator);
-        SetDecimalSeparator(row.separator);
+        const NumberFormat format{row.separator};
         const std::string record = MakeRecord({.semiMajorAxis = row.text});
         if (row.expected) {
-            EXPECT_DOUBLE_EQ(GetSemiMajorAxis(test::FiveDigit(record)), *row.expected);
+            EXPECT_DOUBLE_EQ(GetSemiMajorAxis(test::FiveDigit(record), format), *row.expected);
         } else {
-            EXPECT_THROW(GetSemiMajorAxis(test::FiveDigit(record)), Error);
+            EXPECT_THROW(GetSemiMajorAxis(test::FiveDigit(record), format), Error);
         }
     }
 }
 
 TEST(FloatRule, MessageQuotesTheConvertedText) {
-    const DecimalSeparatorScope separator(',');
+    const NumberFormat comma{','};
     try {
-        GetEccentricity(test::FiveDigit(MakeRecord({.eccentricity = "1.2x"})));
+        GetEccentricity(test::FiveDigit(MakeRecord({.eccentricity = "1.2x"})), comma);
         FAIL() << "no error raised";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'1,2x' n'est pas une valeur en virgule flottante correcte");
     }
     try {
-        GetEccentricity(test::FiveDigit(MakeRecord({.eccentricity = ""})));
+        GetEccentricity(test::FiveDigit(MakeRecord({.eccentricity = ""})), comma);
         FAIL() << "no error raised";
     } catch (const Error& e) {
         EXPECT_STREQ(e.what(), "'' n'est pas une valeur en virgule flottante correcte");
     }
-}
-
-TEST(DecimalSeparatorScope, PutsBackTheSeparatorItFoundHoweverItEnds) {
-    const DecimalSeparatorScope outer(';');
-    {
-        const DecimalSeparatorScope comma(',');
-        EXPECT_EQ(DecimalSeparator(), ',');
-        EXPECT_EQ(FloatRule("2,5"), 2.5);
-        {
-            const DecimalSeparatorScope kept;
-            EXPECT_EQ(DecimalSeparator(), ',');
-            SetDecimalSeparator('.');
-        }
-        EXPECT_EQ(DecimalSeparator(), ',');
-    }
-    EXPECT_EQ(DecimalSeparator(), ';');
-    // Put back as well when an error leaves the scope.
-    EXPECT_THROW(
-        {
-            const DecimalSeparatorScope point('.');
-            FloatRule("x");
-        },
-        Error);
-    EXPECT_EQ(DecimalSeparator(), ';');
 }
 
 TEST(IntegerRule, Cases) {

@@ -143,6 +143,12 @@ xdotool key --window "$wid" alt+e
 wait_clipboard_change "$before" || fail "Copy Wiki (&EN) put nothing on the clipboard"
 compare "Copy Wiki (&EN)" "$(cli_text infobox "$samples" 0 --lang en)"
 
+# The English infobox leaves the regional point (C.UTF-8 has one) to the French one after it.
+before=$(clipboard)
+xdotool key --window "$wid" alt+f
+wait_clipboard_change "$before" || fail "Copier Wiki (&FR) after the English one put nothing on the clipboard"
+compare "Copier Wiki (&FR) after Copy Wiki (&EN)" "$(cli_text infobox "$samples" 0 --lang fr)"
+
 before=$(clipboard)
 xdotool key --window "$wid" alt+a alt+r
 sleep 0.2

@@ -37,7 +37,8 @@ public:
     bool LoadNames(const std::string& folder) { return model.LoadNames(folder); }
 
     ScanPorts Ports() {
-        return {model.Database(), *this, *this, *this, *this, *this, *this, *this, *this};
+        return {model.Database(), *this, *this, *this, *this, *this, *this, *this, *this,
+                model.Format()};
     }
 
     // The product's commands as the window runs them: the command of the model, its result then

@@ -43,7 +43,7 @@ ScanEnd ExtractOrbitTypeListPlain(const ScanPorts& ports, const OrbitTypeChoice&
         if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(database.Current())) {
             break;
         }
-        if (RecordHasOrbitType(database.Current(), choice.TypeIndex(), planet)) {
+        if (RecordHasOrbitType(database.Current(), choice.TypeIndex(), planet, ports.numbers)) {
             ports.browser.SetPosition(BrowserIndex(i));
             // The title is taken from the shared record as the move left it.
             list += "* [[" +
@@ -75,9 +75,9 @@ ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& toler
     FamilyMembers members;
     {
         const AstOrbRecord record = database.Current();
-        const double a = GetSemiMajorAxis(record);
-        const double e = GetEccentricity(record);
-        const double s = SineOfInclination(GetInclination(record));
+        const double a = GetSemiMajorAxis(record, ports.numbers);
+        const double e = GetEccentricity(record, ports.numbers);
+        const double s = SineOfInclination(GetInclination(record, ports.numbers));
         members.Add(a, e, s, seed);
     }
     int count = 1;
@@ -93,9 +93,9 @@ ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& toler
                 if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
                     break;
                 }
-                const double a = GetSemiMajorAxis(record);
-                const double e = GetEccentricity(record);
-                const double s = SineOfInclination(GetInclination(record));
+                const double a = GetSemiMajorAxis(record, ports.numbers);
+                const double e = GetEccentricity(record, ports.numbers);
+                const double s = SineOfInclination(GetInclination(record, ports.numbers));
                 const double d = FamilyDistance(members, a, e, s, MeanMotion(a));
                 if (d <= tolerance.Tolerance()) {
                     ports.browser.SetPosition(BrowserIndex(i));
@@ -103,7 +103,7 @@ ScanEnd ExtractFamilyPlain(const ScanPorts& ports, const ToleranceSetting& toler
                     list +=
                         "* [[" +
                         AsteroidTitle(database.Current(), ports.names.CurrentNames(), true, true) +
-                        "]] " + FormatOneDecimal(d) + kListLineEnd;
+                        "]] " + FormatOneDecimal(d, ports.numbers) + kListLineEnd;
                     ++count;
                     members.Add(a, e, s, BrowserIndex(i));
                 }
@@ -158,7 +158,7 @@ ScanEnd ScanHighestInclinationPlain(const ScanPorts& ports) {
     if (!database.ReadRecord(i)) {
         return ScanEnd::ReadFailed;
     }
-    double highest = FoldedInclination(GetInclination(database.Current()));
+    double highest = FoldedInclination(GetInclination(database.Current(), ports.numbers));
     for (;;) {
         ++i;
         if (!database.ReadRecord(i)) {
@@ -168,7 +168,7 @@ ScanEnd ScanHighestInclinationPlain(const ScanPorts& ports) {
         if (ports.numberedOnly.IsNumberedOnly() && !IsNumbered(record)) {
             break;
         }
-        const double x = FoldedInclination(GetInclination(record));
+        const double x = FoldedInclination(GetInclination(record, ports.numbers));
         if (x > highest) {
             ports.browser.SetPosition(BrowserIndex(i));
             highest = x;

@@ -4,6 +4,7 @@
 // instead, which answers results that the front ends render.
 #pragma once
 
+#include "astorb/numbers.h"
 #include "text/list_text.h"
 
 #include <string>
@@ -123,6 +124,8 @@ struct ScanPorts {
     WaitCursor& cursor;
     WindowEnabling& window;
     EventPump& events;
+    // The window's number format, which every field and number goes by.
+    const NumberFormat& numbers;
 };
 
 // Disables the main window for its lifetime and enables it again on every way out.
