@@ -28,6 +28,12 @@ void RaiseCannotOpen(const std::string& path, const std::string& reason) {
     throw Error("Impossible d'ouvrir le fichier \"" + path + "\". " + reason);
 }
 
+void RaiseCannotCreate(const std::string& path, const std::string& reason) {
+    throw Error("Impossible de cr\xC3\xA9"
+                "er le fichier \"" +
+                path + "\". " + reason);
+}
+
 void RaiseScrollBarOutOfRange() {
     throw Error("Propriété barre de défilement hors limites");
 }

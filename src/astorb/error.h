@@ -15,6 +15,7 @@ namespace quorvane {
 [[noreturn]] void RaiseNotAFloat(std::string_view cp1252Text);
 [[noreturn]] void RaiseNotADate(std::string_view cp1252Text);
 [[noreturn]] void RaiseCannotOpen(const std::string& path, const std::string& reason);
+[[noreturn]] void RaiseCannotCreate(const std::string& path, const std::string& reason);
 [[noreturn]] void RaiseScrollBarOutOfRange();
 [[noreturn]] void RaiseSettingsWriteFailed(const std::string& valueName);
 [[noreturn]] void RaiseSettingsWrongType(const std::string& valueName);

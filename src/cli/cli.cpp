@@ -22,6 +22,7 @@ constexpr std::string_view kUsage =
     "retrograde\n"
     "                     [--all] [--diacriticals DIR]\n"
     "  family      FOLDER INDEX --tolerance N [--passes N] [--all] [--diacriticals DIR]\n"
+    "                     [--figure FILE.svg [--figure-lang fr|en]]\n"
     "  names       FOLDER [--diacriticals DIR]\n"
     "  inclination FOLDER INDEX [--all]\n"
     "  find        FOLDER INDEX --field NAME --text TEXT [--backward] [--all] [--diacriticals "
@@ -46,7 +47,8 @@ constexpr std::array<CommandSyntax, 7> kCommands = {{
     {"infobox", true, "--lang --diameter --albedo --density --diacriticals", "", "--lang",
      RunInfobox},
     {"special", false, "--planet --type --diacriticals", "--all", "--planet --type", RunSpecial},
-    {"family", true, "--tolerance --passes --diacriticals", "--all", "--tolerance", RunFamily},
+    {"family", true, "--tolerance --passes --diacriticals --figure --figure-lang", "--all",
+     "--tolerance", RunFamily},
     {"names", false, "--diacriticals", "", "", RunNames},
     {"inclination", true, "", "--all", "", RunInclination},
     {"find", true, "--field --text --diacriticals", "--backward --all", "--field --text", RunFind},

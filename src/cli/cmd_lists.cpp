@@ -1,7 +1,11 @@
+#include "astorb/error.h"
 #include "astorb/numbers.h"
 #include "cli/session.h"
 
 #include <array>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
 #include <limits>
 #include <optional>
 #include <ostream>
@@ -69,8 +73,37 @@ int RunSpecial(Session& session, std::ostream& out) {
     return ListOutcome(session.Take(result), session, out);
 }
 
+// --figure-lang: English unless "fr"; only beside --figure.
+FigureLanguage FigureLanguageOption(const Session& session) {
+    const std::optional<std::string> lang = session.Args().Option("--figure-lang");
+    if (lang && !session.Args().Option("--figure")) {
+        throw UsageError("--figure-lang goes with --figure");
+    }
+    if (!lang || *lang == "en") {
+        return FigureLanguage::English;
+    }
+    if (*lang == "fr") {
+        return FigureLanguage::French;
+    }
+    throw UsageError("--figure-lang must be fr or en: " + *lang);
+}
+
+// The figure's bytes into `path`, replacing what was there.
+void WriteFigure(const std::string& path, const std::string& svg) {
+    std::FILE* file = std::fopen(path.c_str(), "wb");
+    if (file == nullptr) {
+        RaiseCannotCreate(path, std::strerror(errno));
+    }
+    const bool written = std::fwrite(svg.data(), 1, svg.size(), file) == svg.size();
+    const int writeError = errno;
+    if (std::fclose(file) != 0 || !written) {
+        RaiseCannotCreate(path, std::strerror(written ? errno : writeError));
+    }
+}
+
 int RunFamily(Session& session, std::ostream& out) {
     const int seed = session.IndexArgument();
+    const FigureLanguage figureLanguage = FigureLanguageOption(session);
     const FamilyControls controls{NumberOption(session, "--tolerance", 0, kMaxTolerance),
                                   session.IsNumberedOnly()};
     // Without --passes, passes repeat until one adds nothing.
@@ -91,7 +124,18 @@ int RunFamily(Session& session, std::ostream& out) {
             }
             return controls;
         });
-    return ListOutcome(session.Take(result), session, out);
+    if (!session.Take(result)) {
+        return ListOutcome(false, session, out);
+    }
+    // The figure first: one that cannot be written fails the command before any output.
+    if (const std::optional<std::string> figure = session.Args().Option("--figure")) {
+        const std::optional<std::string> svg = model.FamilyFigure(figureLanguage);
+        if (!svg) {
+            return 1;
+        }
+        WriteFigure(*figure, *svg);
+    }
+    return ListOutcome(true, session, out);
 }
 
 int RunNames(Session& session, std::ostream& out) {

@@ -35,6 +35,7 @@ OpenResult Model::OpenAstOrb(const std::string& path, AfterOpen after,
     open.end = OpenEnd::Opened;
     open.notice = database_.Notice();
     lastFamily_.reset();
+    figure_.reset();
     browser_.enabled = true;
     try {
         const std::int64_t count = database_.RecordCount();
@@ -228,6 +229,7 @@ CommandResult Model::Family(const FamilyControls& controls, const AnotherPass& a
     }
     ScanOutcome done = search.Finish();
     lastFamily_ = search.Found();
+    figure_.reset();
     return Apply(done);
 }
 
@@ -242,6 +244,23 @@ CommandResult Model::ExtractNames(const std::function<void()>& letMessagesRun) {
 CommandResult Model::HighestInclination(bool numberedOnly) {
     ScanOutcome outcome = ScanHighestInclination(database_, Range(), numberedOnly, format_);
     return Apply(outcome);
+}
+
+std::optional<std::string> Model::FamilyFigure(FigureLanguage language) {
+    if (!lastFamily_) {
+        return std::nullopt;
+    }
+    if (!figure_) {
+        figure_ = CollectFamilyFigure(database_, Names(), *lastFamily_, format_);
+        if (!figure_) {
+            return std::nullopt;
+        }
+    }
+    return FamilyFigureSvg(*figure_, language);
+}
+
+std::string Model::FamilyFigureFileName() const {
+    return figure_ ? figure_->seed.name + " family.svg" : std::string();
 }
 
 void Model::SearchMenuOpening() {

@@ -10,6 +10,7 @@
 #include "astorb/display.h"
 #include "astorb/numbers.h"
 #include "infobox/infobox.h"
+#include "lists/family_figure.h"
 #include "lists/family_found.h"
 #include "lists/scan.h"
 #include "search/search.h"
@@ -155,6 +156,13 @@ public:
     const SearchState& Search() const { return search_; }
     // The last family found since the database was opened.
     const std::optional<FamilyFound>& LastFamily() const { return lastFamily_; }
+    // The figure of the last family found, as a standalone SVG file in UTF-8: one more scan the
+    // first time, kept for the family after that. Nothing without a family, or when its seed can
+    // no longer be read; a malformed field of the seed raises.
+    std::optional<std::string> FamilyFigure(FigureLanguage language);
+    // The name a saved figure takes: the seed's title and " family.svg" ("200 Dynamene
+    // family.svg"); empty until the figure of a family is drawn.
+    std::string FamilyFigureFileName() const;
 
 private:
     // The browser at `position`, the record there shown: the one rule of every move.
@@ -176,6 +184,7 @@ private:
     ParameterTexts parameters_;
     SearchState search_;
     std::optional<FamilyFound> lastFamily_;
+    std::optional<quorvane::FamilyFigure> figure_; // of lastFamily_, once drawn
 };
 
 } // namespace quorvane
