@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config dpkg-dev file zlib1g-dev
-    qt6-base-dev qt6-qpa-plugins libgl-dev
+    qt6-base-dev qt6-svg-dev qt6-qpa-plugins libgl-dev
     libgtest-dev libgmock-dev
     libxcb1-dev xvfb xauth xclip xdotool x11-utils openbox fonts-liberation
     clang clang-format libclang-rt-14-dev

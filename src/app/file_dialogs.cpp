@@ -18,15 +18,23 @@ QString StartFolder(const FileDialogSettings& settings) {
     return {};
 }
 
-bool QtFileDialogs::ChooseFile(QWidget* parent, FileDialogSettings& settings) {
+namespace {
+
+// The dialog of both kinds, to open and to save.
+bool RunFileDialog(QWidget* parent, FileDialogSettings& settings, QFileDialog::FileMode mode,
+                   QFileDialog::AcceptMode accept) {
     ScreenFitted<QFileDialog> dialog(parent, settings.title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(mode);
+    dialog.setAcceptMode(accept);
     // Without QDir::CaseSensitive the name filter ignores letter case: astorb.DAT and
     // ASTORB.DAT.GZ show as well.
     dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     dialog.setNameFilter(settings.filterName + " (" + settings.filterPattern + ")");
+    if (accept == QFileDialog::AcceptSave) {
+        // "*.svg" gives "svg".
+        dialog.setDefaultSuffix(settings.filterPattern.section(QLatin1Char('.'), -1));
+    }
     dialog.setSizeGripEnabled(true);
     const QString start = StartFolder(settings);
     if (!start.isEmpty()) {
@@ -43,6 +51,16 @@ bool QtFileDialogs::ChooseFile(QWidget* parent, FileDialogSettings& settings) {
     settings.fileName = QDir::toNativeSeparators(chosen.filePath());
     settings.lastFolder = QDir::toNativeSeparators(chosen.absolutePath());
     return true;
+}
+
+} // namespace
+
+bool QtFileDialogs::ChooseFile(QWidget* parent, FileDialogSettings& settings) {
+    return RunFileDialog(parent, settings, QFileDialog::ExistingFile, QFileDialog::AcceptOpen);
+}
+
+bool QtFileDialogs::ChooseSaveFile(QWidget* parent, FileDialogSettings& settings) {
+    return RunFileDialog(parent, settings, QFileDialog::AnyFile, QFileDialog::AcceptSave);
 }
 
 } // namespace quorvane::app

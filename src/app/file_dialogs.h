@@ -1,4 +1,5 @@
-// The open-file dialog of the two file commands, behind an interface that tests answer.
+// The file dialogs: the open-file dialog of the two file commands and the save-file dialog of the
+// family figure, behind an interface that tests answer.
 #pragma once
 
 #include <QString>
@@ -32,6 +33,11 @@ public:
     // `settings.fileName` set to the chosen file's full path when the user picks one. Either
     // way `settings.lastFolder` is where the dialog was when it closed.
     virtual bool ChooseFile(QWidget* parent, FileDialogSettings& settings) = 0;
+    // Shows the save-file dialog in StartFolder(settings), proposing the name of
+    // `settings.fileName`; true and `settings.fileName` set to the full path to write when the
+    // user confirms one (a name without an extension gets the filter's). Either way
+    // `settings.lastFolder` is where the dialog was when it closed.
+    virtual bool ChooseSaveFile(QWidget* parent, FileDialogSettings& settings) = 0;
 };
 
 // The real dialog: Qt's own, not the desktop's, so that its filter ignores letter case and it
@@ -39,6 +45,7 @@ public:
 class QtFileDialogs : public FileDialogs {
 public:
     bool ChooseFile(QWidget* parent, FileDialogSettings& settings) override;
+    bool ChooseSaveFile(QWidget* parent, FileDialogSettings& settings) override;
 };
 
 } // namespace quorvane::app

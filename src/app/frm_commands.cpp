@@ -21,20 +21,6 @@
 
 namespace quorvane::app {
 
-template <typename F> void TfrmQuorvane::RunScan(F&& scan) {
-    if (scanRunning_) {
-        return;
-    }
-    Guarded([&] {
-        struct Running {
-            bool& running;
-            explicit Running(bool& flag) : running(flag) { running = true; }
-            ~Running() { running = false; }
-        } running(scanRunning_);
-        scan();
-    });
-}
-
 void TfrmQuorvane::btnWikiFRClick(InfoboxLanguage language) {
     if (scanRunning_) {
         return;

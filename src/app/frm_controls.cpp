@@ -135,7 +135,10 @@ void TfrmQuorvane::CreateInputs() {
     connect(btnSpecial, &QPushButton::clicked, this, &TfrmQuorvane::btnSpecialClick);
     btnFamily = MakeButton(client, design::kBtnFamily);
     connect(btnFamily, &QPushButton::clicked, this, &TfrmQuorvane::btnFamilyClick);
-    for (QPushButton* button : {btnWikiFR, btnWikiEN, btnSpecial, btnFamily}) {
+    // The figure waits for a family.
+    btnFigure = MakeButton(client, design::kBtnFigure);
+    connect(btnFigure, &QPushButton::clicked, this, &TfrmQuorvane::btnFigureClick);
+    for (QPushButton* button : {btnWikiFR, btnWikiEN, btnSpecial, btnFamily, btnFigure}) {
         button->setEnabled(false);
     }
 
@@ -184,9 +187,9 @@ void TfrmQuorvane::ArrangeKeyboard() {
 
     // The input controls in creation order, which is their tab order.
     QWidget* const inputs[] = {
-        scbBrowser,   btnBrowse,   btnWikiFR,       btnWikiEN,       btnSpecial,  btnFamily,
-        scrTolerance, chkNumbered, rgpPlanet,       rgpType,         edtDiameter, edtAlbedo,
-        edtDensity,   Button1,     btnDiacriticals, btnExtractNames,
+        scbBrowser, btnBrowse,    btnWikiFR,   btnWikiEN,       btnSpecial,      btnFamily,
+        btnFigure,  scrTolerance, chkNumbered, rgpPlanet,       rgpType,         edtDiameter,
+        edtAlbedo,  edtDensity,   Button1,     btnDiacriticals, btnExtractNames,
     };
     for (std::size_t i = 0; i + 1 < std::size(inputs); ++i) {
         setTabOrder(inputs[i], inputs[i + 1]);

@@ -149,6 +149,9 @@ constexpr ControlDesign kBtnWikiFR{"btnWikiFR", {0, 25, 91, 19}, "Copier Wiki (&
 constexpr ControlDesign kBtnWikiEN{"btnWikiEN", {98, 25, 91, 19}, "Copy Wiki (&EN)", "Puts the Wikicode on the clipboard"};
 constexpr ControlDesign kBtnSpecial{"btnSpecial", {0, 49, 91, 19}, "Spe&cial", "Extracts a list to the clipboard"};
 constexpr ControlDesign kBtnFamily{"btnFamily", {98, 49, 91, 19}, "Famil&y", "Extracts family members to the clipboard"};
+// In the right-hand column, under the hidden "(Inclinations)" button and one button row (24)
+// above "Extract Names", so that no control moves and the window keeps its size.
+constexpr ControlDesign kBtnFigure{"btnFigure", {402, 202, 91, 19}, "Figure (&W)...", "Shows the figure of the family found last"};
 constexpr ControlDesign kScrTolerance{"scrTolerance", {2, 87, 183, 16}, {}, "Sets the Family tolerance"};
 constexpr ControlDesign kChkNumbered{"chkNumbered", {2, 104, 97, 18}, "Num&bered Only", "Limits search to the numbered asteroids"};
 constexpr RadioGroupDesign kRgpPlanet{"rgpPlanet", {2, 119, 79, 153}, "Planet", "Which planet is used by the Special button", kPlanetItems, 0};

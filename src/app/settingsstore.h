@@ -1,5 +1,5 @@
-// The remembered folders of AstOrb.dat and Diacriticals.txt. Each access opens the store,
-// does its reads or writes and closes it again.
+// The remembered folders: of AstOrb.dat, of Diacriticals.txt and where figures are saved. Each
+// access opens the store, does its reads or writes and closes it again.
 #pragma once
 
 #include <QString>
@@ -10,6 +10,7 @@ namespace quorvane::app {
 
 inline const QString kAstOrbDatPath = QStringLiteral("AstOrbDatPath");
 inline const QString kDiacriticalsPath = QStringLiteral("DiacriticalsPath");
+inline const QString kFigurePath = QStringLiteral("FigurePath");
 
 class SettingsStore {
 public:

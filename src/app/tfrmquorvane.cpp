@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSignalBlocker>
+#include <QStandardPaths>
 
 #include <utility>
 
@@ -43,6 +44,13 @@ TfrmQuorvane::TfrmQuorvane(const WindowSeams& seams, QWidget* parent)
                            QStringLiteral("*.txt"),
                            {},
                            {}};
+    figureDialog_ = {QStringLiteral("Save family figure"),
+                     QStringLiteral("SVG image"),
+                     QStringLiteral("*.svg"),
+                     {},
+                     {},
+                     {},
+                     QStandardPaths::writableLocation(QStandardPaths::PicturesLocation)};
     CreateControls();
     ConnectParameterBoxes();
 }
@@ -120,6 +128,7 @@ void TfrmQuorvane::ShowModel() {
     for (QPushButton* button : {btnWikiFR, btnWikiEN, btnFamily, btnSpecial}) {
         button->setEnabled(model_.RecordCommandsEnabled());
     }
+    btnFigure->setEnabled(model_.LastFamily().has_value());
     mnuFindAgain->setEnabled(model_.Search().AgainEnabled);
     mnuFindAgainBackward->setEnabled(model_.Search().AgainEnabled);
     FitToControls();

@@ -27,6 +27,8 @@ class QScrollBar;
 
 namespace quorvane::app {
 
+class FigurePreview;
+
 class TfrmQuorvane : public QWidget {
     Q_OBJECT
 
@@ -75,6 +77,7 @@ private slots:
     void btnSpecialClick();
     void rgpTypeClick(int index);
     void btnFamilyClick();
+    void btnFigureClick();
     void scrToleranceChange(int position);
     void btnExtractNamesClick();
     void Button1Click();
@@ -144,7 +147,23 @@ private:
     void SetUnicodeText(const std::u16string& text);
     // Runs a whole-database scan command; one clicked while another scan lets messages run
     // (between family passes, during the name list) is ignored.
-    template <typename F> void RunScan(F&& scan);
+    template <typename F> void RunScan(F&& scan) {
+        if (scanRunning_) {
+            return;
+        }
+        Guarded([&] {
+            struct Running {
+                bool& running;
+                explicit Running(bool& flag) : running(flag) { running = true; }
+                ~Running() { running = false; }
+            } running(scanRunning_);
+            scan();
+        });
+    }
+    // The figure preview's commands (frm_figure.cpp), each on the figure of the last family.
+    void FigureLanguageChosen(FigurePreview* preview, FigureLanguage language);
+    void FigureSave(FigurePreview* preview);
+    void FigureCopy(const FigurePreview* preview);
 
     WindowSeams seams_;
     std::unique_ptr<QtFileDialogs> ownFileDialogs_;
@@ -157,6 +176,7 @@ private:
     BrowseTarget browseTarget_;
     FileDialogSettings astOrbDialog_;
     FileDialogSettings diacriticalsDialog_;
+    FileDialogSettings figureDialog_;
     QLabel* popupComponent_ = nullptr;
     bool autoSize_ = false;
     QRect browserLaidOut_; // the browser where the layout put it, before it was docked
@@ -188,6 +208,7 @@ private:
     QPushButton* btnWikiEN = nullptr;
     QPushButton* btnSpecial = nullptr;
     QPushButton* btnFamily = nullptr;
+    QPushButton* btnFigure = nullptr;
     QScrollBar* scrTolerance = nullptr;
     QCheckBox* chkNumbered = nullptr;
     QGroupBox* rgpPlanet = nullptr;

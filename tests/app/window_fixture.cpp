@@ -38,6 +38,21 @@ bool FakeFileDialogs::ChooseFile(QWidget*, FileDialogSettings& settings) {
     return true;
 }
 
+bool FakeFileDialogs::ChooseSaveFile(QWidget*, FileDialogSettings& settings) {
+    proposed.push_back(settings);
+    std::optional<QString> answer;
+    if (!saveAnswers.empty()) {
+        answer = saveAnswers.front();
+        saveAnswers.pop_front();
+    }
+    if (!answer) {
+        return false;
+    }
+    settings.fileName = *answer;
+    settings.lastFolder = QFileInfo(*answer).absolutePath();
+    return true;
+}
+
 namespace {
 
 class FakeProgressReport : public ProgressReport {

@@ -56,6 +56,12 @@ struct FakeFileDialogs : FileDialogs {
     QWidget* window = nullptr;
 
     bool ChooseFile(QWidget* parent, FileDialogSettings& settings) override;
+
+    // The save-file dialog: each answer a full path to write, or nothing to cancel; `proposed`
+    // is the settings each was shown with.
+    std::deque<std::optional<QString>> saveAnswers;
+    std::vector<FileDialogSettings> proposed;
+    bool ChooseSaveFile(QWidget* parent, FileDialogSettings& settings) override;
 };
 
 struct FakeMessageBoxes : MessageBoxes {

@@ -41,6 +41,7 @@ TEST_F(WindowTest, DesignStateBeforeStartUp) {
     QPushButton* btnWikiEN = Control<QPushButton>(w, "btnWikiEN");
     QPushButton* btnSpecial = Control<QPushButton>(w, "btnSpecial");
     QPushButton* btnFamily = Control<QPushButton>(w, "btnFamily");
+    QPushButton* btnFigure = Control<QPushButton>(w, "btnFigure");
     QPushButton* btnExtractNames = Control<QPushButton>(w, "btnExtractNames");
     QPushButton* Button1 = Control<QPushButton>(w, "Button1");
     QCheckBox* chkNumbered = Control<QCheckBox>(w, "chkNumbered");
@@ -57,7 +58,7 @@ TEST_F(WindowTest, DesignStateBeforeStartUp) {
     EXPECT_FALSE(scbBrowser->isEnabled());
     EXPECT_EQ(scbBrowser->minimum(), 0);
     EXPECT_EQ(scbBrowser->maximum(), 0);
-    for (QPushButton* button : {btnWikiFR, btnWikiEN, btnSpecial, btnFamily}) {
+    for (QPushButton* button : {btnWikiFR, btnWikiEN, btnSpecial, btnFamily, btnFigure}) {
         EXPECT_FALSE(button->isEnabled()) << button->objectName().toStdString();
     }
     EXPECT_TRUE(btnExtractNames->isEnabled());
@@ -106,11 +107,12 @@ TEST_F(WindowTest, DesignStateBeforeStartUp) {
         }
     }
 
-    // Tab order: browser, open, the four command buttons, tolerance, check box, the two radio
-    // groups, the three boxes, the hidden scan button, Diacriticals, Extract Names.
-    QWidget* expected[] = {btnBrowse,    btnWikiFR,   btnWikiEN, btnSpecial,      btnFamily,
-                           scrTolerance, chkNumbered, rgpPlanet, rgpType,         edtDiameter,
-                           edtAlbedo,    edtDensity,  Button1,   btnDiacriticals, btnExtractNames};
+    // Tab order: browser, open, the four command buttons and the figure, tolerance, check box,
+    // the two radio groups, the three boxes, the hidden scan button, Diacriticals, Extract Names.
+    QWidget* expected[] = {btnBrowse,  btnWikiFR, btnWikiEN,       btnSpecial,
+                           btnFamily,  btnFigure, scrTolerance,    chkNumbered,
+                           rgpPlanet,  rgpType,   edtDiameter,     edtAlbedo,
+                           edtDensity, Button1,   btnDiacriticals, btnExtractNames};
     std::vector<QWidget*> chain;
     for (QWidget* at = scbBrowser->nextInFocusChain(); at != scbBrowser;
          at = at->nextInFocusChain()) {
