@@ -75,17 +75,16 @@ void Model::MoveTo(int position, bool always) {
 }
 
 CommandResult Model::Browse(int position) {
-    try {
-        MoveTo(position, false);
-    } catch (...) {
-        return Raised(std::current_exception(), browser_.position);
-    }
-    return Result();
+    return MoveResult(position, false);
 }
 
 CommandResult Model::ShowAt(int position) {
+    return MoveResult(position, true);
+}
+
+CommandResult Model::MoveResult(int position, bool always) {
     try {
-        MoveTo(position, true);
+        MoveTo(position, always);
     } catch (...) {
         return Raised(std::current_exception(), browser_.position);
     }
@@ -123,10 +122,8 @@ CommandResult Model::Apply(ScanOutcome& outcome) {
             }
             return Raised(outcome.error, outcome.errorRecord);
         }
-        try {
-            MoveTo(move, false);
-        } catch (...) {
-            return Raised(std::current_exception(), browser_.position);
+        if (CommandResult moved = MoveResult(move, false); moved.error) {
+            return moved;
         }
     }
     if (outcome.readAfterMoves >= 0 && database_.CurrentIndex() != outcome.readAfterMoves) {

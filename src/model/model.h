@@ -167,6 +167,8 @@ public:
 private:
     // The browser at `position`, the record there shown: the one rule of every move.
     void MoveTo(int position, bool always);
+    // MoveTo, its error as a result.
+    CommandResult MoveResult(int position, bool always);
     // A scan's outcome applied: its moves, the record read last put back, then the result.
     CommandResult Apply(ScanOutcome& outcome);
     CommandResult Result() const;

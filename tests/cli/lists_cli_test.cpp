@@ -12,18 +12,8 @@ namespace {
 using test::RecordSpec;
 
 using Result = test::CliResult;
+using test::Orbit;
 using test::RunCli;
-
-RecordSpec Orbit(std::string number, std::string name, std::string a, std::string e,
-                 std::string inclination = "5") {
-    RecordSpec fields;
-    fields.number = std::move(number);
-    fields.name = std::move(name);
-    fields.semiMajorAxis = std::move(a);
-    fields.eccentricity = std::move(e);
-    fields.inclination = std::move(inclination);
-    return fields;
-}
 
 // Mars crossers, a retrograde orbit, an unnumbered crosser and a numbered one after it.
 class ListsCli : public ::testing::Test {

@@ -444,16 +444,6 @@ void ExpectStandaloneSvg(const std::string& svg) {
 
 // ---- Fixtures ----------------------------------------------------------------------------
 
-RecordSpec Body(std::string number, std::string name, std::string a, std::string e, std::string i) {
-    RecordSpec fields;
-    fields.number = std::move(number);
-    fields.name = std::move(name);
-    fields.semiMajorAxis = std::move(a);
-    fields.eccentricity = std::move(e);
-    fields.inclination = std::move(i);
-    return fields;
-}
-
 // The orbit as the record's digits give it.
 FigureOrbit OrbitOf(const RecordSpec& fields) {
     return {ParseNumber(fields.semiMajorAxis), ParseNumber(fields.eccentricity),
@@ -511,16 +501,16 @@ FamilyFigure Collect(AstOrbDatabase& database, const FamilyFound& found,
 // 200 Dynamene (record 1) and 19 members close to it, between 1 Ceres (far from them) and two
 // other asteroids inside the window.
 std::vector<RecordSpec> DynameneFile() {
-    std::vector<RecordSpec> records = {Body("1", "Ceres", "2.7675", "0.0758", "10.59"),
-                                       Body("200", "Dynamene", "2.7375", "0.1331", "6.90")};
+    std::vector<RecordSpec> records = {test::Orbit("1", "Ceres", "2.7675", "0.0758", "10.59"),
+                                       test::Orbit("200", "Dynamene", "2.7375", "0.1331", "6.90")};
     for (int k = 1; k <= 19; ++k) {
-        records.push_back(Body(std::to_string(200 + k), "Member" + std::to_string(k),
-                               "2.7" + std::to_string(3750 + 5 * k),
-                               "0.1" + std::to_string(331 + 2 * k),
-                               "6." + std::to_string(900 + 5 * k)));
+        records.push_back(test::Orbit(std::to_string(200 + k), "Member" + std::to_string(k),
+                                      "2.7" + std::to_string(3750 + 5 * k),
+                                      "0.1" + std::to_string(331 + 2 * k),
+                                      "6." + std::to_string(900 + 5 * k)));
     }
-    records.push_back(Body("300", "Near", "2.7400", "0.1350", "7.00"));
-    records.push_back(Body("301", "Nearer", "2.7350", "0.1310", "6.95"));
+    records.push_back(test::Orbit("300", "Near", "2.7400", "0.1350", "7.00"));
+    records.push_back(test::Orbit("301", "Nearer", "2.7350", "0.1310", "6.95"));
     return records;
 }
 
@@ -812,14 +802,15 @@ TEST(FamilyFigureScan, DegenerateFamiliesGetAWindowAroundThem) {
     };
     const Row rows[] = {
         {"the seed alone",
-         {Body("7", "Iris", "2.386", "0.231", "5.52"),
-          Body("8", "Flora", "2.201", "0.156", "5.89")},
+         {test::Orbit("7", "Iris", "2.386", "0.231", "5.52"),
+          test::Orbit("8", "Flora", "2.201", "0.156", "5.89")},
          {}},
         {"members with the seed's orbit",
-         {Body("7", "Iris", "2.386", "0.231", "5.52"), Body("8", "Twin", "2.386", "0.231", "5.52"),
-          Body("9", "Triplet", "2.3860", "0.2310", "5.520")},
+         {test::Orbit("7", "Iris", "2.386", "0.231", "5.52"),
+          test::Orbit("8", "Twin", "2.386", "0.231", "5.52"),
+          test::Orbit("9", "Triplet", "2.3860", "0.2310", "5.520")},
          {1, 2}},
-        {"a circular orbit in the plane", {Body("7", "Flat", "2.386", "0", "0")}, {}},
+        {"a circular orbit in the plane", {test::Orbit("7", "Flat", "2.386", "0", "0")}, {}},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.name);
@@ -848,13 +839,13 @@ TEST(FamilyFigureScan, NamesAsPlainUnicodeText) {
                   "     61                      Dana\\\"e\r\n"
                   "    100                      Ko\\v{c}ka\r\n");
     const std::vector<RecordSpec> records = {
-        Body("61", "Danae", "2.98", "0.09", "18.2"),
-        Body("100", "Kocka", "2.98", "0.09", "18.2"),
-        Body("123456", "2001 AB12", "2.98", "0.09", "18.2"),
-        Body("", "2004 MN4", "2.98", "0.09", "18.2"),
-        Body("123457", "Tom & <Jerry> \"A\"", "2.98", "0.09", "18.2"),
-        Body("123458", "M\xFCller", "2.98", "0.09", "18.2"),
-        Body("123459", "Bad\x01Name", "2.98", "0.09", "18.2"),
+        test::Orbit("61", "Danae", "2.98", "0.09", "18.2"),
+        test::Orbit("100", "Kocka", "2.98", "0.09", "18.2"),
+        test::Orbit("123456", "2001 AB12", "2.98", "0.09", "18.2"),
+        test::Orbit("", "2004 MN4", "2.98", "0.09", "18.2"),
+        test::Orbit("123457", "Tom & <Jerry> \"A\"", "2.98", "0.09", "18.2"),
+        test::Orbit("123458", "M\xFCller", "2.98", "0.09", "18.2"),
+        test::Orbit("123459", "Bad\x01Name", "2.98", "0.09", "18.2"),
     };
     const std::set<std::string> expected = {
         "61 Dana\u00eb",
@@ -899,9 +890,12 @@ TEST(FamilyFigureScan, BothLayoutsGiveTheSameFile) {
 TEST(FamilyFigureScan, EachPanelShowsTheOthersInsideItsWindow) {
     // The seed's windows: a 2.5 +- 0.029, e 0.1 +- 0.0116, sin i 0.0872 +- 0.0116.
     const std::vector<RecordSpec> records = {
-        Body("1", "Seed", "2.5", "0.1", "5"),         Body("2", "InBoth", "2.501", "0.101", "5.1"),
-        Body("3", "OnlyLeft", "2.51", "0.105", "20"), Body("4", "OnlyRight", "2.49", "0.3", "4.9"),
-        Body("5", "FarInA", "2.7", "0.1", "5"),       Body("6", "FarInBoth", "2.5", "0.3", "20"),
+        test::Orbit("1", "Seed", "2.5", "0.1", "5"),
+        test::Orbit("2", "InBoth", "2.501", "0.101", "5.1"),
+        test::Orbit("3", "OnlyLeft", "2.51", "0.105", "20"),
+        test::Orbit("4", "OnlyRight", "2.49", "0.3", "4.9"),
+        test::Orbit("5", "FarInA", "2.7", "0.1", "5"),
+        test::Orbit("6", "FarInBoth", "2.5", "0.3", "20"),
     };
     OpenFile file(records);
     const FamilyFigure figure = Collect(file.database, FoundOf(records, 0, {}));
@@ -934,12 +928,12 @@ TEST(FamilyFigureScan, EachPanelShowsTheOthersInsideItsWindow) {
 
 TEST(FamilyFigureScan, RecordsThatCannotBeDecodedAreLeftOut) {
     std::vector<RecordSpec> records = {
-        Body("5", "Astraea", "2.574", "0.191", "5.37"),
-        Body("6", "Member", "2.575", "0.192", "5.38"),
-        Body("7", "BadMember", "2.575", "0.192", "5.x8"),
-        Body("8", "BadA", "2.5a4", "0.191", "5.37"),
-        Body("9", "BlankE", "2.574", "", "5.37"),
-        Body("10", "Good", "2.573", "0.190", "5.36"),
+        test::Orbit("5", "Astraea", "2.574", "0.191", "5.37"),
+        test::Orbit("6", "Member", "2.575", "0.192", "5.38"),
+        test::Orbit("7", "BadMember", "2.575", "0.192", "5.x8"),
+        test::Orbit("8", "BadA", "2.5a4", "0.191", "5.37"),
+        test::Orbit("9", "BlankE", "2.574", "", "5.37"),
+        test::Orbit("10", "Good", "2.573", "0.190", "5.36"),
     };
     OpenFile file(records);
     const FamilyFound found = FoundOf(records, 0, {1});
@@ -967,11 +961,11 @@ TEST(FamilyFigureScan, OthersSubsetIsDeterministicBoundedAndEven) {
     // 1,000 others inside the window, each told by its a: 2.5 + k / 10^7 for record k + 1.
     constexpr int kOthers = 1000;
     constexpr std::size_t kShown = 100;
-    std::vector<RecordSpec> records = {Body("1", "Seed", "2.5", "0.1", "5")};
+    std::vector<RecordSpec> records = {test::Orbit("1", "Seed", "2.5", "0.1", "5")};
     for (int k = 0; k < kOthers; ++k) {
         char a[16];
         std::snprintf(a, sizeof a, "2.5%06d", k);
-        records.push_back(Body(std::to_string(k + 2), "Other", a, "0.1", "5"));
+        records.push_back(test::Orbit(std::to_string(k + 2), "Other", a, "0.1", "5"));
     }
     OpenFile file(records);
     const FamilyFound found = FoundOf(records, 0, {});

@@ -46,16 +46,4 @@ inline std::vector<RecordSpec> PaddedTo(std::vector<RecordSpec> records, int cou
     return records;
 }
 
-// A numbered record with its name and orbit (a in AU, e, i in degrees) as record texts.
-inline RecordSpec Orbit(std::string number, std::string name, std::string a, std::string e,
-                        std::string inclination = "5") {
-    RecordSpec fields;
-    fields.number = std::move(number);
-    fields.name = std::move(name);
-    fields.semiMajorAxis = std::move(a);
-    fields.eccentricity = std::move(e);
-    fields.inclination = std::move(inclination);
-    return fields;
-}
-
 } // namespace quorvane::test

@@ -91,6 +91,18 @@ private:
     std::filesystem::path path_;
 };
 
+// A numbered record with its name and orbit (a in AU, e, i in degrees) as record texts.
+inline RecordSpec Orbit(std::string number, std::string name, std::string a, std::string e,
+                        std::string inclination = "5") {
+    RecordSpec fields;
+    fields.number = std::move(number);
+    fields.name = std::move(name);
+    fields.semiMajorAxis = std::move(a);
+    fields.eccentricity = std::move(e);
+    fields.inclination = std::move(inclination);
+    return fields;
+}
+
 // The sample folder the tests use: the five-digit sample database and its names table.
 std::string SamplesFolder();
 
